@@ -1,0 +1,1 @@
+#include "app/date_range.h"

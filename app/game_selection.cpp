@@ -1,0 +1,1 @@
+#include "app/game_selection.h"

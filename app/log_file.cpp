@@ -1,0 +1,93 @@
+#include "app/log_file.h"
+
+#include <fstream>
+#include <string>
+#include <system_error>
+
+#include "app/system_info.h"
+#include "equity/local_time.h"
+#include "equity/text.h"
+
+namespace lumora {
+
+LogFile::~LogFile() {
+  if (m_file) std::fclose(m_file);
+}
+
+bool LogFile::Open(const std::filesystem::path& path) {
+  std::lock_guard lock(m_mutex);
+  if (m_file) std::fclose(m_file);
+  std::error_code error;
+  if (std::filesystem::exists(path, error)) TrimLogFile(path, kLogKeep, kLogTrimAbove);
+  m_file = std::fopen(path.c_str(), "ab");
+  m_path = path;
+  return m_file != nullptr;
+}
+
+void LogFile::WriteLog(std::wstring_view text) {
+  const std::wstring stamp =
+      FormatLocalTime(NowSeconds(), L"%d.%m.%Y  %H:%M:%S  ").value_or(L"00.00.0000  00:00:00  ");
+  std::string line = WideToUtf8(stamp);
+  line += WideToUtf8(text);
+  line += '\n';
+  std::lock_guard lock(m_mutex);
+  if (!m_file) return;
+  std::fwrite(line.data(), 1, line.size(), m_file);
+  std::fflush(m_file);
+}
+
+void LogFile::WriteRaw(std::wstring_view text) {
+  const std::string bytes = WideToUtf8(text);
+  std::lock_guard lock(m_mutex);
+  if (!m_file) return;
+  std::fwrite(bytes.data(), 1, bytes.size(), m_file);
+  std::fflush(m_file);
+}
+
+bool TrimLogFile(const std::filesystem::path& path, std::uintmax_t keep, std::uintmax_t trimAbove) {
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  if (error) return false;
+  if (size <= trimAbove) return true;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  in.seekg(static_cast<std::streamoff>(size - keep));
+  std::string tail(static_cast<size_t>(keep), '\0');
+  in.read(tail.data(), static_cast<std::streamsize>(tail.size()));
+  tail.resize(static_cast<size_t>(in.gcount()));
+  // Start at a whole line, unless the kept part is one endless line.
+  const size_t newline = tail.find('\n');
+  if (newline != std::string::npos) tail.erase(0, newline + 1);
+  std::filesystem::path temporary = path;
+  temporary += ".trim";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out || !out.write(tail.data(), static_cast<std::streamsize>(tail.size()))) return false;
+  }
+  std::filesystem::rename(temporary, path, error);
+  return !error;
+}
+
+std::filesystem::path DefaultLogPath() {
+  const std::filesystem::path beside = GetExecDir() / "Lumora.log";
+  if (std::FILE* probe = std::fopen(beside.c_str(), "ab")) {
+    std::fclose(probe);
+    return beside;
+  }
+  return GetUserDataDir() / "Lumora.log";
+}
+
+void WriteStartupBlock(LogFile& log) {
+  log.WriteLog(L"\n================================");
+  log.WriteLog(L"Lumora start");
+  if (!log.IsOpen()) return;
+  const std::wstring now =
+      FormatLocalTime(NowSeconds(), L"%d.%m.%Y  %H:%M:%S").value_or(std::wstring());
+  log.WriteRaw(now + L"\n" + GetExecPath().wstring() + L"\n");
+  log.WriteRaw(Format(L"\n%s\nVersion number %s\n", BuildDateText(), kVersionNumber));
+  log.WriteRaw(Format(L"Version Release %d\n", kReleaseNumber));
+  OSInfoLog(log);
+  CPUInfoLog(log);
+}
+
+}  // namespace lumora

@@ -1,0 +1,1 @@
+#include "app/settings_lists.h"

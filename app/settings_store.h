@@ -1,0 +1,22 @@
+#pragma once
+// Moving the whole of RunSettings between the profile and memory, as the main
+// frame does at start-up and the command line does with --save.
+
+#include "app/run_settings.h"
+
+namespace lumora {
+
+class Profile;
+
+/// Reads every setting of section "Base" with its default. The big-blind
+/// settings are read as list indexes and turned into cents; the seat bounds
+/// are narrowed to the table size in memory (NarrowSeatBounds); nothing is
+/// written.
+RunSettings LoadRunSettings(const Profile& profile);
+
+/// Writes every setting to the profile in its persisted form (big blinds as
+/// the index of their list entry; a value that is no entry of the list is
+/// left unwritten). Returns false when the profile cannot be written.
+bool SaveRunSettings(Profile& profile, const RunSettings& settings);
+
+}  // namespace lumora

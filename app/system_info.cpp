@@ -1,0 +1,52 @@
+#include "app/system_info.h"
+
+#include <wx/stdpaths.h>
+#include <wx/utils.h>
+
+#include <system_error>
+#include <thread>
+
+#include "app/log_file.h"
+#include "equity/text.h"
+
+namespace lumora {
+
+std::wstring BuildDateText() {
+  return L"Version build date:  " + Utf8ToWide(__DATE__) + L" - " + Utf8ToWide(__TIME__);
+}
+
+std::filesystem::path GetExecPath() {
+  std::error_code error;
+  // /proc/self/exe needs no framework; elsewhere wx knows.
+  auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) return path;
+  return std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().ToStdWstring());
+}
+
+std::filesystem::path GetExecDir() { return GetExecPath().parent_path(); }
+
+std::filesystem::path GetUserDataDir() {
+  std::filesystem::path dir;
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
+    dir = std::filesystem::path(xdg) / "lumora";
+  } else if (const char* home = std::getenv("HOME"); home && *home) {
+    dir = std::filesystem::path(home) / ".local" / "share" / "lumora";
+  } else {
+    dir = std::filesystem::temp_directory_path() / "lumora";
+  }
+  std::error_code error;
+  std::filesystem::create_directories(dir, error);
+  return dir;
+}
+
+void OSInfoLog(LogFile& log) {
+  log.WriteRaw(L"OS: " + wxGetOsDescription().ToStdWstring() + L"\n");
+}
+
+void CPUInfoLog(LogFile& log) {
+  log.WriteRaw(Format(L"CPU: %s, %d logical processors\n",
+                      wxGetCpuArchitectureName().ToStdWstring(),
+                      static_cast<int>(std::thread::hardware_concurrency())));
+}
+
+}  // namespace lumora

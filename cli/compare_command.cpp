@@ -1,0 +1,74 @@
+#include "cli/compare_command.h"
+
+#include <CLI/CLI.hpp>
+
+#include "app/settings_store.h"
+#include "cli/cli_options.h"
+#include "cli/console_ui.h"
+#include "cli/profile_session.h"
+#include "equity/text.h"
+#include "stats/limit_comparison.h"
+
+namespace lumora {
+namespace {
+
+bool Apply(const std::optional<std::string>& text, Parsed<int32_t> (*parse)(std::wstring_view),
+           int32_t& target, std::FILE* err) {
+  if (!text) return true;
+  const Parsed<int32_t> parsed = parse(Utf8ToWide(*text));
+  if (!parsed.value) {
+    WriteUtf8(err, L"lumora-cli compare: " + parsed.error + L"\n");
+    return false;
+  }
+  target = *parsed.value;
+  return true;
+}
+
+}  // namespace
+
+CLI::App* AddCompareCommand(CLI::App& cli, CompareOptions& o) {
+  CLI::App* compare = cli.add_subcommand(
+      "compare", "Compare two limits analysed by earlier runs: Sharpe ratio, mix and cutoff.");
+  compare->add_option("--profile", o.profile, "Profile file (default: the user's profile)");
+  compare->add_option("--first-bb", o.firstBigBlind, "Big blind of the first limit (a --bb label)");
+  compare->add_option("--first-table", o.firstTable, "Table size of the first limit (a --table value)");
+  compare->add_option("--second-bb", o.secondBigBlind, "Big blind of the second limit");
+  compare->add_option("--second-table", o.secondTable, "Table size of the second limit");
+  compare->add_option("--currency", o.currency, "Currency both limits were played in: USD, EUR, GBP");
+  compare->add_flag("--save", o.save, "Write the options back to the profile");
+  compare->add_option("--log", o.log, "Log file (default: Lumora.log beside the program)");
+  return compare;
+}
+
+int RunCompareCommand(const CompareOptions& o, std::FILE* out, std::FILE* err) {
+  ProfileSession session = OpenProfileSession(o.profile, o.log);
+  RunSettings& s = session.app->m_settings;
+  if (!Apply(o.firstBigBlind, ParseBigBlindOption, s.CashLimit_0, err) ||
+      !Apply(o.firstTable, ParseTableOption, s.NumPl_0, err) ||
+      !Apply(o.secondBigBlind, ParseBigBlindOption, s.CashLimit_1, err) ||
+      !Apply(o.secondTable, ParseTableOption, s.NumPl_1, err) ||
+      !Apply(o.currency, ParseCurrencyOption, s.CurrencyCompare, err))
+    return 2;
+  if (o.save && !SaveRunSettings(*session.profile, s)) {
+    WriteUtf8(err, L"lumora-cli compare: the profile cannot be written\n");
+    return 1;
+  }
+
+  const auto comparison = RefreshComparison(
+      session.app->m_limitResults,
+      {s.CashLimit_0, s.NumPl_0, s.CashLimit_1, s.NumPl_1, s.CurrencyCompare});
+  if (!comparison || !comparison->show) {
+    WriteUtf8(err, L"Both limits must have been analysed (with the comparison's currency), and "
+                   L"they must differ.\n");
+    return 1;
+  }
+  const Comparison& c = *comparison;
+  WriteUtf8(out, Format(L" \t%s\t%s\n", ComparisonTitle(c.bb1, c.numPl1),
+                        ComparisonTitle(c.bb2, c.numPl2)));
+  WriteUtf8(out, Format(L"Sharpe ratio\t%.2f\t%.2f\n", c.sharpe1, c.sharpe2));
+  WriteUtf8(out, Format(L"Mix\t%.1f\t%.1f\n", c.mix1, c.mix2));
+  WriteUtf8(out, Format(L"Cutoff: %.1f USD\n", c.cutoff));
+  return 0;
+}
+
+}  // namespace lumora

@@ -1,0 +1,34 @@
+// lumora-cli: the command-line face of Lumora. Runs an analysis ("make") or
+// compares two analysed limits ("compare") with the settings of the profile.
+
+#include <wx/init.h>
+
+#include <CLI/CLI.hpp>
+#include <cstdio>
+
+#include "cli/compare_command.h"
+#include "cli/make_command.h"
+
+int main(int argc, char** argv) {
+  wxInitializer wx;
+  if (!wx.IsOk()) {
+    std::fputs("lumora-cli: wxWidgets could not be initialised\n", stderr);
+    return 1;
+  }
+
+  CLI::App cli{"Lumora: a bankroll analyser for online cash-game poker.", "lumora-cli"};
+  cli.require_subcommand(1);
+  lumora::MakeOptions make;
+  lumora::CompareOptions compare;
+  CLI::App* makeCommand = lumora::AddMakeCommand(cli, make);
+  CLI::App* compareCommand = lumora::AddCompareCommand(cli, compare);
+  try {
+    cli.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return cli.exit(error) == 0 ? 0 : 2;
+  }
+
+  if (*makeCommand) return lumora::RunMakeCommand(make, stdout, stderr);
+  if (*compareCommand) return lumora::RunCompareCommand(compare, stdout, stderr);
+  return 2;
+}

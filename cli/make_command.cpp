@@ -1,0 +1,162 @@
+#include "cli/make_command.h"
+
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+
+#include "app/date_range.h"
+#include "app/game_selection.h"
+#include "app/settings_store.h"
+#include "cli/cli_options.h"
+#include "cli/console_ui.h"
+#include "cli/csv_output.h"
+#include "cli/profile_session.h"
+#include "equity/local_time.h"
+#include "equity/text.h"
+#include "run/run_analysis.h"
+
+namespace lumora {
+namespace {
+
+/// Applies one option through its conversion; false (after the message)
+/// when the value fits nothing.
+template <typename T, typename Apply>
+bool ApplyOption(const std::optional<std::string>& text, Parsed<T> (*parse)(std::wstring_view),
+                 std::FILE* err, Apply apply) {
+  if (!text) return true;
+  Parsed<T> parsed = parse(Utf8ToWide(*text));
+  if (!parsed.value) {
+    WriteUtf8(err, L"lumora-cli make: " + parsed.error + L"\n");
+    return false;
+  }
+  apply(*parsed.value);
+  return true;
+}
+
+/// The run's date range from --range, or --from/--to over the profile's.
+bool ApplyDateOptions(const MakeOptions& options, int64_t now, DateRange& range, std::FILE* err) {
+  if (options.range) {
+    const Parsed<int> preset = ParseRangePresetOption(Utf8ToWide(*options.range));
+    const auto computed =
+        preset.value ? ComputePresetRange(static_cast<DatePreset>(*preset.value), now) : std::nullopt;
+    if (!computed) {
+      WriteUtf8(err, L"lumora-cli make: " + preset.error + L"\n");
+      return false;
+    }
+    range = *computed;
+  }
+  for (const auto& [text, end] : {std::pair{&options.from, &range.from}, {&options.to, &range.to}}) {
+    if (!*text) continue;
+    const auto time = GetTimeFromString(Utf8ToWide(**text));
+    if (!time) {
+      WriteUtf8(err, L"lumora-cli make: \"" + Utf8ToWide(**text) +
+                         L"\" is not a date of the form dd.mm.yyyy HH:MM:SS\n");
+      return false;
+    }
+    *end = *time;
+  }
+  return true;
+}
+
+bool ApplySettingOptions(const MakeOptions& o, CLumoraApp& app, std::FILE* err) {
+  RunSettings& s = app.m_settings;
+  if (o.history) s.HistoryPath = PathToText(std::filesystem::absolute(*o.history));
+  if (o.nick) s.NickName = Utf8ToWide(*o.nick);
+  bool ok = ApplyOption(o.room, ParseRoomOption, err, [&](int32_t v) { s.PokerRoom = v; }) &&
+            ApplyOption(o.bigBlind, ParseBigBlindOption, err, [&](int32_t v) { s.CashLimit = v; }) &&
+            ApplyOption(o.table, ParseTableOption, err,
+                        [&](int32_t v) {
+                          s.NumPl = v;
+                          NarrowSeatBounds(s.NumPl, s.minPl, s.maxPl);
+                        }) &&
+            ApplyOption(o.currency, ParseCurrencyOption, err, [&](int32_t v) { s.Currency = v; }) &&
+            ApplyOption(o.games, ParseGamesOption, err, [&](const GameFlags& v) { app.m_nBC = v; }) &&
+            ApplyOption(o.players, ParsePlayersOption, err,
+                        [&](SeatRange v) {
+                          s.minPl = v.minPl;
+                          s.maxPl = v.maxPl;
+                        }) &&
+            ApplyOption(o.zoom, ParseSwitchOption, err, [&](int32_t v) { s.Zoom = v; }) &&
+            ApplyOption(o.nonZoom, ParseSwitchOption, err, [&](int32_t v) { s.NonZoom = v; }) &&
+            ApplyOption(o.source, ParseSourceOption, err, [&](int32_t v) { s.Source = v; });
+  return ok && ApplyDateOptions(o, NowSeconds(), app.m_dateRange, err);
+}
+
+bool SaveToProfile(Profile& profile, CLumoraApp& app, std::FILE* err) {
+  const DateRange range = app.m_dateRange;
+  if (SaveRunSettings(profile, app.m_settings) &&
+      ApplyDateRange(profile, app.m_dateRange, range.from, range.to)) {
+    SaveGameSelection(profile, app.m_nBC);
+    return true;
+  }
+  WriteUtf8(err, L"lumora-cli make: the profile " + PathToText(profile.path()) +
+                     L" cannot be written\n");
+  return false;
+}
+
+bool ReportWrite(bool written, const std::string& path, std::FILE* err) {
+  if (!written) WriteUtf8(err, L"lumora-cli make: cannot write " + Utf8ToWide(path) + L"\n");
+  return written;
+}
+
+}  // namespace
+
+CLI::App* AddMakeCommand(CLI::App& cli, MakeOptions& o) {
+  CLI::App* make = cli.add_subcommand(
+      "make", "Run one analysis with the saved profile; every option overrides its setting.");
+  make->add_option("--profile", o.profile, "Profile file (default: the user's profile)");
+  make->add_option("--history", o.history, "Folder of hand-history files, searched with its sub-folders");
+  make->add_option("--nick", o.nick, "Your screen name in the hand histories");
+  make->add_option("--room", o.room,
+                   "Poker room: PartyPoker, PokerStars, \"888 Poker\", TigerGaming, iPoker, or 0-4");
+  make->add_option("--bb", o.bigBlind,
+                   "Big blind as the list shows it: 2, 4, 5, 6, 10, 16, 25, 50, \"$1 = 100\", $2, "
+                   "$4, $5, $6, $10, $20, $50, $100, $200, $400, All");
+  make->add_option("--table", o.table,
+                   "Table size: Heads-Up, 3, \"SH (6-Max)\", \"FR (7-10)\", All, or 0-4 "
+                   "(\"3\" is three-handed)");
+  make->add_option("--currency", o.currency, "USD, EUR or GBP");
+  make->add_option("--from", o.from, "Start of the date range, \"dd.mm.yyyy HH:MM:SS\" (included)");
+  make->add_option("--to", o.to, "End of the date range, \"dd.mm.yyyy HH:MM:SS\"");
+  make->add_option("--range", o.range,
+                   "Date-range preset: all-dates, this-year, last-year, this-month, last-month, "
+                   "this-week, last-week, today, yesterday")
+      ->excludes(make->get_option("--from"))
+      ->excludes(make->get_option("--to"));
+  make->add_option("--games", o.games,
+                   "Game kinds, comma-separated indexes 0-35 or game-selection labels");
+  make->add_option("--players", o.players, "Players seated MIN-MAX, each 2-10");
+  make->add_option("--zoom", o.zoom, "Take hands of Zoom tables: on or off");
+  make->add_option("--nonzoom", o.nonZoom, "Take hands of ordinary tables: on or off");
+  make->add_option("--source", o.source, "history or database");
+  make->add_flag("--save", o.save, "Write the options back to the profile");
+  make->add_option("--hands-csv", o.handsCsv,
+                   "Write one row per counted hand: file,hand,time,bb_cents,result_cents,allin_ev");
+  make->add_option("--curve-csv", o.curveCsv, "Write the two risk-of-ruin curves");
+  make->add_option("--log", o.log, "Log file (default: Lumora.log beside the program)");
+  return make;
+}
+
+int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
+  ProfileSession session = OpenProfileSession(options.profile, options.log);
+  CLumoraApp& app = *session.app;
+  if (!ApplySettingOptions(options, app, err)) return 2;
+  if (options.save && !SaveToProfile(*session.profile, app, err)) return 1;
+
+  ConsoleUi ui(out, err, isatty(fileno(err)) != 0);
+  RunHands hands;
+  const bool finished = RunAnalysis(app, ui, &hands);
+
+  bool written = true;
+  if (finished)
+    written = ReportWrite(SaveLimitResults(session.limitsPath, app.m_limitResults),
+                          session.limitsPath.string(), err);
+  if (options.handsCsv && !hands.hands.empty())
+    written = ReportWrite(WriteHandsCsv(*options.handsCsv, hands), *options.handsCsv, err) && written;
+  if (options.curveCsv && finished)
+    written = ReportWrite(WriteCurveCsv(*options.curveCsv, app.m_rorCurve), *options.curveCsv, err) &&
+              written;
+  return finished && written ? 0 : 1;
+}
+
+}  // namespace lumora

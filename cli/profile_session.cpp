@@ -1,0 +1,35 @@
+#include "cli/profile_session.h"
+
+#include "app/date_range.h"
+#include "app/game_selection.h"
+#include "app/settings_store.h"
+#include "equity/local_time.h"
+
+namespace lumora {
+
+std::filesystem::path LimitResultsPathFor(const std::filesystem::path& profilePath) {
+  std::filesystem::path path = profilePath;
+  path.replace_extension(".limits");
+  return path;
+}
+
+ProfileSession OpenProfileSession(const std::optional<std::string>& profilePath,
+                                  const std::optional<std::string>& logPath) {
+  ProfileSession session;
+  const std::filesystem::path path = profilePath ? std::filesystem::path(*profilePath)
+                                                 : Profile::DefaultPath();
+  session.profile = std::make_unique<Profile>(path);
+  session.app = std::make_unique<CLumoraApp>(logPath ? std::filesystem::path(*logPath)
+                                                     : DefaultLogPath());
+  session.limitsPath = LimitResultsPathFor(path);
+
+  CLumoraApp& app = *session.app;
+  WriteStartupBlock(app.m_log);
+  app.m_settings = LoadRunSettings(*session.profile);
+  app.m_nBC = LoadGameSelection(*session.profile);
+  app.m_dateRange = LoadDateRange(*session.profile, NowSeconds()).range;
+  app.m_limitResults = LoadLimitResults(session.limitsPath);
+  return session;
+}
+
+}  // namespace lumora

@@ -1,0 +1,59 @@
+#pragma once
+// Local calendar time: every conversion between a date written by a room's
+// client (or typed by the user) and seconds since 1970 goes through here, so
+// that daylight saving and the machine's zone are handled in one place.
+// Times are 64-bit seconds since 1970-01-01 00:00:00 UTC.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+/// A date and time as written: year (e.g. 2024), month 1-12, day, hour,
+/// minute, second.
+struct CalendarFields {
+  int year = 1970;
+  int month = 1;
+  int day = 1;
+  int hour = 0;
+  int minute = 0;
+  int second = 0;
+};
+
+/// The ranges the hand-history headers must respect: year >= 1970, month
+/// 1-12, day 1-31, hour 0-23, minute and second 0-59.
+bool FieldsInRange(const CalendarFields& fields);
+
+/// Converts local calendar fields to seconds since 1970, daylight saving
+/// decided by the C library (mktime with tm_isdst = -1). Out-of-range fields
+/// are normalised as mktime does (day 0 is the last day of the previous
+/// month). nullopt when the C library cannot represent the time.
+std::optional<int64_t> MakeLocalTime(const CalendarFields& fields);
+
+/// Formats a time as local time with a wcsftime format; nullopt when the time
+/// cannot be converted to local time.
+std::optional<std::wstring> FormatLocalTime(int64_t time, const wchar_t* format);
+
+/// The local calendar fields of a time, with the weekday (0 = Sunday) beside.
+struct LocalDate {
+  CalendarFields fields;
+  int weekday = 0;
+};
+std::optional<LocalDate> ToLocalDate(int64_t time);
+
+/// Parses "dd.mm.yyyy HH:MM:SS" (the text form of a date-range end) as local
+/// time. Day numbers of zero or below carry into the previous month, so a
+/// week that began last month can be written as "-2.12.2026 00:00:00".
+/// nullopt when the text does not have that form or cannot be converted.
+std::optional<int64_t> GetTimeFromString(std::wstring_view text);
+
+/// Seconds west of UTC of the machine's standard (winter) time, as the C
+/// runtime's timezone variable gives it: -10800 for UTC+3.
+long StandardZoneOffsetWest();
+
+/// The current time in seconds since 1970.
+int64_t NowSeconds();
+
+}  // namespace lumora

@@ -1,0 +1,51 @@
+#pragma once
+// Small text helpers shared by every layer: trimming and prefix tests on the
+// trimmed hand-history lines, number parsing that behaves like the C runtime's
+// _wtof/_wtoi (stop at the first character that is not part of the number),
+// UTF-8 conversion, and printf-style formatting of the report lines.
+
+#include <fmt/printf.h>
+#include <fmt/xchar.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace lumora {
+
+/// The text without leading and trailing white space (blanks, tabs, CR, LF,
+/// vertical tab, form feed and the no-break space some clients write).
+std::wstring_view TrimView(std::wstring_view text);
+inline std::wstring Trim(std::wstring_view text) { return std::wstring(TrimView(text)); }
+
+/// True when `needle` occurs in `text` at a position of 1 or more: the rooms'
+/// rules for "contains after the start" never accept a hit at position 0.
+bool ContainsAfterStart(std::wstring_view text, std::wstring_view needle);
+
+/// Reads a decimal number at the start of `text` as _wtof does: leading white
+/// space and a sign are accepted, reading stops at the first character that
+/// cannot continue the number ("0,50" gives 0). No number gives 0.0.
+double ParseAmount(std::wstring_view text);
+
+/// Reads a whole number at the start of `text` as _wtoi does; values beyond
+/// the int range are clamped. No number gives 0.
+int ParseInt(std::wstring_view text);
+
+/// UTF-8 to wide text; an invalid byte becomes U+FFFD, never an error.
+std::wstring Utf8ToWide(std::string_view utf8);
+/// Wide text to UTF-8; a lone surrogate becomes U+FFFD.
+std::string WideToUtf8(std::wstring_view text);
+
+/// A path as text for reports and logs, and back. File names are taken as
+/// UTF-8 where the system stores bytes.
+std::wstring PathToText(const std::filesystem::path& path);
+std::filesystem::path PathFromText(std::wstring_view text);
+
+/// printf-style formatting with type checking ("%s" takes a std::wstring,
+/// "%.2lf" a double, "%d" any integer).
+template <typename... Args>
+std::wstring Format(std::wstring_view format, const Args&... args) {
+  return fmt::sprintf(format, args...);
+}
+
+}  // namespace lumora

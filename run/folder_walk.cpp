@@ -1,0 +1,113 @@
+#include "run/folder_walk.h"
+
+#include <algorithm>
+#include <chrono>
+#include <optional>
+#include <set>
+#include <string>
+#include <system_error>
+
+#include "app/log_file.h"
+#include "app/run_settings.h"
+#include "equity/text.h"
+#include "run/stars_file_name.h"
+
+namespace lumora {
+namespace {
+
+namespace fs = std::filesystem;
+
+/// Last-write time in seconds since 1970, or nullopt when it cannot be read
+/// or lies before 1970.
+std::optional<int64_t> LastWriteSeconds(const fs::directory_entry& entry) {
+  std::error_code error;
+  const auto written = entry.last_write_time(error);
+  if (error) return std::nullopt;
+  const auto since1970 = std::chrono::duration_cast<std::chrono::seconds>(
+      std::chrono::file_clock::to_sys(written).time_since_epoch());
+  if (since1970.count() < 0) return std::nullopt;
+  return since1970.count();
+}
+
+bool PassesNameRule(const std::wstring& name, const WalkFilter& filter) {
+  switch (filter.room) {
+    case kPartyPoker: {
+      if (!filter.tableNameRule) return true;
+      // The client writes a per-table summary beside the hand files; its
+      // name carries "Table" somewhere before its end.
+      for (size_t at = name.find(L"Table"); at != std::wstring::npos; at = name.find(L"Table", at + 1))
+        if (at + 5 < name.size()) return false;
+      return true;
+    }
+    case kPokerStars: {
+      int32_t bigBlind = 0;
+      int32_t currency = 0;
+      if (!ParseStarsFileName(name, bigBlind, currency)) return true;
+      if (filter.cashLimit != 0 && filter.cashLimit != bigBlind) return false;
+      return currency == filter.currency;
+    }
+    case k888Poker:
+      return name.starts_with(L"888poker") || name.starts_with(L"LotosPoker");
+    default:
+      return true;
+  }
+}
+
+class Walker {
+ public:
+  Walker(const WalkFilter& filter, LogFile& log, std::vector<fs::path>& list)
+      : m_filter(filter), m_log(log), m_list(list) {
+    m_lower = filter.timeFrom > kWalkNoMarginBelow ? filter.timeFrom - kWalkDayMargin : filter.timeFrom;
+    m_upper = filter.timeTo + kWalkDayMargin;
+    m_extension = filter.room == kIPoker ? L".xml" : L".txt";
+  }
+
+  void Walk(const fs::path& folder) {
+    std::error_code error;
+    const fs::path identity = fs::canonical(folder, error);
+    if (error || !m_visited.insert(identity).second) return;
+
+    std::vector<fs::directory_entry> entries;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
+      entries.push_back(*it);
+    std::sort(entries.begin(), entries.end(),
+              [](const auto& a, const auto& b) { return a.path().filename() < b.path().filename(); });
+
+    for (const auto& entry : entries) {
+      if (entry.is_directory(error)) {
+        Walk(entry.path());
+      } else if (entry.is_regular_file(error)) {
+        Consider(entry);
+      }
+    }
+  }
+
+ private:
+  void Consider(const fs::directory_entry& entry) {
+    const std::wstring name = PathToText(entry.path().filename());
+    if (name.size() < 5 || !name.ends_with(m_extension)) return;
+    const auto written = LastWriteSeconds(entry);
+    if (!written) return;
+    m_log.WriteLog(Format(L"DirWalkHistory 1: file = %s", name));
+    if (*written < m_lower || *written > m_upper) return;
+    m_log.WriteLog(Format(L"DirWalkHistory 2: file = %s", name));
+    if (PassesNameRule(name, m_filter)) m_list.push_back(entry.path());
+  }
+
+  const WalkFilter& m_filter;
+  LogFile& m_log;
+  std::vector<fs::path>& m_list;
+  int64_t m_lower = 0;
+  int64_t m_upper = 0;
+  std::wstring m_extension;
+  std::set<fs::path> m_visited;
+};
+
+}  // namespace
+
+void WalkHistoryFolder(const fs::path& folder, const WalkFilter& filter, LogFile& log,
+                       std::vector<fs::path>& list) {
+  Walker(filter, log, list).Walk(folder);
+}
+
+}  // namespace lumora

@@ -1,0 +1,24 @@
+#pragma once
+// Reading one listed history file: decode it, recognise its room, accept or
+// refuse it as a whole, and read its hands with the room's reader.
+
+#include <cstdint>
+#include <filesystem>
+
+#include "app/hand_results.h"
+#include "history/hand_filter.h"
+
+namespace lumora {
+
+/// What reading one file yields.
+struct FileOutcome {
+  SourceResult source;           ///< source.completed: read to its end by its reader
+  bool passedChecks = false;     ///< room, real money, table size and currency fit the run
+  int32_t detectedBigBlind = 0;  ///< big blind in cents that detection found
+};
+
+/// Reads the file at `path` with the run's filter. Safe to call for several
+/// files at once: it touches nothing but its own result.
+FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter);
+
+}  // namespace lumora

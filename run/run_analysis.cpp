@@ -1,0 +1,189 @@
+#include "run/run_analysis.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <filesystem>
+#include <mutex>
+#include <thread>
+
+#include "app/lumora_app.h"
+#include "app/user_interface.h"
+#include "db/database_run.h"
+#include "equity/text.h"
+#include "run/folder_walk.h"
+#include "run/process_file.h"
+#include "run/run_report.h"
+#include "run/statistics_step.h"
+
+namespace lumora {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const wchar_t* kDatabaseLabel = L"DataBase";
+
+/// Reads every listed file, on as many threads as the machine has cores,
+/// while the calling thread reports progress and polls for cancel. Results
+/// stand in list order whatever order the files finish in.
+std::vector<FileOutcome> ReadFiles(const std::vector<fs::path>& files, const HandFilter& filter,
+                                   UserInterface& ui, bool& cancelled) {
+  const size_t total = files.size();
+  std::vector<FileOutcome> outcomes(total);
+  std::atomic<size_t> next{0};
+  std::atomic<bool> stop{false};
+  size_t done = 0;
+  std::mutex mutex;
+  std::condition_variable progressed;
+
+  auto work = [&] {
+    for (size_t i = next++; i < total && !stop; i = next++) {
+      outcomes[i] = ProcessHistoryFile(files[i], filter);
+      std::lock_guard lock(mutex);
+      ++done;
+      progressed.notify_one();
+    }
+  };
+  const size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1,
+                                            std::max<size_t>(total, 1));
+  std::vector<std::jthread> workers;
+  for (size_t t = 0; t < threads; ++t) workers.emplace_back(work);
+
+  size_t reported = 0;
+  ui.ReportProgress(0, total);
+  while (reported < total) {
+    size_t now;
+    {
+      std::unique_lock lock(mutex);
+      progressed.wait_for(lock, std::chrono::milliseconds(100), [&] { return done != reported; });
+      now = done;
+    }
+    if (now != reported) ui.ReportProgress(reported = now, total);
+    if (reported < total && ui.IsCancelRequested()) {
+      stop = true;  // workers finish the file in hand and take no other
+      cancelled = true;
+      break;
+    }
+  }
+  workers.clear();  // joins: no worker touches `outcomes` any more
+  return outcomes;
+}
+
+/// True when a source counts: read to its end, with hands.
+bool Contributes(const SourceResult& source) { return source.completed && !source.hands.empty(); }
+
+/// Writes what reading a source produced before its hands are summed: the
+/// reader's notes to the output, and each all-in hand's report block to the
+/// log with its sums, under the application's critical section.
+void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult& source) {
+  for (const std::wstring& note : source.paneNotes) report.OutputOnly(note);
+  if (!Contributes(source)) return;
+  std::lock_guard lock(app.m_criticalSection);
+  for (const AllInHandReport& hand : source.allInReports) {
+    for (const std::wstring& line : hand.logLines) report.LogOnly(line);
+    app.m_summary.AddAllInHand(hand);
+  }
+}
+
+void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* runHands) {
+  if (runHands) {
+    runHands->sources.push_back(source.path);
+    runHands->sourceOfHand.insert(runHands->sourceOfHand.end(), source.hands.size(),
+                                  runHands->sources.size() - 1);
+    runHands->hands.insert(runHands->hands.end(), source.hands.begin(), source.hands.end());
+  }
+  store.insert(store.end(), source.hands.begin(), source.hands.end());
+}
+
+}  // namespace
+
+HandFilter MakeHandFilter(const RunSettings& settings, const GameFlags& games,
+                          const DateRange& range) {
+  HandFilter filter;
+  filter.nick = settings.Source == kDatabaseSource ? settings.NickDB : settings.NickName;
+  filter.room = settings.PokerRoom;
+  filter.timeFrom = range.from;
+  filter.timeTo = range.to;
+  filter.cashLimit = settings.CashLimit;
+  filter.currency = settings.Currency;
+  filter.numPl = settings.NumPl;
+  filter.minPl = settings.minPl;
+  filter.maxPl = settings.maxPl;
+  filter.zoom = settings.Zoom;
+  filter.nonZoom = settings.NonZoom;
+  filter.games = games;
+  return filter;
+}
+
+bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
+  BusyScope busy(ui);
+  RunReport report(app.m_log, ui);
+  const RunSettings& settings = app.m_settings;
+  const HandFilter filter = MakeHandFilter(settings, app.m_nBC, app.m_dateRange);
+  int32_t runBigBlind = settings.CashLimit;
+  HandResultStore store;
+  app.m_summary.ResetAllIn();
+  const auto start = std::chrono::steady_clock::now();
+
+  if (std::all_of(app.m_nBC.begin(), app.m_nBC.end(), [](int32_t flag) { return flag == 0; })) {
+    ui.ShowMessage(L"You have to make GameSelection!");
+    return false;
+  }
+
+  if (settings.Source == kDatabaseSource) {
+    SourceResult source;
+    source.path = kDatabaseLabel;
+    if (!RunDatabaseQuery(settings, filter, source, ui)) {
+      ui.ShowMessage(L"You have no data!");
+      return false;
+    }
+    source.completed = true;
+    MergeReadingReports(app, report, source);
+    AppendHands(source, store, runHands);
+  } else {
+    std::vector<fs::path> files;
+    WalkHistoryFolder(PathFromText(settings.HistoryPath),
+                      {filter.timeFrom, filter.timeTo, settings.PokerRoom, true,
+                       settings.CashLimit, settings.Currency},
+                      app.m_log, files);
+    for (int i = 0; i < kGameKindCount; ++i)
+      report.LogOnly(Format(L"m_nBC[%d] = %d", i, app.m_nBC[i]));
+
+    bool cancelled = false;
+    const std::vector<FileOutcome> outcomes = ReadFiles(files, filter, ui, cancelled);
+    if (cancelled) {
+      ui.ShowMessage(L"The analysis was cancelled.");
+      return false;
+    }
+    for (const FileOutcome& outcome : outcomes) MergeReadingReports(app, report, outcome.source);
+    for (const FileOutcome& outcome : outcomes) {
+      const SourceResult& source = outcome.source;
+      if (!Contributes(source)) continue;
+      // Hands are counted only at the run's limit, so the big blind of a file
+      // that gave hands is the unit of the win rate.
+      runBigBlind = outcome.detectedBigBlind;
+      double sum = 0.0;
+      for (const HandResult& hand : source.hands) sum += hand.resultCents;
+      report.Report(Format(L"File: %s nHands = %d Result = %.2lf\n", source.path,
+                           static_cast<int>(source.hands.size()), sum));
+      AppendHands(source, store, runHands);
+    }
+  }
+
+  const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - start);
+  report.OutputOnly(Format(L"time = %d\n", static_cast<long long>(elapsed.count())));
+  report.LogOnly(L"\n==================================================\n");
+
+  if (store.empty()) {
+    ui.ShowMessage(L"No data available!");
+    return false;
+  }
+  if (!ReportStatistics(app, report, ui, store, runBigBlind)) return false;
+  ReportRiskOfRuin(app, report, runBigBlind);
+  RefreshComparisonDisplay(app, ui);
+  return true;
+}
+
+}  // namespace lumora

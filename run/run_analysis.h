@@ -1,0 +1,37 @@
+#pragma once
+// One "Make" analysis: collect the hero's result of every hand that passes
+// the settings' filters, from a history folder or a tracker database, then
+// report the totals, statistics and risk of ruin.
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "app/hand_results.h"
+#include "app/run_settings.h"
+#include "history/hand_filter.h"
+
+namespace lumora {
+
+class CLumoraApp;
+class UserInterface;
+
+/// The counted hands of a run in run order, with the source each came from.
+struct RunHands {
+  std::vector<std::wstring> sources;       ///< file paths, or the database's source label
+  std::vector<std::size_t> sourceOfHand;   ///< index into `sources`, one per hand
+  HandResultStore hands;
+};
+
+/// The readers' filter from the run's settings, game selection and range.
+HandFilter MakeHandFilter(const RunSettings& settings, const GameFlags& games,
+                          const DateRange& range);
+
+/// Runs one analysis with the settings held by `app`, reporting through
+/// `ui` and the log. Returns true only when the run reached its end (the
+/// statistics and risk of ruin were computed and stored); every early end
+/// returns false after its message. When `runHands` is given it receives the
+/// hands that reached the run store, also when the run ends after the totals.
+bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands = nullptr);
+
+}  // namespace lumora

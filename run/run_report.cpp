@@ -1,0 +1,27 @@
+#include "run/run_report.h"
+
+#include <string>
+
+#include "app/log_file.h"
+#include "app/user_interface.h"
+
+namespace lumora {
+
+void RunReport::Report(std::wstring_view line) {
+  LogOnly(line);
+  OutputOnly(line);
+}
+
+void RunReport::ReportOutputFirst(std::wstring_view line) {
+  OutputOnly(line);
+  LogOnly(line);
+}
+
+void RunReport::LogOnly(std::wstring_view line) { m_log.WriteLog(line); }
+
+void RunReport::OutputOnly(std::wstring_view line) {
+  if (line.ends_with(L'\n')) line.remove_suffix(1);
+  m_ui.AddOutputLine(std::wstring(line));
+}
+
+}  // namespace lumora

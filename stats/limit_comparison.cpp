@@ -1,0 +1,1 @@
+#include "stats/limit_comparison.h"

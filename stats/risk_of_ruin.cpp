@@ -1,0 +1,1 @@
+#include "stats/risk_of_ruin.h"

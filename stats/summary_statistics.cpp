@@ -1,0 +1,1 @@
+#include "stats/summary_statistics.h"
