@@ -2,21 +2,10 @@
 // The figures of the last run, read by the result windows and the calculator.
 
 #include <cstdint>
-#include <string>
-#include <vector>
+
+#include "equity/all_in_report.h"
 
 namespace lumora {
-
-/// What the all-in evaluation learnt of one hand that was all in before the
-/// river and shown down. Amounts in currency units.
-struct AllInHandReport {
-  std::vector<std::wstring> logLines;  ///< the report block, one log line each
-  double win = 0.0;                    ///< the hero's actual net result
-  double ev = 0.0;                     ///< expected value; 0 when no equity was obtained
-  double diff = 0.0;                   ///< win minus EV; 0 when no equity was obtained
-  double bigBlind = 0.0;               ///< the hand's big blind
-  bool hasEv = false;                  ///< an equity was obtained
-};
 
 struct RunSummary {
   int32_t m_nHands = 0;       ///< hands that reached the statistics
