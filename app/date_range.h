@@ -41,18 +41,25 @@ struct DateRangeTexts {
   std::wstring toText;
 };
 
-/// The range kept in the profile ("TimeFrom", "TimeTo"). A missing (or
-/// unreadable) end takes its default at `now`: the first of the current
-/// month at 00:00:00 for the start, today at 00:00:00 for the end. Nothing
-/// is written to the profile.
+/// The range kept in the profile ("TimeFrom", "TimeTo"). A missing end, or
+/// one whose text is not "dd.mm.yyyy HH:MM:SS", takes its default at `now`
+/// (seconds since 1970): the first of the current month at 00:00:00 for the
+/// start, today at 00:00:00 for the end; the texts are then the default
+/// texts. Nothing is written to the profile.
 DateRangeTexts LoadDateRange(const Profile& profile, int64_t now);
 
-/// The range of a preset (not kCustom) at the local time `now`.
+/// The range of a preset at `now` (seconds since 1970), both ends local
+/// midnights: years and months start on their first day; weeks run from
+/// Sunday to the next Sunday, days from midnight to the next midnight, taken
+/// from the calendar so that a day of 23 or 25 hours at a daylight-saving
+/// change still ends at midnight. nullopt for kCustom (the dialog's range)
+/// and when `now` has no local time.
 std::optional<DateRange> ComputePresetRange(DatePreset preset, int64_t now);
 
-/// Stores the range in `target` and writes both ends' texts to the profile.
-/// Returns the two texts, or nullopt when an end has no local time; then
-/// nothing is stored or written.
+/// Stores the range in `target` and writes both ends' texts to the profile
+/// (a failed write leaves the stored range and the returned texts as they
+/// are). Returns the two texts, or nullopt when an end has no local time;
+/// then nothing is stored or written.
 std::optional<DateRangeTexts> ApplyDateRange(Profile& profile, DateRange& target, int64_t from,
                                              int64_t to);
 

@@ -17,14 +17,19 @@ namespace lumora {
 
 class Profile {
  public:
-  /// Opens the profile kept in the file at `path`. The file and its folder
-  /// are created on the first write, readable and writable by the owner only.
+  /// Opens the profile kept in the file at `path` (made absolute against the
+  /// current folder). The file and its missing folders are created on the
+  /// first write, readable and writable by the owner only; an existing file
+  /// is narrowed to the owner on every write. Values are kept exactly as
+  /// written: blanks at either end, backslashes, "$" and line feeds survive.
+  /// Needs no initialised wx application.
   explicit Profile(const std::filesystem::path& path);
   ~Profile();
   Profile(const Profile&) = delete;
   Profile& operator=(const Profile&) = delete;
 
-  /// The profile file in the user's config folder.
+  /// The profile file in the user's config folder: "lumora/lumora.ini" under
+  /// $XDG_CONFIG_HOME (when absolute), else under ~/.config.
   static std::filesystem::path DefaultPath();
 
   const std::filesystem::path& path() const { return m_path; }
@@ -35,13 +40,17 @@ class Profile {
   std::wstring ReadString(std::wstring_view key, std::wstring_view defaultValue) const;
 
   /// Writes one key of section "Base" and flushes the file at once. Returns
-  /// false when the file cannot be written.
+  /// false when the file cannot be written (the value is then still read
+  /// back from memory, and the next successful write saves it too).
   bool WriteInt(std::wstring_view key, int32_t value);
   bool WriteString(std::wstring_view key, std::wstring_view value);
 
  private:
   std::filesystem::path m_path;
   std::unique_ptr<wxConfigBase> m_config;
+  /// The file existed but could not be read: writing would replace every
+  /// other setting in it, so writes fail instead.
+  bool m_unreadable = false;
 };
 
 }  // namespace lumora

@@ -15,6 +15,7 @@
 #include "run/folder_walk.h"
 #include "run/process_file.h"
 #include "run/run_report.h"
+#include "run/source_merge.h"
 #include "run/statistics_step.h"
 
 namespace lumora {
@@ -68,32 +69,6 @@ std::vector<FileOutcome> ReadFiles(const std::vector<fs::path>& files, const Han
   }
   workers.clear();  // joins: no worker touches `outcomes` any more
   return outcomes;
-}
-
-/// True when a source counts: read to its end, with hands.
-bool Contributes(const SourceResult& source) { return source.completed && !source.hands.empty(); }
-
-/// Writes what reading a source produced before its hands are summed: the
-/// reader's notes to the output, and each all-in hand's report block to the
-/// log with its sums, under the application's critical section.
-void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult& source) {
-  for (const std::wstring& note : source.paneNotes) report.OutputOnly(note);
-  if (!Contributes(source)) return;
-  std::lock_guard lock(app.m_criticalSection);
-  for (const AllInHandReport& hand : source.allInReports) {
-    for (const std::wstring& line : hand.logLines) report.LogOnly(line);
-    app.m_summary.AddAllInHand(hand);
-  }
-}
-
-void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* runHands) {
-  if (runHands) {
-    runHands->sources.push_back(source.path);
-    runHands->sourceOfHand.insert(runHands->sourceOfHand.end(), source.hands.size(),
-                                  runHands->sources.size() - 1);
-    runHands->hands.insert(runHands->hands.end(), source.hands.begin(), source.hands.end());
-  }
-  store.insert(store.end(), source.hands.begin(), source.hands.end());
 }
 
 }  // namespace
@@ -156,19 +131,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
       ui.ShowMessage(L"The analysis was cancelled.");
       return false;
     }
-    for (const FileOutcome& outcome : outcomes) MergeReadingReports(app, report, outcome.source);
-    for (const FileOutcome& outcome : outcomes) {
-      const SourceResult& source = outcome.source;
-      if (!Contributes(source)) continue;
-      // Hands are counted only at the run's limit, so the big blind of a file
-      // that gave hands is the unit of the win rate.
-      runBigBlind = outcome.detectedBigBlind;
-      double sum = 0.0;
-      for (const HandResult& hand : source.hands) sum += hand.resultCents;
-      report.Report(Format(L"File: %s nHands = %d Result = %.2lf\n", source.path,
-                           static_cast<int>(source.hands.size()), sum));
-      AppendHands(source, store, runHands);
-    }
+    runBigBlind = MergeFileOutcomes(app, report, outcomes, runBigBlind, store, runHands);
   }
 
   const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(

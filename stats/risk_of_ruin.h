@@ -23,12 +23,15 @@ double RiskOfRuinU(double winRate, double bankroll, double var100, int32_t hands
 /// The smallest bankroll whose RORU is at most `targetRisk`, to within
 /// `tolerance`, searched from the bracket [lowerStart, upperStart].
 /// Returns +infinity when RORU can never come down to the target (it never
-/// falls below (erf(-WR/sw) + 1) / 2), or when the bracket cannot be found.
+/// falls below (erf(-WR/sw) + 1) / 2, the part owed to a possibly
+/// non-positive true win rate), or when the bracket cannot be found; NaN
+/// when an argument is NaN. Always ends: every search loop is bounded.
 double BankrollForRORU(double lowerStart, double upperStart, double tolerance, double winRate,
                        double targetRisk, double var100, int32_t hands);
 
 /// The bankroll (big blinds) whose plain risk of ruin is `risk`:
-/// -V ln(risk) / (2 WR).
+/// -V ln(risk) / (2 WR), computed as ln(risk) * -(V * 0.5 / WR) so that the
+/// report and the calculator print the same figures.
 double BankrollForROR(double risk, double winRate, double var100);
 
 /// The two curves for bankrolls of 100 to 10000 big blinds: y in percent,

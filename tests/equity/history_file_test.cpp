@@ -1,1 +1,54 @@
+#include "equity/history_file.h"
+
 #include <gtest/gtest.h>
+
+#include "tests/support/temp_dir.h"
+
+namespace lumora {
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+TEST(DecodeHistoryText, ReadsEveryEncodingTheClientsWrite) {
+  EXPECT_EQ(DecodeHistoryText("\xEF\xBB\xBF" "Bet \xE2\x82\xAC" "1"), L"Bet \u20AC1");  // UTF-8, BOM
+  EXPECT_EQ(DecodeHistoryText("Bet \xC2\xA3" "1"), L"Bet \u00A31");                   // UTF-8
+  EXPECT_EQ(DecodeHistoryText(std::string("\xFF\xFE" "A\0\xAC\x20", 6)), L"A\u20AC");  // UTF-16 LE
+  EXPECT_EQ(DecodeHistoryText(std::string("\xFE\xFF\0A\x20\xAC", 6)), L"A\u20AC");     // UTF-16 BE
+  EXPECT_EQ(DecodeHistoryText("Bet \x80" "1 \xA3" "2"), L"Bet \u20AC1 \u00A32");       // Windows-1252
+}
+
+TEST(DecodeHistoryText, NeverFailsOnDamagedText) {
+  // Invalid UTF-8 falls back to Windows-1252, where every byte means something.
+  EXPECT_EQ(DecodeHistoryText("caf\xE9 \xFF"), L"caf\u00E9 \u00FF");
+  // A torn UTF-16 unit and a lone surrogate.
+  EXPECT_EQ(DecodeHistoryText(std::string("\xFF\xFE" "A\0B", 5)), L"A\uFFFD");
+  EXPECT_EQ(DecodeHistoryText(std::string("\xFF\xFE\x00\xD8" "A\0", 6)), L"\uFFFDA");
+  EXPECT_EQ(DecodeHistoryText(""), L"");
+}
+
+TEST(SplitLines, CutsAtEveryKindOfLineEnd) {
+  EXPECT_EQ(SplitLines(L"a\r\nb\nc\rd"), (Lines{L"a", L"b", L"c", L"d"}));
+  EXPECT_EQ(SplitLines(L"a\n\n\nb\n"), (Lines{L"a", L"", L"", L"b"}));
+  EXPECT_EQ(SplitLines(L"a\r\r\nb"), (Lines{L"a", L"", L"b"}));
+  EXPECT_EQ(SplitLines(L""), Lines{});
+  EXPECT_EQ(SplitLines(L"\n"), Lines{L""});
+}
+
+TEST(ReadHistoryFileEx, ReadsAFileIntoLines) {
+  testing::TempDir dir;
+  const auto path = dir.Write("h.txt", "\xEF\xBB\xBFPokerStars Hand #1\r\nSeat 1: Hero\r\n");
+  Lines lines{L"stale"};
+  EXPECT_EQ(ReadHistoryFileEx(path, lines), kReadOk);
+  EXPECT_EQ(lines, (Lines{L"PokerStars Hand #1", L"Seat 1: Hero"}));
+}
+
+TEST(ReadHistoryFileEx, AMissingFileIsAnErrorWithNoLines) {
+  testing::TempDir dir;
+  Lines lines{L"stale"};
+  EXPECT_NE(ReadHistoryFileEx(dir / "missing.txt", lines), kReadOk);
+  EXPECT_TRUE(lines.empty());
+  EXPECT_NE(ReadHistoryFileEx(dir.path(), lines), kReadOk);  // a folder is no file
+}
+
+}  // namespace
+}  // namespace lumora

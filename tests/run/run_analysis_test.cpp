@@ -1,1 +1,209 @@
+#include "run/run_analysis.h"
+
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <regex>
+
+#include "app/lumora_app.h"
+#include "equity/text.h"
+#include "run/run_report.h"
+#include "run/source_merge.h"
+#include "run/statistics_step.h"
+#include "tests/support/recording_ui.h"
+#include "tests/support/temp_dir.h"
+
+namespace lumora {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using ::testing::StartsWith;
+using testing::ReadFile;
+using testing::TempDir;
+
+/// Records each output line with whether the log already held it, which
+/// tells the order a line went to its two destinations.
+class OrderingUi : public testing::RecordingUi {
+ public:
+  explicit OrderingUi(const std::filesystem::path& log) : m_log(log) {}
+  void AddOutputLine(const std::wstring& line) override {
+    RecordingUi::AddOutputLine(line);
+    loggedBefore.push_back(ReadFile(m_log).find(WideToUtf8(line)) != std::string::npos);
+  }
+  std::vector<bool> loggedBefore;
+
+ private:
+  std::filesystem::path m_log;
+};
+
+class Run : public ::testing::Test {
+ protected:
+  Run() : app(dir / "Lumora.log"), ui(dir / "Lumora.log") {
+    app.m_settings.HistoryPath = PathToText(dir / "hands");
+    app.m_settings.CashLimit = 10;
+    app.m_dateRange = {0, 4102444800};
+  }
+  std::string Log() const { return ReadFile(dir / "Lumora.log"); }
+
+  static HandResultStore Hands(std::initializer_list<double> cents) {
+    HandResultStore hands;
+    for (double c : cents) hands.push_back({L"", 0, 10, c, std::nullopt});
+    return hands;
+  }
+
+  TempDir dir;
+  CLumoraApp app;
+  OrderingUi ui;
+  RunReport report{app.m_log, ui};
+};
+
+TEST_F(Run, RefusesToStartWithoutAGameSelected) {
+  app.m_nBC = {};
+  app.m_summary.m_nAllInHands = 3;
+  EXPECT_FALSE(RunAnalysis(app, ui));
+  EXPECT_THAT(ui.messages, ElementsAre(L"You have to make GameSelection!"));
+  EXPECT_THAT(ui.lines, IsEmpty());
+  EXPECT_THAT(ui.busyChanges, ElementsAre(true, false));
+  EXPECT_EQ(app.m_summary.m_nAllInHands, 0);  // the all-in sums are reset first
+}
+
+TEST_F(Run, AFolderWithoutHandsEndsWithNoData) {
+  EXPECT_FALSE(RunAnalysis(app, ui));
+  ASSERT_EQ(ui.lines.size(), 1u);
+  EXPECT_TRUE(std::regex_match(WideToUtf8(ui.lines[0]), std::regex("time = \\d+")));
+  EXPECT_THAT(ui.messages, ElementsAre(L"No data available!"));
+  EXPECT_THAT(ui.busyChanges, ElementsAre(true, false));
+  const std::string log = Log();
+  EXPECT_THAT(log, HasSubstr("m_nBC[0] = 1\n"));
+  EXPECT_THAT(log, HasSubstr("m_nBC[35] = 0\n"));
+  EXPECT_THAT(log, HasSubstr("  \n==================================================\n\n"));
+}
+
+TEST_F(Run, ADatabaseRunWithoutHandsEndsWithNoData) {
+  app.m_settings.Source = kDatabaseSource;
+  EXPECT_FALSE(RunAnalysis(app, ui));
+  EXPECT_THAT(ui.messages, ElementsAre(L"No data available!"));
+}
+
+FileOutcome Outcome(const wchar_t* path, bool completed, HandResultStore hands, int32_t bigBlind,
+                    std::vector<AllInHandReport> allIns = {}) {
+  FileOutcome outcome;
+  outcome.source.path = path;
+  outcome.source.completed = completed;
+  outcome.source.hands = std::move(hands);
+  outcome.source.allInReports = std::move(allIns);
+  outcome.passedChecks = true;
+  outcome.detectedBigBlind = bigBlind;
+  return outcome;
+}
+
+TEST_F(Run, MergesFilesInListOrderAndDropsAbandonedOnesWhole) {
+  std::vector<FileOutcome> outcomes;
+  outcomes.push_back(Outcome(L"/h/a.txt", true, Hands({150, -50.5}), 10,
+                             {{{L"block a", L"end a"}, 1.5, 1.0, 0.5, 0.1, true}}));
+  outcomes.push_back(Outcome(L"/h/abandoned.txt", false, Hands({999}), 10,
+                             {{{L"block b"}, 9.99, 0, 0, 0.1, false}}));
+  outcomes.push_back(Outcome(L"/h/empty.txt", true, {}, 25));
+  outcomes.push_back(Outcome(L"/h/d.txt", true, Hands({-10}), 10));
+  outcomes.push_back(Outcome(L"/h/refused.txt", false, {}, 50));
+  outcomes[2].source.paneNotes = {L"Hand #7 in /h/empty.txt", L"Total pot ?"};
+
+  HandResultStore store;
+  RunHands runHands;
+  const int32_t bigBlind = MergeFileOutcomes(app, report, outcomes, 2, store, &runHands);
+
+  EXPECT_EQ(bigBlind, 10);  // the last file that gave hands, not the last one accepted
+  EXPECT_THAT(ui.lines,
+              ElementsAre(L"Hand #7 in /h/empty.txt", L"Total pot ?",
+                          L"File: /h/a.txt nHands = 2 Result = 99.50",
+                          L"File: /h/d.txt nHands = 1 Result = -10.00"));
+  ASSERT_EQ(store.size(), 3u);
+  EXPECT_EQ(store[2].resultCents, -10);
+  EXPECT_THAT(runHands.sources, ElementsAre(L"/h/a.txt", L"/h/d.txt"));
+  EXPECT_THAT(runHands.sourceOfHand, ElementsAre(0, 0, 1));
+  EXPECT_EQ(app.m_summary.m_nAllInHands, 1);
+  EXPECT_DOUBLE_EQ(app.m_summary.m_dAllInWinBB, 15.0);
+
+  const std::string log = Log();
+  EXPECT_LT(log.find("  block a\n"), log.find("  end a\n"));
+  EXPECT_LT(log.find("  end a\n"), log.find("File: /h/a.txt"));
+  EXPECT_EQ(log.find("block b"), std::string::npos);
+  EXPECT_THAT(ui.loggedBefore, ElementsAre(false, false, true, true));  // File: log, then pane
+}
+
+TEST_F(Run, AllBigBlindsEndAfterTheTotals) {
+  app.m_settings.CashLimit = 0;
+  app.m_summary.m_nHands = 42;
+  EXPECT_FALSE(ReportStatistics(app, report, ui, Hands({150, -50}), 10));
+  EXPECT_THAT(ui.lines,
+              ElementsAre(L"Summary: nHands = 2 Win = 1.00",
+                          L"Summary all-in (money): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00",
+                          L"Summary all-in (BBs): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00"));
+  EXPECT_THAT(ui.loggedBefore, ElementsAre(true, true, true));
+  EXPECT_THAT(ui.messages, IsEmpty());
+  EXPECT_EQ(app.m_summary.m_nHands, 42);  // the previous run's figures stay
+  EXPECT_TRUE(app.m_limitResults.empty());
+}
+
+TEST_F(Run, ALossEndsWithItsLineAndMessage) {
+  EXPECT_FALSE(ReportStatistics(app, report, ui, Hands({-150, 50}), 10));
+  ASSERT_EQ(ui.lines.size(), 5u);
+  EXPECT_EQ(ui.lines[3], L"Summary: nHands = 2 Win = -1.00 WinRate = -500.00");
+  EXPECT_EQ(ui.lines[4], L"Summary: BB 10 nHands = 2 Win = -1.00 WinRate = -500.00");
+  EXPECT_FALSE(ui.loggedBefore[4]);  // the loss line shows first, then is logged
+  EXPECT_THAT(Log(), HasSubstr("Summary: BB 10 nHands = 2 Win = -1.00 WinRate = -500.00\n"));
+  EXPECT_THAT(ui.messages, ElementsAre(L"Your Win Rate < 0! Analysis is useless!"));
+  EXPECT_TRUE(app.m_limitResults.empty());
+}
+
+TEST_F(Run, AWinStoresTheFiguresAndReportsTheSharpeRatio) {
+  ASSERT_TRUE(ReportStatistics(app, report, ui, Hands({150, -50}), 10));
+  ASSERT_EQ(ui.lines.size(), 5u);
+  EXPECT_EQ(ui.lines[3], L"Summary: nHands = 2 Win = 1.00 WinRate = 500.00");
+  EXPECT_EQ(ui.lines[4],
+            L"Summary: BB 10 nHands = 2 Win = 1.00 WinRate = 500.00 sv = 14.14 sw = 100.00 "
+            L"Sharpe ratio = 3.54");
+  EXPECT_FALSE(ui.loggedBefore[4]);
+  EXPECT_EQ(app.m_summary.m_nHands, 2);
+  EXPECT_DOUBLE_EQ(app.m_summary.m_dWin, 1.0);
+  EXPECT_DOUBLE_EQ(app.m_summary.m_dWinRate, 500.0);
+  EXPECT_NEAR(app.m_summary.m_dVar, 20000.0, 1e-9);
+  EXPECT_NEAR(app.m_summary.m_dSD, 14.142136, 1e-6);
+  ASSERT_EQ(app.m_limitResults.count({10, 0, 0}), 1u);
+  EXPECT_NEAR(app.m_limitResults.at({10, 0, 0}).sd, 141.421356, 1e-6);
+}
+
+TEST_F(Run, AZeroTotalIsNoLoss) {
+  EXPECT_TRUE(ReportStatistics(app, report, ui, Hands({50, -50}), 10));
+  EXPECT_EQ(ui.lines[3], L"Summary: nHands = 2 Win = 0.00 WinRate = 0.00");
+  EXPECT_THAT(ui.messages, IsEmpty());
+}
+
+TEST_F(Run, ReportsTheBankrollForNineRiskLevels) {
+  ASSERT_TRUE(ReportStatistics(app, report, ui, Hands({150, -50}), 10));
+  ui.lines.clear();
+  ReportRiskOfRuin(app, report, 10);
+  ASSERT_EQ(ui.lines.size(), 9u);
+  EXPECT_THAT(ui.lines[0], StartsWith(L"RoR = 50.00 Bankroll (ROR) =  13.86 BB (1.39 $) Bankroll (RORU) =  "));
+  EXPECT_THAT(ui.lines[8], StartsWith(L"RoR = 0.01 Bankroll (ROR) =  184.21 BB (18.42 $)"));
+  for (const auto& line : ui.lines) EXPECT_THAT(line, ::testing::EndsWith(L" $) "));
+  EXPECT_EQ(Log().find("RoR = "), std::string::npos);  // output only
+  EXPECT_FLOAT_EQ(app.m_rorCurve.ror[0].x, 1.0f);
+  EXPECT_FLOAT_EQ(app.m_rorCurve.roru[99].x, 100.0f);
+}
+
+TEST_F(Run, RefreshesTheComparisonWhenBothLimitsAreKnown) {
+  app.m_settings.CashLimit_0 = 10;
+  app.m_settings.CashLimit_1 = 25;
+  EXPECT_FALSE(RefreshComparisonDisplay(app, ui));
+  UpdateLimitResult(app.m_limitResults, {10, 0, 0}, 10, 5.0, 100.0);
+  UpdateLimitResult(app.m_limitResults, {25, 0, 0}, 25, 4.0, 40.0);
+  EXPECT_TRUE(RefreshComparisonDisplay(app, ui));
+  ASSERT_EQ(ui.comparisons.size(), 1u);
+  EXPECT_EQ(ui.comparisons[0].bb2, 25);
+}
+
+}  // namespace
+}  // namespace lumora

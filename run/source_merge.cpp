@@ -1,0 +1,53 @@
+#include "run/source_merge.h"
+
+#include <mutex>
+
+#include "app/lumora_app.h"
+#include "equity/text.h"
+#include "run/run_analysis.h"
+#include "run/run_report.h"
+
+namespace lumora {
+
+bool Contributes(const SourceResult& source) { return source.completed && !source.hands.empty(); }
+
+void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult& source) {
+  for (const std::wstring& note : source.paneNotes) report.OutputOnly(note);
+  if (!Contributes(source)) return;
+  std::lock_guard lock(app.m_criticalSection);
+  for (const AllInHandReport& hand : source.allInReports) {
+    for (const std::wstring& line : hand.logLines) report.LogOnly(line);
+    app.m_summary.AddAllInHand(hand);
+  }
+}
+
+void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* runHands) {
+  if (runHands) {
+    runHands->sources.push_back(source.path);
+    runHands->sourceOfHand.insert(runHands->sourceOfHand.end(), source.hands.size(),
+                                  runHands->sources.size() - 1);
+    runHands->hands.insert(runHands->hands.end(), source.hands.begin(), source.hands.end());
+  }
+  store.insert(store.end(), source.hands.begin(), source.hands.end());
+}
+
+int32_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
+                          const std::vector<FileOutcome>& outcomes, int32_t runBigBlind,
+                          HandResultStore& store, RunHands* runHands) {
+  for (const FileOutcome& outcome : outcomes) MergeReadingReports(app, report, outcome.source);
+  for (const FileOutcome& outcome : outcomes) {
+    const SourceResult& source = outcome.source;
+    if (!Contributes(source)) continue;
+    // Hands are only counted at the run's limit, so the big blind of a file
+    // that gave hands is the unit the win rate is measured in.
+    runBigBlind = outcome.detectedBigBlind;
+    double sum = 0.0;
+    for (const HandResult& hand : source.hands) sum += hand.resultCents;
+    report.Report(Format(L"File: %s nHands = %d Result = %.2lf\n", source.path,
+                         static_cast<int>(source.hands.size()), sum));
+    AppendHands(source, store, runHands);
+  }
+  return runBigBlind;
+}
+
+}  // namespace lumora

@@ -1,0 +1,39 @@
+#pragma once
+// Merging what the sources of a run yielded, in list order, into the run's
+// report, all-in sums and hand store. The order is that of the list whatever
+// order the files were read in, so the report is always the same.
+
+#include <cstdint>
+#include <vector>
+
+#include "app/hand_results.h"
+#include "run/process_file.h"
+
+namespace lumora {
+
+class CLumoraApp;
+class RunReport;
+struct RunHands;
+
+/// True when a source counts: read to its end, with hands. A source
+/// abandoned half-way contributes nothing, not even its hands read before.
+bool Contributes(const SourceResult& source);
+
+/// Writes what reading a source produced before its hands are summed: the
+/// reader's notes to the output and, for a contributing source, each all-in
+/// hand's report block to the log with its sums (under the application's
+/// critical section).
+void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult& source);
+
+/// Appends a source's hands to the run store (and to `runHands` when given).
+void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* runHands);
+
+/// Merges the files of a history run: first every file's reading reports,
+/// then a "File:" line per contributing file with its hands appended.
+/// Returns the run big blind: the big blind detected in the last file that
+/// gave hands, or `runBigBlind` when none did.
+int32_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
+                          const std::vector<FileOutcome>& outcomes, int32_t runBigBlind,
+                          HandResultStore& store, RunHands* runHands);
+
+}  // namespace lumora

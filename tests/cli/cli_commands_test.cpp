@@ -1,0 +1,119 @@
+// lumora-cli run as a user runs it: options in, report lines, messages and
+// exit status out.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <regex>
+
+#include "tests/support/run_program.h"
+
+namespace lumora {
+namespace {
+
+using ::testing::HasSubstr;
+using testing::ReadFile;
+using testing::RunProgram;
+using testing::TempDir;
+
+class Cli : public ::testing::Test {
+ protected:
+  testing::ProgramResult Run(std::vector<std::string> args) {
+    args.insert(args.begin() + 1, {"--profile", (dir / "lumora.ini").string(), "--log",
+                                   (dir / "Lumora.log").string()});
+    return RunProgram(LUMORA_CLI, args, dir);
+  }
+  TempDir dir;
+};
+
+TEST_F(Cli, MakeOverAnEmptyFolderReportsTheTimeAndNoData) {
+  std::filesystem::create_directories(dir / "hands");
+  const auto result = Run({"make", "--history", (dir / "hands").string(), "--room", "PokerStars",
+                           "--nick", "Hero", "--range", "all-dates"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_TRUE(std::regex_match(result.out, std::regex("time = \\d+\n"))) << result.out;
+  EXPECT_EQ(result.err, "No data available!\n");
+  EXPECT_THAT(ReadFile(dir / "Lumora.log"), HasSubstr("Lumora start"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "lumora.ini"));  // nothing saved without --save
+}
+
+TEST_F(Cli, MakeWithoutAnyGameSelectedRefusesToStart) {
+  // Game kinds given as an empty selection cannot be typed; an empty saved
+  // selection "0 0 ..." can.
+  std::string flags = " ";
+  for (int i = 0; i < 36; ++i) flags += "0 ";
+  {
+    std::ofstream profile(dir / "lumora.ini");
+    profile << "[Base]\nGameSelection=" << flags << "\n";
+  }
+  const auto result = Run({"make", "--history", (dir / "hands").string()});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "You have to make GameSelection!\n");
+}
+
+TEST_F(Cli, AnOptionValueThatFitsNothingIsAnErrorNamingTheChoices) {
+  const auto result = Run({"make", "--bb", "$1"});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_THAT(result.err, HasSubstr("big blind \"$1\" is none of"));
+  EXPECT_THAT(result.err, HasSubstr("\"$1 = 100\""));
+  EXPECT_EQ(Run({"make", "--from", "2024-01-01"}).exitCode, 2);
+  EXPECT_EQ(Run({"make", "--range", "all-dates", "--from", "01.01.2024 00:00:00"}).exitCode, 2);
+  EXPECT_EQ(Run({"frobnicate"}).exitCode, 2);
+}
+
+TEST_F(Cli, SaveWritesTheOptionsToAPrivateProfile) {
+  const auto result =
+      Run({"make", "--save", "--history", (dir / "hands").string(), "--nick", "O'Brien", "--room",
+           "888 Poker", "--bb", "$2", "--table", "SH (6-Max)", "--currency", "EUR", "--from",
+           "01.02.2024 00:00:00", "--to", "01.03.2024 00:00:00", "--games", "2,7", "--players",
+           "3-5", "--zoom", "on", "--nonzoom", "off"});
+  EXPECT_EQ(result.exitCode, 1);  // no hands in the folder
+  const std::string profile = ReadFile(dir / "lumora.ini");
+  for (const char* line :
+       {"NickName=O'Brien", "PokerRoom=2", "CashLimit=9", "NumPl=2", "Currency=1",
+        "TimeFrom=01.02.2024 00:00:00", "TimeTo=01.03.2024 00:00:00", "minPl=3", "maxPl=5",
+        "Zoom=1", "NonZoom=0"})
+    EXPECT_THAT(profile, HasSubstr(line));
+  EXPECT_THAT(profile, HasSubstr(" 0 0 1 0 0 0 0 1 0"));
+  struct stat info {};
+  ASSERT_EQ(stat((dir / "lumora.ini").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600);
+}
+
+TEST_F(Cli, HelpDocumentsEveryOption) {
+  const auto result = RunProgram(LUMORA_CLI, {"make", "--help"}, dir);
+  EXPECT_EQ(result.exitCode, 0);
+  for (const char* option :
+       {"--profile", "--history", "--nick", "--room", "--bb", "--table", "--currency", "--from",
+        "--to", "--range", "--games", "--players", "--zoom", "--nonzoom", "--source", "--save",
+        "--hands-csv", "--curve-csv"})
+    EXPECT_THAT(result.out, HasSubstr(option));
+}
+
+TEST_F(Cli, CompareShowsTwoLimitsAnalysedEarlier) {
+  {
+    std::ofstream limits(dir / "lumora.limits");
+    limits << "10 2 0 10 5 100\n25 2 0 25 4 50\n";
+  }
+  const auto result = Run({"compare", "--first-bb", "10", "--first-table", "SH (6-Max)",
+                           "--second-bb", "25", "--second-table", "SH (6-Max)"});
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  // Per 100 hands: mu 0.50 and 1.00, sigma 10.00 and 12.50.
+  EXPECT_EQ(result.out,
+            " \tBB10-SH\tBB25-SH\n"
+            "Sharpe ratio\t0.05\t0.08\n"
+            "Mix\t28.1\t71.9\n"
+            "Cutoff: 57.0 USD\n");
+}
+
+TEST_F(Cli, CompareBeforeBothLimitsAreAnalysedShowsNothing) {
+  const auto result = Run({"compare", "--first-bb", "10", "--second-bb", "25"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.out, "");
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "equity/history_file.h"
+#include "equity/local_time.h"
+#include "equity/text.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace lumora {
+namespace {
+
+using testing::FuzzRounds;
+using testing::RandomBytes;
+
+TEST(TextFuzz, DecodingAnyBytesGivesLinesWithoutLineEnds) {
+  std::mt19937 random(20261206);
+  for (int round = 0; round < FuzzRounds(20000); ++round) {
+    const std::string bytes = RandomBytes(random, 200);
+    const std::wstring text = DecodeHistoryText(bytes);
+    for (const std::wstring& line : SplitLines(text)) {
+      EXPECT_EQ(line.find_first_of(L"\r\n"), std::wstring::npos);
+      // Whatever was decoded must survive a trip through UTF-8.
+      EXPECT_EQ(Utf8ToWide(WideToUtf8(line)), line);
+    }
+  }
+}
+
+TEST(TextFuzz, NumberParsersNeverFailOnAnyText) {
+  std::mt19937 random(7);
+  for (int round = 0; round < FuzzRounds(20000); ++round) {
+    const std::wstring text = Utf8ToWide(RandomBytes(random, 40));
+    const double amount = ParseAmount(text);
+    (void)ParseInt(text);
+    (void)TrimView(text);
+    // Only a text that spells it can give "not a number".
+    if (std::isnan(amount)) {
+      EXPECT_NE(Trim(text).substr(0, 4).find_first_of(L"nN"), std::wstring::npos);
+    }
+  }
+}
+
+TEST(TextFuzz, DateTextsEitherParseOrAreRefused) {
+  std::mt19937 random(11);
+  const std::string valid = "05.12.2026 13:45:10";
+  for (int round = 0; round < FuzzRounds(20000); ++round) {
+    const std::string text = round % 2 ? testing::Mutate(valid, random) : RandomBytes(random, 30);
+    const auto time = GetTimeFromString(Utf8ToWide(text));
+    if (time) {
+      EXPECT_TRUE(FormatLocalTime(*time, L"%d.%m.%Y %H:%M:%S").has_value());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,49 @@
+#pragma once
+// Runs a program of the build with arguments and captures what it printed
+// and how it ended, for end-to-end tests of the command line.
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_dir.h"
+
+namespace lumora::testing {
+
+struct ProgramResult {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+/// Quotes one argument for the shell.
+inline std::string ShellQuote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+/// Runs `program` with `args` (UTF-8), standard input empty, in a clean
+/// configuration folder under `scratch` so the user's own profile is never
+/// touched.
+inline ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                                const TempDir& scratch) {
+  std::string command = "XDG_CONFIG_HOME=" + ShellQuote((scratch / "config").string()) +
+                        " XDG_DATA_HOME=" + ShellQuote((scratch / "data").string()) + " " +
+                        ShellQuote(program);
+  for (const auto& arg : args) command += " " + ShellQuote(arg);
+  const auto out = scratch / "stdout.txt";
+  const auto err = scratch / "stderr.txt";
+  command += " </dev/null >" + ShellQuote(out.string()) + " 2>" + ShellQuote(err.string());
+  const int status = std::system(command.c_str());
+  ProgramResult result;
+  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.out = ReadFile(out);
+  result.err = ReadFile(err);
+  return result;
+}
+
+}  // namespace lumora::testing
