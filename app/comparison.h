@@ -15,8 +15,9 @@ struct Comparison {
   double sharpe2 = 0.0;
   double mix1 = 0.0;  ///< percent of play for each limit; the two add up to 100
   double mix2 = 0.0;
-  double cutoff = 0.0;  ///< currency units (plain division: nan or inf when the win amounts are equal)
-  bool show = false;    ///< the map holds more than one entry, so there is something to draw
+  double cutoff =
+      0.0;  ///< currency units (plain division: nan or inf when the win amounts are equal)
+  bool show = false;  ///< the map holds more than one entry, so there is something to draw
 };
 
 }  // namespace lumora

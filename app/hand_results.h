@@ -14,10 +14,10 @@
 namespace lumora {
 
 struct HandResult {
-  std::wstring handId;        ///< the hand number as the room writes it; may be empty
-  int64_t startTime = 0;      ///< seconds since 1970; 0 when unknown
-  int32_t bigBlindCents = 0;  ///< the hand's big blind
-  double resultCents = 0.0;   ///< the hero's net result (positive = won)
+  std::wstring handId;            ///< the hand number as the room writes it; may be empty
+  int64_t startTime = 0;          ///< seconds since 1970; 0 when unknown
+  int32_t bigBlindCents = 0;      ///< the hand's big blind
+  double resultCents = 0.0;       ///< the hero's net result (positive = won)
   std::optional<double> allInEv;  ///< all-in EV in currency units, when one was computed
 };
 
@@ -25,11 +25,11 @@ struct HandResult {
 using HandResultStore = std::vector<HandResult>;
 
 struct SourceResult {
-  std::wstring path;      ///< file path, or the source label of a database run
-  HandResultStore hands;  ///< counted hands in reading order
+  std::wstring path;                ///< file path, or the source label of a database run
+  HandResultStore hands;            ///< counted hands in reading order
   std::vector<double> allInValues;  ///< actual minus EV of each hand with an EV, currency units
   std::vector<AllInHandReport> allInReports;  ///< log block and sums of each all-in hand
-  std::vector<std::wstring> paneNotes;  ///< lines the reader wants shown in the output pane
+  std::vector<std::wstring> paneNotes;        ///< lines the reader wants shown in the output pane
   bool completed = false;  ///< read to its end; an abandoned source contributes nothing
 };
 

@@ -2,6 +2,8 @@
 
 namespace lumora {
 
-CLumoraApp::CLumoraApp(const std::filesystem::path& logPath) { m_log.Open(logPath); }
+CLumoraApp::CLumoraApp(const std::filesystem::path& logPath) {
+  m_log.Open(logPath);
+}
 
 }  // namespace lumora

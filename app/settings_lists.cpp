@@ -11,8 +11,8 @@ const std::array<std::wstring_view, 5> kTableSizeLabels = {L"Heads-Up", L"3", L"
                                                            L"FR (7-10)", L"All"};
 
 const std::array<std::wstring_view, 20> kBigBlindLabels = {
-    L"2",   L"4",   L"5",   L"6",   L"10",   L"16",   L"25",   L"50",   L"$1 = 100", L"$2",
-    L"$4",  L"$5",  L"$6",  L"$10", L"$20",  L"$50",  L"$100", L"$200", L"$400",     L"All"};
+    L"2",  L"4",  L"5",  L"6",   L"10",  L"16",  L"25",   L"50",   L"$1 = 100", L"$2",
+    L"$4", L"$5", L"$6", L"$10", L"$20", L"$50", L"$100", L"$200", L"$400",     L"All"};
 
 const std::array<std::wstring_view, 4> kDataSourceLabels = {L"HoldemManager1", L"HoldemManager2",
                                                             L"PokerTracker 4", L"HVD"};
@@ -37,7 +37,8 @@ int32_t BigBlindIndexFromCents(int32_t cents) {
 }
 
 std::wstring_view ComparisonTableLabel(int32_t numPl) {
-  static constexpr std::array<std::wstring_view, 5> kLabels = {L"HU", L"3-max", L"SH", L"FR", L"All"};
+  static constexpr std::array<std::wstring_view, 5> kLabels = {L"HU", L"3-max", L"SH", L"FR",
+                                                               L"All"};
   return numPl >= 0 && numPl < 5 ? kLabels[numPl] : std::wstring_view(L"?");
 }
 

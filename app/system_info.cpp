@@ -23,7 +23,9 @@ std::filesystem::path GetExecPath() {
   return std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().ToStdWstring());
 }
 
-std::filesystem::path GetExecDir() { return GetExecPath().parent_path(); }
+std::filesystem::path GetExecDir() {
+  return GetExecPath().parent_path();
+}
 
 std::filesystem::path GetUserDataDir() {
   std::filesystem::path dir;

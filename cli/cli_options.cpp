@@ -31,7 +31,8 @@ std::wstring JoinLabels(const std::array<std::wstring_view, N>& labels) {
 template <std::size_t N>
 Parsed<int32_t> LabelOrCode(std::wstring_view text, const std::array<std::wstring_view, N>& labels,
                             std::wstring_view what) {
-  if (const int32_t index = IndexOfLabel(labels, text); index >= 0) return Parsed<int32_t>::Ok(index);
+  if (const int32_t index = IndexOfLabel(labels, text); index >= 0)
+    return Parsed<int32_t>::Ok(index);
   if (const auto code = WholeNumber(text); code && *code < static_cast<int>(N))
     return Parsed<int32_t>::Ok(*code);
   return Parsed<int32_t>::Fail(Format(L"%s \"%s\" is none of %s, nor a code 0-%d", what,
@@ -40,7 +41,7 @@ Parsed<int32_t> LabelOrCode(std::wstring_view text, const std::array<std::wstrin
 }
 
 constexpr std::array<std::wstring_view, 9> kRangePresetNames = {
-    L"all-dates",  L"this-year", L"last-year", L"this-month", L"last-month",
+    L"all-dates", L"this-year", L"last-year", L"this-month", L"last-month",
     L"this-week", L"last-week", L"today",     L"yesterday"};
 
 }  // namespace
@@ -55,16 +56,16 @@ Parsed<int32_t> ParseTableOption(std::wstring_view text) {
 
 Parsed<int32_t> ParseBigBlindOption(std::wstring_view text) {
   if (IndexOfLabel(kBigBlindLabels, text) < 0)
-    return Parsed<int32_t>::Fail(Format(L"big blind \"%s\" is none of %s", std::wstring(text),
-                                        JoinLabels(kBigBlindLabels)));
+    return Parsed<int32_t>::Fail(
+        Format(L"big blind \"%s\" is none of %s", std::wstring(text), JoinLabels(kBigBlindLabels)));
   return Parsed<int32_t>::Ok(BigBlindFromLabel(text));
 }
 
 Parsed<int32_t> ParseCurrencyOption(std::wstring_view text) {
   const int32_t index = IndexOfLabel(kCurrencyWords, text);
   if (index < 0)
-    return Parsed<int32_t>::Fail(Format(L"currency \"%s\" is none of %s", std::wstring(text),
-                                        JoinLabels(kCurrencyWords)));
+    return Parsed<int32_t>::Fail(
+        Format(L"currency \"%s\" is none of %s", std::wstring(text), JoinLabels(kCurrencyWords)));
   return Parsed<int32_t>::Ok(index);
 }
 
@@ -78,11 +79,13 @@ Parsed<GameFlags> ParseGamesOption(std::wstring_view text) {
     for (int i = 0; i < kGameKindCount; ++i)
       if (kGameKinds[i].label == item) index = i;
     if (index < 0) {
-      if (const auto number = WholeNumber(item); number && *number < kGameKindCount) index = *number;
+      if (const auto number = WholeNumber(item); number && *number < kGameKindCount)
+        index = *number;
     }
     if (index < 0)
-      return Parsed<GameFlags>::Fail(Format(
-          L"game kind \"%s\" is neither an index 0-35 nor a game-selection label", std::wstring(item)));
+      return Parsed<GameFlags>::Fail(
+          Format(L"game kind \"%s\" is neither an index 0-35 nor a game-selection label",
+                 std::wstring(item)));
     flags[index] = 1;
     any = true;
     if (comma == std::wstring_view::npos) break;
@@ -94,8 +97,10 @@ Parsed<GameFlags> ParseGamesOption(std::wstring_view text) {
 
 Parsed<SeatRange> ParsePlayersOption(std::wstring_view text) {
   const size_t dash = text.find(L'-');
-  const auto low = dash == std::wstring_view::npos ? std::nullopt : WholeNumber(text.substr(0, dash));
-  const auto high = dash == std::wstring_view::npos ? std::nullopt : WholeNumber(text.substr(dash + 1));
+  const auto low =
+      dash == std::wstring_view::npos ? std::nullopt : WholeNumber(text.substr(0, dash));
+  const auto high =
+      dash == std::wstring_view::npos ? std::nullopt : WholeNumber(text.substr(dash + 1));
   if (!low || !high || *low < 2 || *low > 10 || *high < 2 || *high > 10)
     return Parsed<SeatRange>::Fail(
         Format(L"players \"%s\" is not MIN-MAX with both between 2 and 10", std::wstring(text)));

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "app/settings_store.h"
+#include "cli/apply_option.h"
 #include "cli/cli_options.h"
 #include "cli/console_ui.h"
 #include "cli/profile_session.h"
@@ -12,16 +13,12 @@
 namespace lumora {
 namespace {
 
+constexpr std::wstring_view kCommand = L"compare";
+
+/// Sets `target` from the option's text.
 bool Apply(const std::optional<std::string>& text, Parsed<int32_t> (*parse)(std::wstring_view),
            int32_t& target, std::FILE* err) {
-  if (!text) return true;
-  const Parsed<int32_t> parsed = parse(Utf8ToWide(*text));
-  if (!parsed.value) {
-    WriteUtf8(err, L"lumora-cli compare: " + parsed.error + L"\n");
-    return false;
-  }
-  target = *parsed.value;
-  return true;
+  return ApplyOption(kCommand, text, parse, err, [&](int32_t value) { target = value; });
 }
 
 }  // namespace
@@ -31,10 +28,12 @@ CLI::App* AddCompareCommand(CLI::App& cli, CompareOptions& o) {
       "compare", "Compare two limits analysed by earlier runs: Sharpe ratio, mix and cutoff.");
   compare->add_option("--profile", o.profile, "Profile file (default: the user's profile)");
   compare->add_option("--first-bb", o.firstBigBlind, "Big blind of the first limit (a --bb label)");
-  compare->add_option("--first-table", o.firstTable, "Table size of the first limit (a --table value)");
+  compare->add_option("--first-table", o.firstTable,
+                      "Table size of the first limit (a --table value)");
   compare->add_option("--second-bb", o.secondBigBlind, "Big blind of the second limit");
   compare->add_option("--second-table", o.secondTable, "Table size of the second limit");
-  compare->add_option("--currency", o.currency, "Currency both limits were played in: USD, EUR, GBP");
+  compare->add_option("--currency", o.currency,
+                      "Currency both limits were played in: USD, EUR, GBP");
   compare->add_flag("--save", o.save, "Write the options back to the profile");
   compare->add_option("--log", o.log, "Log file (default: Lumora.log beside the program)");
   return compare;
@@ -54,12 +53,13 @@ int RunCompareCommand(const CompareOptions& o, std::FILE* out, std::FILE* err) {
     return 1;
   }
 
-  const auto comparison = RefreshComparison(
-      session.app->m_limitResults,
-      {s.CashLimit_0, s.NumPl_0, s.CashLimit_1, s.NumPl_1, s.CurrencyCompare});
+  const auto comparison =
+      RefreshComparison(session.app->m_limitResults,
+                        {s.CashLimit_0, s.NumPl_0, s.CashLimit_1, s.NumPl_1, s.CurrencyCompare});
   if (!comparison || !comparison->show) {
-    WriteUtf8(err, L"Both limits must have been analysed (with the comparison's currency), and "
-                   L"they must differ.\n");
+    WriteUtf8(err,
+              L"Both limits must have been analysed (with the comparison's currency), and "
+              L"they must differ.\n");
     return 1;
   }
   const Comparison& c = *comparison;

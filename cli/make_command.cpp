@@ -7,6 +7,7 @@
 #include "app/date_range.h"
 #include "app/game_selection.h"
 #include "app/settings_store.h"
+#include "cli/apply_option.h"
 #include "cli/cli_options.h"
 #include "cli/console_ui.h"
 #include "cli/csv_output.h"
@@ -18,34 +19,23 @@
 namespace lumora {
 namespace {
 
-/// Applies one option through its conversion; false (after the message)
-/// when the value fits nothing.
-template <typename T, typename Apply>
-bool ApplyOption(const std::optional<std::string>& text, Parsed<T> (*parse)(std::wstring_view),
-                 std::FILE* err, Apply apply) {
-  if (!text) return true;
-  Parsed<T> parsed = parse(Utf8ToWide(*text));
-  if (!parsed.value) {
-    WriteUtf8(err, L"lumora-cli make: " + parsed.error + L"\n");
-    return false;
-  }
-  apply(*parsed.value);
-  return true;
-}
+constexpr std::wstring_view kCommand = L"make";
 
 /// The run's date range from --range, or --from/--to over the profile's.
 bool ApplyDateOptions(const MakeOptions& options, int64_t now, DateRange& range, std::FILE* err) {
   if (options.range) {
     const Parsed<int> preset = ParseRangePresetOption(Utf8ToWide(*options.range));
-    const auto computed =
-        preset.value ? ComputePresetRange(static_cast<DatePreset>(*preset.value), now) : std::nullopt;
+    const auto computed = preset.value
+                              ? ComputePresetRange(static_cast<DatePreset>(*preset.value), now)
+                              : std::nullopt;
     if (!computed) {
       WriteUtf8(err, L"lumora-cli make: " + preset.error + L"\n");
       return false;
     }
     range = *computed;
   }
-  for (const auto& [text, end] : {std::pair{&options.from, &range.from}, {&options.to, &range.to}}) {
+  for (const auto& [text, end] :
+       {std::pair{&options.from, &range.from}, {&options.to, &range.to}}) {
     if (!*text) continue;
     const auto time = GetTimeFromString(Utf8ToWide(**text));
     if (!time) {
@@ -62,23 +52,27 @@ bool ApplySettingOptions(const MakeOptions& o, CLumoraApp& app, std::FILE* err) 
   RunSettings& s = app.m_settings;
   if (o.history) s.HistoryPath = PathToText(std::filesystem::absolute(*o.history));
   if (o.nick) s.NickName = Utf8ToWide(*o.nick);
-  bool ok = ApplyOption(o.room, ParseRoomOption, err, [&](int32_t v) { s.PokerRoom = v; }) &&
-            ApplyOption(o.bigBlind, ParseBigBlindOption, err, [&](int32_t v) { s.CashLimit = v; }) &&
-            ApplyOption(o.table, ParseTableOption, err,
-                        [&](int32_t v) {
-                          s.NumPl = v;
-                          NarrowSeatBounds(s.NumPl, s.minPl, s.maxPl);
-                        }) &&
-            ApplyOption(o.currency, ParseCurrencyOption, err, [&](int32_t v) { s.Currency = v; }) &&
-            ApplyOption(o.games, ParseGamesOption, err, [&](const GameFlags& v) { app.m_nBC = v; }) &&
-            ApplyOption(o.players, ParsePlayersOption, err,
-                        [&](SeatRange v) {
-                          s.minPl = v.minPl;
-                          s.maxPl = v.maxPl;
-                        }) &&
-            ApplyOption(o.zoom, ParseSwitchOption, err, [&](int32_t v) { s.Zoom = v; }) &&
-            ApplyOption(o.nonZoom, ParseSwitchOption, err, [&](int32_t v) { s.NonZoom = v; }) &&
-            ApplyOption(o.source, ParseSourceOption, err, [&](int32_t v) { s.Source = v; });
+  bool ok =
+      ApplyOption(kCommand, o.room, ParseRoomOption, err, [&](int32_t v) { s.PokerRoom = v; }) &&
+      ApplyOption(kCommand, o.bigBlind, ParseBigBlindOption, err,
+                  [&](int32_t v) { s.CashLimit = v; }) &&
+      ApplyOption(kCommand, o.table, ParseTableOption, err,
+                  [&](int32_t v) {
+                    s.NumPl = v;
+                    NarrowSeatBounds(s.NumPl, s.minPl, s.maxPl);
+                  }) &&
+      ApplyOption(kCommand, o.currency, ParseCurrencyOption, err,
+                  [&](int32_t v) { s.Currency = v; }) &&
+      ApplyOption(kCommand, o.games, ParseGamesOption, err,
+                  [&](const GameFlags& v) { app.m_nBC = v; }) &&
+      ApplyOption(kCommand, o.players, ParsePlayersOption, err,
+                  [&](SeatRange v) {
+                    s.minPl = v.minPl;
+                    s.maxPl = v.maxPl;
+                  }) &&
+      ApplyOption(kCommand, o.zoom, ParseSwitchOption, err, [&](int32_t v) { s.Zoom = v; }) &&
+      ApplyOption(kCommand, o.nonZoom, ParseSwitchOption, err, [&](int32_t v) { s.NonZoom = v; }) &&
+      ApplyOption(kCommand, o.source, ParseSourceOption, err, [&](int32_t v) { s.Source = v; });
   return ok && ApplyDateOptions(o, NowSeconds(), app.m_dateRange, err);
 }
 
@@ -89,8 +83,8 @@ bool SaveToProfile(Profile& profile, CLumoraApp& app, std::FILE* err) {
     SaveGameSelection(profile, app.m_nBC);
     return true;
   }
-  WriteUtf8(err, L"lumora-cli make: the profile " + PathToText(profile.path()) +
-                     L" cannot be written\n");
+  WriteUtf8(
+      err, L"lumora-cli make: the profile " + PathToText(profile.path()) + L" cannot be written\n");
   return false;
 }
 
@@ -105,10 +99,12 @@ CLI::App* AddMakeCommand(CLI::App& cli, MakeOptions& o) {
   CLI::App* make = cli.add_subcommand(
       "make", "Run one analysis with the saved profile; every option overrides its setting.");
   make->add_option("--profile", o.profile, "Profile file (default: the user's profile)");
-  make->add_option("--history", o.history, "Folder of hand-history files, searched with its sub-folders");
+  make->add_option("--history", o.history,
+                   "Folder of hand-history files, searched with its sub-folders");
   make->add_option("--nick", o.nick, "Your screen name in the hand histories");
-  make->add_option("--room", o.room,
-                   "Poker room: PartyPoker, PokerStars, \"888 Poker\", TigerGaming, iPoker, or 0-4");
+  make->add_option(
+      "--room", o.room,
+      "Poker room: PartyPoker, PokerStars, \"888 Poker\", TigerGaming, iPoker, or 0-4");
   make->add_option("--bb", o.bigBlind,
                    "Big blind as the list shows it: 2, 4, 5, 6, 10, 16, 25, 50, \"$1 = 100\", $2, "
                    "$4, $5, $6, $10, $20, $50, $100, $200, $400, All");
@@ -152,10 +148,12 @@ int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
     written = ReportWrite(SaveLimitResults(session.limitsPath, app.m_limitResults),
                           session.limitsPath.string(), err);
   if (options.handsCsv && !hands.hands.empty())
-    written = ReportWrite(WriteHandsCsv(*options.handsCsv, hands), *options.handsCsv, err) && written;
+    written =
+        ReportWrite(WriteHandsCsv(*options.handsCsv, hands), *options.handsCsv, err) && written;
   if (options.curveCsv && finished)
-    written = ReportWrite(WriteCurveCsv(*options.curveCsv, app.m_rorCurve), *options.curveCsv, err) &&
-              written;
+    written =
+        ReportWrite(WriteCurveCsv(*options.curveCsv, app.m_rorCurve), *options.curveCsv, err) &&
+        written;
   return finished && written ? 0 : 1;
 }
 

@@ -16,11 +16,11 @@ std::filesystem::path LimitResultsPathFor(const std::filesystem::path& profilePa
 ProfileSession OpenProfileSession(const std::optional<std::string>& profilePath,
                                   const std::optional<std::string>& logPath) {
   ProfileSession session;
-  const std::filesystem::path path = profilePath ? std::filesystem::path(*profilePath)
-                                                 : Profile::DefaultPath();
+  const std::filesystem::path path =
+      profilePath ? std::filesystem::path(*profilePath) : Profile::DefaultPath();
   session.profile = std::make_unique<Profile>(path);
-  session.app = std::make_unique<CLumoraApp>(logPath ? std::filesystem::path(*logPath)
-                                                     : DefaultLogPath());
+  session.app =
+      std::make_unique<CLumoraApp>(logPath ? std::filesystem::path(*logPath) : DefaultLogPath());
   session.limitsPath = LimitResultsPathFor(path);
 
   CLumoraApp& app = *session.app;

@@ -64,7 +64,8 @@ int GetTypeGameHH(std::wstring_view gameName) {
   // "8-Game (Hold'em Limit, ...)", "Mixed NLH/PLO (...)".
   if (gameName.starts_with(L"HORSE")) return 34;
   if (gameName.starts_with(L"8-Game")) return 33;
-  if (gameName.starts_with(L"Mixed NLH/PLO") || gameName.starts_with(L"Hold'em No Limit/Omaha Pot Limit"))
+  if (gameName.starts_with(L"Mixed NLH/PLO") ||
+      gameName.starts_with(L"Hold'em No Limit/Omaha Pot Limit"))
     return 35;
   return kUnknownGame;
 }

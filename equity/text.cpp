@@ -7,7 +7,9 @@
 namespace lumora {
 namespace {
 
-bool IsBlank(wchar_t c) { return std::iswspace(static_cast<wint_t>(c)) || c == 0xA0 || c == 0xFEFF; }
+bool IsBlank(wchar_t c) {
+  return std::iswspace(static_cast<wint_t>(c)) || c == 0xA0 || c == 0xFEFF;
+}
 
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -100,7 +102,8 @@ std::wstring Utf8ToWide(std::string_view utf8) {
       continue;
     }
     int k = 1;
-    for (; k <= extra && i + k < n && (s[i + k] & 0xC0) == 0x80; ++k) cp = (cp << 6) | (s[i + k] & 0x3F);
+    for (; k <= extra && i + k < n && (s[i + k] & 0xC0) == 0x80; ++k)
+      cp = (cp << 6) | (s[i + k] & 0x3F);
     if (k <= extra || cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
       AppendCodePoint(out, kReplacement);
       i += k;  // skip the lead and the continuation bytes that did fit

@@ -16,7 +16,9 @@ namespace lumora {
 /// The text without leading and trailing white space (blanks, tabs, CR, LF,
 /// vertical tab, form feed and the no-break space some clients write).
 std::wstring_view TrimView(std::wstring_view text);
-inline std::wstring Trim(std::wstring_view text) { return std::wstring(TrimView(text)); }
+inline std::wstring Trim(std::wstring_view text) {
+  return std::wstring(TrimView(text));
+}
 
 /// True when `needle` occurs in `text` at a position of 1 or more: the rooms'
 /// rules for "contains after the start" never accept a hit at position 0.

@@ -35,7 +35,8 @@ bool PassesNameRule(const std::wstring& name, const WalkFilter& filter) {
       if (!filter.tableNameRule) return true;
       // The client writes a per-table summary beside the hand files; its
       // name carries "Table" somewhere before its end.
-      for (size_t at = name.find(L"Table"); at != std::wstring::npos; at = name.find(L"Table", at + 1))
+      for (size_t at = name.find(L"Table"); at != std::wstring::npos;
+           at = name.find(L"Table", at + 1))
         if (at + 5 < name.size()) return false;
       return true;
     }
@@ -57,7 +58,8 @@ class Walker {
  public:
   Walker(const WalkFilter& filter, LogFile& log, std::vector<fs::path>& list)
       : m_filter(filter), m_log(log), m_list(list) {
-    m_lower = filter.timeFrom > kWalkNoMarginBelow ? filter.timeFrom - kWalkDayMargin : filter.timeFrom;
+    m_lower =
+        filter.timeFrom > kWalkNoMarginBelow ? filter.timeFrom - kWalkDayMargin : filter.timeFrom;
     m_upper = filter.timeTo + kWalkDayMargin;
     m_extension = filter.room == kIPoker ? L".xml" : L".txt";
   }
@@ -70,8 +72,9 @@ class Walker {
     std::vector<fs::directory_entry> entries;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
       entries.push_back(*it);
-    std::sort(entries.begin(), entries.end(),
-              [](const auto& a, const auto& b) { return a.path().filename() < b.path().filename(); });
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+      return a.path().filename() < b.path().filename();
+    });
 
     for (const auto& entry : entries) {
       if (entry.is_directory(error)) {

@@ -16,10 +16,10 @@ class LogFile;
 struct WalkFilter {
   int64_t timeFrom = 0;  ///< the run's date range, seconds since 1970
   int64_t timeTo = 0;
-  int32_t room = 0;      ///< room code: the extension and the name rules
+  int32_t room = 0;           ///< room code: the extension and the name rules
   bool tableNameRule = true;  ///< PartyPoker: skip per-table summary files
-  int32_t cashLimit = 0;  ///< PokerStars file names: big blind in cents (0 = any)
-  int32_t currency = 0;   ///< PokerStars file names: currency index
+  int32_t cashLimit = 0;      ///< PokerStars file names: big blind in cents (0 = any)
+  int32_t currency = 0;       ///< PokerStars file names: currency index
 };
 
 /// Last-write times may lie this far outside the range: a session file is

@@ -46,8 +46,8 @@ std::vector<FileOutcome> ReadFiles(const std::vector<fs::path>& files, const Han
       progressed.notify_one();
     }
   };
-  const size_t threads = std::clamp<size_t>(std::thread::hardware_concurrency(), 1,
-                                            std::max<size_t>(total, 1));
+  const size_t threads =
+      std::clamp<size_t>(std::thread::hardware_concurrency(), 1, std::max<size_t>(total, 1));
   std::vector<std::jthread> workers;
   for (size_t t = 0; t < threads; ++t) workers.emplace_back(work);
 
@@ -119,8 +119,8 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
   } else {
     std::vector<fs::path> files;
     WalkHistoryFolder(PathFromText(settings.HistoryPath),
-                      {filter.timeFrom, filter.timeTo, settings.PokerRoom, true,
-                       settings.CashLimit, settings.Currency},
+                      {filter.timeFrom, filter.timeTo, settings.PokerRoom, true, settings.CashLimit,
+                       settings.Currency},
                       app.m_log, files);
     for (int i = 0; i < kGameKindCount; ++i)
       report.LogOnly(Format(L"m_nBC[%d] = %d", i, app.m_nBC[i]));

@@ -18,8 +18,8 @@ class UserInterface;
 
 /// The counted hands of a run in run order, with the source each came from.
 struct RunHands {
-  std::vector<std::wstring> sources;       ///< file paths, or the database's source label
-  std::vector<std::size_t> sourceOfHand;   ///< index into `sources`, one per hand
+  std::vector<std::wstring> sources;      ///< file paths, or the database's source label
+  std::vector<std::size_t> sourceOfHand;  ///< index into `sources`, one per hand
   HandResultStore hands;
 };
 

@@ -17,7 +17,9 @@ void RunReport::ReportOutputFirst(std::wstring_view line) {
   LogOnly(line);
 }
 
-void RunReport::LogOnly(std::wstring_view line) { m_log.WriteLog(line); }
+void RunReport::LogOnly(std::wstring_view line) {
+  m_log.WriteLog(line);
+}
 
 void RunReport::OutputOnly(std::wstring_view line) {
   if (line.ends_with(L'\n')) line.remove_suffix(1);

@@ -9,7 +9,9 @@
 
 namespace lumora {
 
-bool Contributes(const SourceResult& source) { return source.completed && !source.hands.empty(); }
+bool Contributes(const SourceResult& source) {
+  return source.completed && !source.hands.empty();
+}
 
 void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult& source) {
   for (const std::wstring& note : source.paneNotes) report.OutputOnly(note);

@@ -31,8 +31,8 @@ bool ReportStatistics(CLumoraApp& app, RunReport& report, UserInterface& ui,
   if (app.m_settings.CashLimit == 0) return false;
 
   const SummaryStatistics stats = ComputeSummaryStatistics(cents, runBigBlind);
-  report.Report(Format(L"Summary: nHands = %d Win = %.2lf WinRate = %.2lf\n", n, stats.win,
-                       stats.winRate));
+  report.Report(
+      Format(L"Summary: nHands = %d Win = %.2lf WinRate = %.2lf\n", n, stats.win, stats.winRate));
   if (stats.win < 0) {
     report.ReportOutputFirst(Format(L"Summary: BB %d nHands = %d Win = %.2lf WinRate = %.2lf\n",
                                     runBigBlind, n, stats.win, stats.winRate));
@@ -51,9 +51,10 @@ bool ReportStatistics(CLumoraApp& app, RunReport& report, UserInterface& ui,
   UpdateLimitResult(app.m_limitResults, {settings.CashLimit, settings.NumPl, settings.Currency},
                     runBigBlind, stats.winRate, stats.sd100);
 
-  report.ReportOutputFirst(Format(
-      L"Summary: BB %d nHands = %d Win = %.2lf WinRate = %.2lf sv = %.2lf sw = %.2lf Sharpe ratio = %.2lf\n",
-      runBigBlind, n, stats.win, stats.winRate, stats.sdHand, stats.sw, stats.sharpe));
+  report.ReportOutputFirst(
+      Format(L"Summary: BB %d nHands = %d Win = %.2lf WinRate = %.2lf sv = %.2lf sw = %.2lf Sharpe "
+             L"ratio = %.2lf\n",
+             runBigBlind, n, stats.win, stats.winRate, stats.sdHand, stats.sw, stats.sharpe));
   return true;
 }
 
@@ -62,18 +63,18 @@ void ReportRiskOfRuin(CLumoraApp& app, RunReport& report, int32_t runBigBlind) {
   app.m_rorCurve = ComputeRorCurves(s.m_dWinRate, s.m_dVar, s.m_nHands);
   const double bb = runBigBlind * 0.01;
   for (const BankrollLine& line : ComputeBankrollTable(s.m_dWinRate, s.m_dVar, s.m_nHands))
-    report.OutputOnly(Format(
-        L"RoR = %.2lf Bankroll (ROR) =  %.2lf BB (%.2lf $) Bankroll (RORU) =  %.2lf BB (%.2lf $) \n",
-        line.riskPercent, line.rorBankroll, line.rorBankroll * bb, line.roruBankroll,
-        line.roruBankroll * bb));
+    report.OutputOnly(
+        Format(L"RoR = %.2lf Bankroll (ROR) =  %.2lf BB (%.2lf $) Bankroll (RORU) =  %.2lf BB "
+               L"(%.2lf $) \n",
+               line.riskPercent, line.rorBankroll, line.rorBankroll * bb, line.roruBankroll,
+               line.roruBankroll * bb));
 }
 
 bool RefreshComparisonDisplay(const CLumoraApp& app, UserInterface& ui) {
   const RunSettings& settings = app.m_settings;
-  const auto comparison =
-      RefreshComparison(app.m_limitResults, {settings.CashLimit_0, settings.NumPl_0,
-                                             settings.CashLimit_1, settings.NumPl_1,
-                                             settings.CurrencyCompare});
+  const auto comparison = RefreshComparison(
+      app.m_limitResults, {settings.CashLimit_0, settings.NumPl_0, settings.CashLimit_1,
+                           settings.NumPl_1, settings.CurrencyCompare});
   if (!comparison) return false;
   if (comparison->show) ui.ShowComparison(*comparison);
   return true;

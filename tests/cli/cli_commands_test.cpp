@@ -3,7 +3,6 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <regex>
@@ -65,11 +64,19 @@ TEST_F(Cli, AnOptionValueThatFitsNothingIsAnErrorNamingTheChoices) {
 }
 
 TEST_F(Cli, SaveWritesTheOptionsToAPrivateProfile) {
-  const auto result =
-      Run({"make", "--save", "--history", (dir / "hands").string(), "--nick", "O'Brien", "--room",
-           "888 Poker", "--bb", "$2", "--table", "SH (6-Max)", "--currency", "EUR", "--from",
-           "01.02.2024 00:00:00", "--to", "01.03.2024 00:00:00", "--games", "2,7", "--players",
-           "3-5", "--zoom", "on", "--nonzoom", "off"});
+  const auto result = Run({"make",       "--save",
+                           "--history",  (dir / "hands").string(),
+                           "--nick",     "O'Brien",
+                           "--room",     "888 Poker",
+                           "--bb",       "$2",
+                           "--table",    "SH (6-Max)",
+                           "--currency", "EUR",
+                           "--from",     "01.02.2024 00:00:00",
+                           "--to",       "01.03.2024 00:00:00",
+                           "--games",    "2,7",
+                           "--players",  "3-5",
+                           "--zoom",     "on",
+                           "--nonzoom",  "off"});
   EXPECT_EQ(result.exitCode, 1);  // no hands in the folder
   const std::string profile = ReadFile(dir / "lumora.ini");
   for (const char* line :

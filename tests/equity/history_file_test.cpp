@@ -10,19 +10,36 @@ namespace {
 using Lines = std::vector<std::wstring>;
 
 TEST(DecodeHistoryText, ReadsEveryEncodingTheClientsWrite) {
-  EXPECT_EQ(DecodeHistoryText("\xEF\xBB\xBF" "Bet \xE2\x82\xAC" "1"), L"Bet \u20AC1");  // UTF-8, BOM
-  EXPECT_EQ(DecodeHistoryText("Bet \xC2\xA3" "1"), L"Bet \u00A31");                   // UTF-8
-  EXPECT_EQ(DecodeHistoryText(std::string("\xFF\xFE" "A\0\xAC\x20", 6)), L"A\u20AC");  // UTF-16 LE
-  EXPECT_EQ(DecodeHistoryText(std::string("\xFE\xFF\0A\x20\xAC", 6)), L"A\u20AC");     // UTF-16 BE
-  EXPECT_EQ(DecodeHistoryText("Bet \x80" "1 \xA3" "2"), L"Bet \u20AC1 \u00A32");       // Windows-1252
+  EXPECT_EQ(DecodeHistoryText("\xEF\xBB\xBF"
+                              "Bet \xE2\x82\xAC"
+                              "1"),
+            L"Bet \u20AC1");  // UTF-8, BOM
+  EXPECT_EQ(DecodeHistoryText("Bet \xC2\xA3"
+                              "1"),
+            L"Bet \u00A31");  // UTF-8
+  EXPECT_EQ(DecodeHistoryText(std::string("\xFF\xFE"
+                                          "A\0\xAC\x20",
+                                          6)),
+            L"A\u20AC");                                                            // UTF-16 LE
+  EXPECT_EQ(DecodeHistoryText(std::string("\xFE\xFF\0A\x20\xAC", 6)), L"A\u20AC");  // UTF-16 BE
+  EXPECT_EQ(DecodeHistoryText("Bet \x80"
+                              "1 \xA3"
+                              "2"),
+            L"Bet \u20AC1 \u00A32");  // Windows-1252
 }
 
 TEST(DecodeHistoryText, NeverFailsOnDamagedText) {
   // Invalid UTF-8 falls back to Windows-1252, where every byte means something.
   EXPECT_EQ(DecodeHistoryText("caf\xE9 \xFF"), L"caf\u00E9 \u00FF");
   // A torn UTF-16 unit and a lone surrogate.
-  EXPECT_EQ(DecodeHistoryText(std::string("\xFF\xFE" "A\0B", 5)), L"A\uFFFD");
-  EXPECT_EQ(DecodeHistoryText(std::string("\xFF\xFE\x00\xD8" "A\0", 6)), L"\uFFFDA");
+  EXPECT_EQ(DecodeHistoryText(std::string("\xFF\xFE"
+                                          "A\0B",
+                                          5)),
+            L"A\uFFFD");
+  EXPECT_EQ(DecodeHistoryText(std::string("\xFF\xFE\x00\xD8"
+                                          "A\0",
+                                          6)),
+            L"\uFFFDA");
   EXPECT_EQ(DecodeHistoryText(""), L"");
 }
 

@@ -53,10 +53,14 @@ TEST(MakeLocalTime, HandlesTheDaylightSavingChange) {
 TEST(FieldsInRange, AcceptsOnlyTheHeaderRanges) {
   EXPECT_TRUE(FieldsInRange({1970, 1, 1, 0, 0, 0}));
   EXPECT_TRUE(FieldsInRange({2024, 12, 31, 23, 59, 59}));
-  for (const CalendarFields f : {CalendarFields{1969, 12, 31, 0, 0, 0}, {2024, 0, 1, 0, 0, 0},
-                                 {2024, 13, 1, 0, 0, 0}, {2024, 1, 0, 0, 0, 0},
-                                 {2024, 1, 32, 0, 0, 0}, {2024, 1, 1, 24, 0, 0},
-                                 {2024, 1, 1, 0, 60, 0}, {2024, 1, 1, 0, 0, 60}})
+  for (const CalendarFields f : {CalendarFields{1969, 12, 31, 0, 0, 0},
+                                 {2024, 0, 1, 0, 0, 0},
+                                 {2024, 13, 1, 0, 0, 0},
+                                 {2024, 1, 0, 0, 0, 0},
+                                 {2024, 1, 32, 0, 0, 0},
+                                 {2024, 1, 1, 24, 0, 0},
+                                 {2024, 1, 1, 0, 60, 0},
+                                 {2024, 1, 1, 0, 0, 60}})
     EXPECT_FALSE(FieldsInRange(f)) << f.year << '-' << f.month << '-' << f.day;
 }
 

@@ -59,8 +59,8 @@ TEST(Utf8, RoundTripsEveryPlane) {
 
 TEST(Utf8, InvalidBytesBecomeReplacementCharacters) {
   EXPECT_EQ(Utf8ToWide("a\xFFz"), L"a\uFFFDz");
-  EXPECT_EQ(Utf8ToWide("\xE2\x82"), L"\uFFFD");     // torn sequence at the end
-  EXPECT_EQ(Utf8ToWide("\xC0\xAF"), L"\uFFFD");     // overlong form of '/'
+  EXPECT_EQ(Utf8ToWide("\xE2\x82"), L"\uFFFD");        // torn sequence at the end
+  EXPECT_EQ(Utf8ToWide("\xC0\xAF"), L"\uFFFD");        // overlong form of '/'
   EXPECT_EQ(Utf8ToWide("\xED\xA0\x80x"), L"\uFFFDx");  // encoded surrogate
 }
 

@@ -24,7 +24,8 @@ inline std::string RandomBytes(std::mt19937& random, size_t maxLength) {
   std::string bytes(length(random), '\0');
   for (char& c : bytes)
     c = pick(random) == 0 ? static_cast<char>(byte(random))
-                          : kInteresting[std::uniform_int_distribution<size_t>(0, kInteresting.size() - 1)(random)];
+                          : kInteresting[std::uniform_int_distribution<size_t>(
+                                0, kInteresting.size() - 1)(random)];
   return bytes;
 }
 
@@ -34,9 +35,14 @@ inline std::string Mutate(std::string text, std::mt19937& random) {
   for (int e = edits(random); e > 0 && !text.empty(); --e) {
     const size_t at = std::uniform_int_distribution<size_t>(0, text.size() - 1)(random);
     switch (random() % 3) {
-      case 0: text[at] = static_cast<char>(random()); break;
-      case 1: text.insert(at, 1, static_cast<char>(random())); break;
-      default: text.erase(at, 1);
+      case 0:
+        text[at] = static_cast<char>(random());
+        break;
+      case 1:
+        text.insert(at, 1, static_cast<char>(random()));
+        break;
+      default:
+        text.erase(at, 1);
     }
   }
   return text;

@@ -76,7 +76,8 @@ TEST_F(FolderWalk, GoesDepthFirstWithEachFolderInNameOrder) {
   File("a/z.txt");
   File("a/inner/y.txt");
   File("c.txt");
-  EXPECT_THAT(Walk(Filter(kTigerGaming)), ElementsAre("a/inner/y.txt", "a/z.txt", "b.txt", "c.txt"));
+  EXPECT_THAT(Walk(Filter(kTigerGaming)),
+              ElementsAre("a/inner/y.txt", "a/z.txt", "b.txt", "c.txt"));
 }
 
 TEST_F(FolderWalk, WalksAFolderReachedTwiceThroughLinksOnce) {
@@ -115,15 +116,20 @@ TEST_F(FolderWalk, EightEightEightTakesOnlyNamesThatBeginWithTheRoom) {
 TEST_F(FolderWalk, PokerStarsNamesFilterByStakesAndCurrency) {
   File("HH20200505 Halley - $0.05-$0.10 - USD No Limit Hold'em.txt");
   File("HH20200505 Halley - $0.10-$0.25 - USD No Limit Hold'em.txt");
-  File("HH20200505 Vega - \xE2\x82\xAC" "0.05-\xE2\x82\xAC" "0.10 - EURO No Limit Hold'em.txt");
+  File(
+      "HH20200505 Vega - \xE2\x82\xAC"
+      "0.05-\xE2\x82\xAC"
+      "0.10 - EURO No Limit Hold'em.txt");
   File("my own name.txt");
   WalkFilter filter = Filter(kPokerStars);
   filter.cashLimit = 10;
-  EXPECT_THAT(Walk(filter), ElementsAre("HH20200505 Halley - $0.05-$0.10 - USD No Limit Hold'em.txt",
-                                        "my own name.txt"));
+  EXPECT_THAT(
+      Walk(filter),
+      ElementsAre("HH20200505 Halley - $0.05-$0.10 - USD No Limit Hold'em.txt", "my own name.txt"));
   filter.cashLimit = 0;
   filter.currency = kEur;
-  EXPECT_THAT(Walk(filter), ElementsAre("HH20200505 Vega - \xE2\x82\xAC" "0.05-\xE2\x82\xAC"
+  EXPECT_THAT(Walk(filter), ElementsAre("HH20200505 Vega - \xE2\x82\xAC"
+                                        "0.05-\xE2\x82\xAC"
                                         "0.10 - EURO No Limit Hold'em.txt",
                                         "my own name.txt"));
 }
@@ -153,7 +159,8 @@ TEST(ParseStarsFileName, ReadsStakesAndCurrencyFromBothNameForms) {
       currency));
   EXPECT_EQ(bigBlind, 200);
   EXPECT_EQ(currency, kGbp);
-  ASSERT_TRUE(ParseStarsFileName(L"HH1 T - \u20AC0.25-\u20AC0.50 - EURO Hold'em.txt", bigBlind, currency));
+  ASSERT_TRUE(
+      ParseStarsFileName(L"HH1 T - \u20AC0.25-\u20AC0.50 - EURO Hold'em.txt", bigBlind, currency));
   EXPECT_EQ(bigBlind, 50);
   EXPECT_EQ(currency, kEur);
   EXPECT_FALSE(ParseStarsFileName(L"Halley - $0.01-$0.02 - USD.txt", bigBlind, currency));

@@ -19,8 +19,8 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
-using ::testing::StartsWith;
 using testing::ReadFile;
+using ::testing::StartsWith;
 using testing::TempDir;
 
 /// Records each output line with whether the log already held it, which
@@ -115,10 +115,9 @@ TEST_F(Run, MergesFilesInListOrderAndDropsAbandonedOnesWhole) {
   const int32_t bigBlind = MergeFileOutcomes(app, report, outcomes, 2, store, &runHands);
 
   EXPECT_EQ(bigBlind, 10);  // the last file that gave hands, not the last one accepted
-  EXPECT_THAT(ui.lines,
-              ElementsAre(L"Hand #7 in /h/empty.txt", L"Total pot ?",
-                          L"File: /h/a.txt nHands = 2 Result = 99.50",
-                          L"File: /h/d.txt nHands = 1 Result = -10.00"));
+  EXPECT_THAT(ui.lines, ElementsAre(L"Hand #7 in /h/empty.txt", L"Total pot ?",
+                                    L"File: /h/a.txt nHands = 2 Result = 99.50",
+                                    L"File: /h/d.txt nHands = 1 Result = -10.00"));
   ASSERT_EQ(store.size(), 3u);
   EXPECT_EQ(store[2].resultCents, -10);
   EXPECT_THAT(runHands.sources, ElementsAre(L"/h/a.txt", L"/h/d.txt"));
@@ -186,7 +185,8 @@ TEST_F(Run, ReportsTheBankrollForNineRiskLevels) {
   ui.lines.clear();
   ReportRiskOfRuin(app, report, 10);
   ASSERT_EQ(ui.lines.size(), 9u);
-  EXPECT_THAT(ui.lines[0], StartsWith(L"RoR = 50.00 Bankroll (ROR) =  13.86 BB (1.39 $) Bankroll (RORU) =  "));
+  EXPECT_THAT(ui.lines[0],
+              StartsWith(L"RoR = 50.00 Bankroll (ROR) =  13.86 BB (1.39 $) Bankroll (RORU) =  "));
   EXPECT_THAT(ui.lines[8], StartsWith(L"RoR = 0.01 Bankroll (ROR) =  184.21 BB (18.42 $)"));
   for (const auto& line : ui.lines) EXPECT_THAT(line, ::testing::EndsWith(L" $) "));
   EXPECT_EQ(Log().find("RoR = "), std::string::npos);  // output only

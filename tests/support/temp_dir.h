@@ -2,14 +2,14 @@
 // A fresh folder under the system's temporary folder, removed with its
 // contents when the test ends.
 
+#include <unistd.h>
+
 #include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
-
-#include <unistd.h>
 
 namespace lumora::testing {
 
