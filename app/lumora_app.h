@@ -13,6 +13,7 @@
 #include "app/ror_curve.h"
 #include "app/run_settings.h"
 #include "app/run_summary.h"
+#include "equity/poker_logic.h"
 
 namespace lumora {
 
@@ -31,6 +32,8 @@ class CLumoraApp {
   LimitResultMap m_limitResults;
   RorCurve m_rorCurve;
   LogFile m_log;
+  /// The equity engine the all-in evaluation asks; safe from several threads.
+  PokerLogic m_engine;
   /// Held while an all-in hand's report block and sums are written.
   std::mutex m_criticalSection;
 };

@@ -1,5 +1,6 @@
 // lumora-cli: the command-line face of Lumora. Runs an analysis ("make") or
-// compares two analysed limits ("compare") with the settings of the profile.
+// compares two analysed limits ("compare") with the settings of the profile,
+// and works out the equity of hands against each other ("equity").
 
 #include <wx/init.h>
 
@@ -7,6 +8,7 @@
 #include <cstdio>
 
 #include "cli/compare_command.h"
+#include "cli/equity_command.h"
 #include "cli/make_command.h"
 
 int main(int argc, char** argv) {
@@ -20,8 +22,10 @@ int main(int argc, char** argv) {
   cli.require_subcommand(1);
   lumora::MakeOptions make;
   lumora::CompareOptions compare;
+  lumora::EquityOptions equity;
   CLI::App* makeCommand = lumora::AddMakeCommand(cli, make);
   CLI::App* compareCommand = lumora::AddCompareCommand(cli, compare);
+  CLI::App* equityCommand = lumora::AddEquityCommand(cli, equity);
   try {
     cli.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -30,5 +34,6 @@ int main(int argc, char** argv) {
 
   if (*makeCommand) return lumora::RunMakeCommand(make, stdout, stderr);
   if (*compareCommand) return lumora::RunCompareCommand(compare, stdout, stderr);
+  if (*equityCommand) return lumora::RunEquityCommand(equity, stdout, stderr);
   return 2;
 }
