@@ -31,6 +31,9 @@ struct SourceResult {
   std::vector<AllInHandReport> allInReports;  ///< log block and sums of each all-in hand
   std::vector<std::wstring> paneNotes;        ///< lines the reader wants shown in the output pane
   bool completed = false;  ///< read to its end; an abandoned source contributes nothing
+  /// A fault in the source that ends the whole run (a header date out of
+  /// range): the message names the file and the line. Empty when none.
+  std::wstring fatalError;
 };
 
 }  // namespace lumora

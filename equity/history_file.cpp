@@ -1,6 +1,8 @@
 #include "equity/history_file.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <system_error>
 
@@ -22,7 +24,14 @@ bool IsValidUtf8(std::string_view bytes) {
   for (size_t i = 0; i < n;) {
     const unsigned char c = s[i];
     if (c < 0x80) {
-      ++i;
+      // Skip ASCII eight bytes at a time.
+      while (i + 8 <= n) {
+        uint64_t word;
+        std::memcpy(&word, s + i, 8);
+        if (word & 0x8080808080808080ull) break;
+        i += 8;
+      }
+      if (i < n && s[i] < 0x80) ++i;
       continue;
     }
     int extra;
@@ -97,8 +106,8 @@ std::wstring DecodeHistoryText(std::string_view bytes) {
   return DecodeCp1252(bytes);
 }
 
-std::vector<std::wstring> SplitLines(std::wstring_view text) {
-  std::vector<std::wstring> lines;
+TextLines SplitLines(std::wstring_view text) {
+  TextLines lines;
   size_t start = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] != L'\r' && text[i] != L'\n') continue;
@@ -110,8 +119,9 @@ std::vector<std::wstring> SplitLines(std::wstring_view text) {
   return lines;
 }
 
-int ReadHistoryFileEx(const std::filesystem::path& path, std::vector<std::wstring>& lines) {
-  lines.clear();
+int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out) {
+  out.text.clear();
+  out.lines.clear();
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
   if (error) return kReadCannotOpen;
@@ -122,7 +132,8 @@ int ReadHistoryFileEx(const std::filesystem::path& path, std::vector<std::wstrin
   file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (file.bad()) return kReadFailed;
   bytes.resize(static_cast<size_t>(file.gcount()));
-  lines = SplitLines(DecodeHistoryText(bytes));
+  out.text = DecodeHistoryText(bytes);
+  out.lines = SplitLines(out.text);
   return kReadOk;
 }
 

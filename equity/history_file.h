@@ -23,16 +23,29 @@ enum ReadFileStatus : int {
 /// against a wrong folder holding disk images).
 inline constexpr std::uintmax_t kMaxHistoryFileBytes = 512ull * 1024 * 1024;
 
-/// Reads the file at `path` and replaces `lines` with its lines (without line
-/// ends). Returns kReadOk, or another status when the file cannot be read; the
-/// lines are then empty.
-int ReadHistoryFileEx(const std::filesystem::path& path, std::vector<std::wstring>& lines);
+/// Lines of text, viewed in the text they were cut from.
+using TextLines = std::vector<std::wstring_view>;
+
+/// A history file's decoded text and its lines. The lines view the text, so
+/// the object stays where it was made: it is neither copied nor moved.
+struct HistoryText {
+  HistoryText() = default;
+  HistoryText(const HistoryText&) = delete;
+  HistoryText& operator=(const HistoryText&) = delete;
+
+  std::wstring text;
+  TextLines lines;  ///< without line ends
+};
+
+/// Reads the file at `path` into `out`. Returns kReadOk, or another status
+/// when the file cannot be read; `out` is then empty.
+int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out);
 
 /// Decodes the raw bytes of a history file (see the encodings above).
 std::wstring DecodeHistoryText(std::string_view bytes);
 
-/// Cuts decoded text into lines at CR, LF or CRLF. A final line end does not
-/// open an extra empty line.
-std::vector<std::wstring> SplitLines(std::wstring_view text);
+/// Cuts decoded text into lines at CR, LF or CRLF, as views of `text`. A
+/// final line end does not open an extra empty line.
+TextLines SplitLines(std::wstring_view text);
 
 }  // namespace lumora

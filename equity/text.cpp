@@ -1,5 +1,6 @@
 #include "equity/text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cwctype>
@@ -27,7 +28,7 @@ void AppendCodePoint(std::wstring& out, char32_t cp) {
 
 }  // namespace
 
-std::wstring_view TrimView(std::wstring_view text) {
+std::wstring_view TrimBlanks(std::wstring_view text) {
   size_t begin = 0;
   size_t end = text.size();
   while (begin < end && IsBlank(text[begin])) ++begin;
@@ -83,8 +84,13 @@ std::wstring Utf8ToWide(std::string_view utf8) {
   while (i < n) {
     const unsigned char lead = s[i];
     if (lead < 0x80) {
-      out.push_back(static_cast<wchar_t>(lead));
-      ++i;
+      // Hand histories are mostly ASCII: copy the whole run in one go.
+      size_t end = i + 1;
+      while (end < n && s[end] < 0x80) ++end;
+      const size_t at = out.size();
+      out.resize(at + (end - i));
+      std::copy(s + i, s + end, out.begin() + static_cast<std::ptrdiff_t>(at));
+      i = end;
       continue;
     }
     int extra = 0;

@@ -15,7 +15,22 @@ namespace lumora {
 
 /// The text without leading and trailing white space (blanks, tabs, CR, LF,
 /// vertical tab, form feed and the no-break space some clients write).
-std::wstring_view TrimView(std::wstring_view text);
+std::wstring_view TrimBlanks(std::wstring_view text);
+
+/// TrimBlanks, answered at once for the usual line that already begins and
+/// ends with a printable ASCII character.
+inline std::wstring_view TrimView(std::wstring_view text) {
+  const auto plain = [](wchar_t c) { return c > L' ' && c < 0x7F; };
+  if (!text.empty() && plain(text.front()) && plain(text.back())) return text;
+  return TrimBlanks(text);
+}
+
+/// A prefix test that looks at the first character before the rest: the
+/// readers test every line against many prefixes, and most fail at once.
+constexpr bool StartsWith(std::wstring_view text, std::wstring_view prefix) {
+  return prefix.empty() || (text.size() >= prefix.size() && text[0] == prefix[0] &&
+                            text.substr(0, prefix.size()) == prefix);
+}
 inline std::wstring Trim(std::wstring_view text) {
   return std::wstring(TrimView(text));
 }

@@ -7,17 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "equity/history_file.h"
+
 namespace lumora {
 
 struct FileFormatInfo {
-  int32_t room = 0;         ///< preset by the caller to the room it expects; kept when no marker is found
-  bool realMoney = false;   ///< a cash game that can be analysed
-  int32_t tableSeats = 0;   ///< the table's seat count; 0 when not found
-  int32_t bigBlind = 0;     ///< big blind in cents; 0 when not found
-  int32_t currency = 0;     ///< currency index
+  int32_t room = 0;  ///< preset by the caller to the room it expects; kept when no marker is found
+  bool realMoney = false;  ///< a cash game that can be analysed
+  int32_t tableSeats = 0;  ///< the table's seat count; 0 when not found
+  int32_t bigBlind = 0;    ///< big blind in cents; 0 when not found
+  int32_t currency = 0;    ///< currency index
 };
 
 /// Looks at the file's lines once and fills `info`. Always returns true.
-bool DetectHistoryFormat(const std::vector<std::wstring>& lines, FileFormatInfo& info);
+bool DetectHistoryFormat(const TextLines& lines, FileFormatInfo& info);
 
 }  // namespace lumora

@@ -1,11 +1,296 @@
 #include "history/history_hands.h"
 
+#include <array>
+#include <regex>
+
+#include "app/run_settings.h"
+#include "equity/text.h"
+#include "history/party_header.h"
+#include "history/poker888.h"
+#include "history/pokerstars_hand.h"
+#include "history/pokerstars_header.h"
+#include "history/tiger_gaming.h"
+
 namespace lumora {
 
-bool ReadHistoryHands(const std::wstring& /*path*/, const HandFilter& /*filter*/,
-                      const std::vector<std::wstring>& /*lines*/, int32_t /*fileBigBlind*/,
-                      SourceResult& /*out*/) {
-  return true;  // no room's reader is in yet
+using namespace std::string_view_literals;
+namespace {
+
+constexpr std::array<std::wstring_view, 3> kStarsMarkers = {
+    L"PokerStars Hand #", L"PokerStars Zoom Hand #", L"PokerStars Home Game Hand #"};
+constexpr std::array<std::wstring_view, 3> k888Banners = {
+    L"***** 888poker", L"***** LotosPoker ",
+    L"***** 888poker Flopomania Table Hand History for Game "};
+
+bool StartsWithAny(std::wstring_view line, const std::array<std::wstring_view, 3>& prefixes) {
+  for (std::wstring_view prefix : prefixes)
+    if (StartsWith(line, prefix)) return true;
+  return false;
+}
+
+/// Lines that belong to no hand: chat and players sitting down.
+bool IsNoise(std::wstring_view line) {
+  if (ContainsAfterStart(line, L"joins the table at seat"sv) ||
+      ContainsAfterStart(line, L"will be allowed to play after the button"sv))
+    return true;
+  // A chat line holds " said, "; its comma is rare elsewhere and cheap to seek.
+  if (line.find(L',') == std::wstring_view::npos ||
+      line.find(L" said, "sv) == std::wstring_view::npos)
+    return false;
+  static const std::wregex kChat(LR"re((.*) said, (.*))re");
+  return std::regex_search(line.begin(), line.end(), kChat);
+}
+
+/// The hand number: the first run of digits after the '#' of the opening
+/// line ("PokerStars Hand #123:", "Game #123 starts.", "#Game No : 123"), or
+/// after "Game " where there is no '#'.
+std::wstring HandIdOf(std::wstring_view line) {
+  size_t at = line.find(L'#');
+  if (at == std::wstring_view::npos) at = line.find(L"Game "sv);
+  if (at == std::wstring_view::npos) return {};
+  const size_t begin = line.find_first_of(L"0123456789", at);
+  if (begin == std::wstring_view::npos) return {};
+  size_t end = begin;
+  while (end < line.size() && line[end] >= L'0' && line[end] <= L'9') ++end;
+  return std::wstring(line.substr(begin, end - begin));
+}
+
+/// The header values of the hand being collected.
+struct HandHeaderValues {
+  int64_t startTime = 0;
+  double bigBlind = 0.0;  // currency units
+  int32_t currency = 0;
+  std::wstring handId;
+  bool countable = false;  // a header was read and its time lies in the range
+};
+
+class HandSplitter {
+ public:
+  HandSplitter(const std::wstring& path, const HandFilter& filter, int32_t fileBigBlind,
+               const PokerLogic& engine, SourceResult& out)
+      : m_path(path),
+        m_filter(filter),
+        m_fileBigBlind(fileBigBlind),
+        m_engine(engine),
+        m_out(out) {}
+
+  bool Read(const TextLines& lines);
+
+ private:
+  enum class Step { kGoOn, kAbandon };
+
+  Step InHand(std::wstring_view line, size_t lineNumber);
+  Step OpenHand(std::wstring_view line, size_t lineNumber);
+  Step ReadPartyHeaderLine(std::wstring_view line, size_t lineNumber);
+  Step Read888HeaderLine(std::wstring_view line, size_t lineNumber);
+  Step OpenTigerHand(std::wstring_view line, size_t lineNumber);
+  void ProcessHand();
+  bool InRange(int64_t time) const { return m_filter.timeFrom <= time && time <= m_filter.timeTo; }
+  Step BadDate(size_t lineNumber, std::wstring_view line);
+  void Start(std::wstring_view line) {
+    m_inHand = true;
+    m_buffer.clear();
+    m_buffer.emplace_back(line);
+  }
+
+  const std::wstring& m_path;
+  const HandFilter& m_filter;
+  const int32_t m_fileBigBlind;
+  const PokerLogic& m_engine;
+  SourceResult& m_out;
+
+  HandLines m_buffer;  // views into the file's lines
+  bool m_inHand = false;
+  HandHeaderValues m_header;
+  int m_stage = 0;  // 888: 0 after "#Game No :", 1 after the banner, 2 after the header
+};
+
+HandSplitter::Step HandSplitter::BadDate(size_t lineNumber, std::wstring_view line) {
+  m_out.fatalError = Format(L"%s, line %d: the date of this hand header is out of range: %s",
+                            m_path, static_cast<int>(lineNumber), std::wstring(line));
+  return Step::kAbandon;
+}
+
+HandSplitter::Step HandSplitter::ReadPartyHeaderLine(std::wstring_view line, size_t lineNumber) {
+  const HandHeader header = ReadPartyHeader(line);
+  if (header.badDate) return BadDate(lineNumber, line);
+  m_header.startTime = header.startTime;
+  m_header.bigBlind = header.bigBlind;
+  m_header.currency = header.currency;
+  // A hand outside the range is skipped alone, as it is in any other room:
+  // abandoning the file would lose the hands of the session inside it.
+  m_header.countable = header.matched && InRange(header.startTime);
+  m_buffer.emplace_back(line);
+  return Step::kGoOn;
+}
+
+HandSplitter::Step HandSplitter::Read888HeaderLine(std::wstring_view line, size_t lineNumber) {
+  const HandHeader header = Read888Header(line);
+  if (header.badDate) return BadDate(lineNumber, line);
+  if (!InRange(header.startTime)) return Step::kAbandon;
+  m_header = {header.startTime, header.bigBlind, header.currency, m_header.handId, true};
+  m_buffer.emplace_back(line);
+  m_stage = 2;
+  return Step::kGoOn;
+}
+
+HandSplitter::Step HandSplitter::InHand(std::wstring_view line, size_t lineNumber) {
+  switch (m_filter.room) {
+    case kPartyPoker:
+      if (StartsWith(line, L"NL Texas Hold'em  Trny:"sv) ||
+          StartsWith(line, L"Table Double or Nothing"sv) || StartsWith(line, L"Table WPT Step"sv))
+        return Step::kAbandon;
+      if (ContainsAfterStart(line, L"NL Texas Hold'em -"sv) ||
+          ContainsAfterStart(line, L"PL Omaha"sv))
+        return ReadPartyHeaderLine(line, lineNumber);
+      if (StartsWith(line, L"Game #"sv)) {
+        ProcessHand();
+        return OpenHand(line, lineNumber);
+      }
+      break;
+    case kPokerStars:
+      if (StartsWithAny(line, kStarsMarkers)) {
+        ProcessHand();
+        return OpenHand(line, lineNumber);
+      }
+      break;
+    case k888Poker:
+      if (StartsWith(line, L"Tournament"sv)) return Step::kAbandon;
+      if (m_stage == 1) return Read888HeaderLine(line, lineNumber);
+      if (StartsWithAny(line, k888Banners)) m_stage = 1;
+      if (StartsWith(line, L"#Game No :"sv)) {
+        ProcessHand();
+        return OpenHand(line, lineNumber);
+      }
+      break;
+    case kTigerGaming:
+      if (StartsWith(line, L"Tiger Gaming Game #"sv)) {
+        ProcessHand();
+        return OpenHand(line, lineNumber);
+      }
+      break;
+  }
+  m_buffer.emplace_back(line);
+  return Step::kGoOn;
+}
+
+HandSplitter::Step HandSplitter::OpenTigerHand(std::wstring_view line, size_t lineNumber) {
+  const HandHeader header = ReadTigerHeader(line);
+  if (header.badDate) return BadDate(lineNumber, line);
+  if (!InRange(header.startTime)) return Step::kAbandon;
+  m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), true};
+  Start(line);
+  return Step::kGoOn;
+}
+
+HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNumber) {
+  const int32_t room = m_filter.room;
+  if (StartsWith(line, L"Game #"sv)) {
+    if (room != kPartyPoker) return Step::kAbandon;
+    m_header = {0, 0.0, 0, HandIdOf(line), false};  // its header line comes later
+    Start(line);
+    return Step::kGoOn;
+  }
+  for (std::wstring_view marker : kStarsMarkers) {
+    const size_t at = line.find(marker);
+    if (at == std::wstring_view::npos) continue;
+    if (line.find(L"Tournament"sv) != std::wstring_view::npos) return Step::kGoOn;
+    if (room != kPokerStars) return Step::kAbandon;
+    line.remove_prefix(at);
+    const PokerStarsHeader header = ReadPokerStarsHeader(line, m_filter.games);
+    const bool zoomFits = header.zoom == 1 ? m_filter.zoom == 1 : m_filter.nonZoom == 1;
+    const bool stakesFit =
+        m_filter.cashLimit == 0 || static_cast<int32_t>(header.bigBlind * 100.0) == m_fileBigBlind;
+    if (!zoomFits || !stakesFit || !InRange(header.startTime)) return Step::kGoOn;
+    m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), true};
+    Start(line);
+    return Step::kGoOn;
+  }
+  if (StartsWithAny(line, k888Banners)) {
+    if (room != k888Poker) return Step::kAbandon;
+    m_stage = 1;
+    m_header = {0, 0.0, 0, HandIdOf(line), false};
+    Start(line);
+    return Step::kGoOn;
+  }
+  if (StartsWith(line, L"#Game No :"sv)) {
+    if (room != k888Poker) return Step::kAbandon;
+    m_stage = 0;
+    m_header = {0, 0.0, 0, HandIdOf(line), false};
+    Start(line);
+    return Step::kGoOn;
+  }
+  if (StartsWith(line, L"Tiger Gaming Game #"sv)) {
+    if (room != kTigerGaming) return Step::kAbandon;
+    return OpenTigerHand(line, lineNumber);
+  }
+  return Step::kGoOn;  // a line outside any hand
+}
+
+void HandSplitter::ProcessHand() {
+  m_inHand = false;
+  const int32_t bigBlind = static_cast<int32_t>(m_header.bigBlind * 100.0);
+  // A hand whose header never came (or lay outside the range) has no date
+  // or stakes to check: it is not counted.
+  if (!m_header.countable || m_header.currency != m_filter.currency ||
+      (m_filter.cashLimit != 0 && m_filter.cashLimit != bigBlind)) {
+    m_buffer.clear();
+    return;
+  }
+  bool headerSeen = false;
+  HandReading reading;
+  switch (m_filter.room) {
+    case kPartyPoker:
+    case kPokerStars:
+      reading = ReadPokerStarsHand(m_path, m_filter, m_buffer, m_filter.room, m_fileBigBlind,
+                                   headerSeen, m_engine);
+      break;
+    case k888Poker:
+      reading = Read888Hand(m_filter, m_buffer, m_filter.room, m_fileBigBlind, headerSeen);
+      break;
+    case kTigerGaming:
+      reading = ReadTigerHand(m_filter, m_buffer, m_filter.room, m_fileBigBlind, headerSeen);
+      break;
+  }
+  m_buffer.clear();
+  for (std::wstring& note : reading.paneNotes) m_out.paneNotes.push_back(std::move(note));
+  if (!reading.accepted) return;
+
+  HandResult hand{m_header.handId, m_header.startTime, bigBlind, reading.resultCents, std::nullopt};
+  if (reading.allIn) {
+    if (reading.allIn->hasEv) {
+      hand.allInEv = reading.allIn->ev;
+      m_out.allInValues.push_back(reading.allIn->diff);
+    }
+    m_out.allInReports.push_back(std::move(*reading.allIn));
+  }
+  m_out.hands.push_back(std::move(hand));
+}
+
+bool HandSplitter::Read(const TextLines& lines) {
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const std::wstring_view line = TrimView(lines[i]);
+    if (IsNoise(line)) continue;
+    const size_t lineNumber = i + 1;
+    if (m_inHand && i + 1 == lines.size()) {
+      // The last line belongs to the hand being collected, whatever it is.
+      m_buffer.emplace_back(line);
+      ProcessHand();
+      break;
+    }
+    const Step step = m_inHand ? InHand(line, lineNumber) : OpenHand(line, lineNumber);
+    if (step == Step::kAbandon) return false;
+  }
+  // A file that ends on a chat line still has its last hand to count.
+  if (m_inHand) ProcessHand();
+  return true;
+}
+
+}  // namespace
+
+bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
+                      int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
+  return HandSplitter(path, filter, fileBigBlind, engine, out).Read(lines);
 }
 
 }  // namespace lumora

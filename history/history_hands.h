@@ -7,16 +7,19 @@
 #include <vector>
 
 #include "app/hand_results.h"
+#include "equity/history_file.h"
 #include "history/hand_filter.h"
 
 namespace lumora {
 
+class PokerLogic;
+
 /// Reads the hands of one file into `out` (hands, all-in reports and values,
-/// pane notes). `fileBigBlind` is the big blind in cents that detection
-/// found. Returns true when every line was handled, false when the file was
-/// abandoned; an abandoned file's results must not be used.
-bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter,
-                      const std::vector<std::wstring>& lines, int32_t fileBigBlind,
-                      SourceResult& out);
+/// pane notes, and a fatal error that ends the run). `fileBigBlind` is the
+/// big blind in cents that detection found. Returns true when every line was
+/// handled, false when the file was abandoned; an abandoned file's results
+/// must not be used.
+bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
+                      int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out);
 
 }  // namespace lumora

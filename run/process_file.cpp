@@ -12,11 +12,13 @@
 
 namespace lumora {
 
-FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter) {
+FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
+                               const PokerLogic& engine) {
   FileOutcome outcome;
   outcome.source.path = PathToText(path);
-  std::vector<std::wstring> lines;
-  if (ReadHistoryFileEx(path, lines) != kReadOk) return outcome;
+  HistoryText file;
+  if (ReadHistoryFileEx(path, file) != kReadOk) return outcome;
+  const TextLines& lines = file.lines;
 
   FileFormatInfo info;
   info.room = filter.room;
@@ -28,10 +30,10 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
   outcome.passedChecks = true;
   outcome.detectedBigBlind = info.bigBlind;
 
-  outcome.source.completed =
-      info.room == kIPoker
-          ? ReadXmlHistoryFile(outcome.source.path, filter, outcome.source)
-          : ReadHistoryHands(outcome.source.path, filter, lines, info.bigBlind, outcome.source);
+  outcome.source.completed = info.room == kIPoker
+                                 ? ReadXmlHistoryFile(outcome.source.path, filter, outcome.source)
+                                 : ReadHistoryHands(outcome.source.path, filter, lines,
+                                                    info.bigBlind, engine, outcome.source);
   return outcome;
 }
 

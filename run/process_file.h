@@ -10,6 +10,8 @@
 
 namespace lumora {
 
+class PokerLogic;
+
 /// What reading one file yields.
 struct FileOutcome {
   SourceResult source;           ///< source.completed: read to its end by its reader
@@ -17,8 +19,10 @@ struct FileOutcome {
   int32_t detectedBigBlind = 0;  ///< big blind in cents that detection found
 };
 
-/// Reads the file at `path` with the run's filter. Safe to call for several
-/// files at once: it touches nothing but its own result.
-FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter);
+/// Reads the file at `path` with the run's filter, asking `engine` for the
+/// equities of all-in hands. Safe to call for several files at once: it
+/// touches nothing but its own result.
+FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
+                               const PokerLogic& engine);
 
 }  // namespace lumora

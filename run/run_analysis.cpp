@@ -29,7 +29,7 @@ constexpr const wchar_t* kDatabaseLabel = L"DataBase";
 /// while the calling thread reports progress and polls for cancel. Results
 /// stand in list order whatever order the files finish in.
 std::vector<FileOutcome> ReadFiles(const std::vector<fs::path>& files, const HandFilter& filter,
-                                   UserInterface& ui, bool& cancelled) {
+                                   const PokerLogic& engine, UserInterface& ui, bool& cancelled) {
   const size_t total = files.size();
   std::vector<FileOutcome> outcomes(total);
   std::atomic<size_t> next{0};
@@ -40,7 +40,7 @@ std::vector<FileOutcome> ReadFiles(const std::vector<fs::path>& files, const Han
 
   auto work = [&] {
     for (size_t i = next++; i < total && !stop; i = next++) {
-      outcomes[i] = ProcessHistoryFile(files[i], filter);
+      outcomes[i] = ProcessHistoryFile(files[i], filter, engine);
       std::lock_guard lock(mutex);
       ++done;
       progressed.notify_one();
@@ -126,9 +126,19 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
       report.LogOnly(Format(L"m_nBC[%d] = %d", i, app.m_nBC[i]));
 
     bool cancelled = false;
-    const std::vector<FileOutcome> outcomes = ReadFiles(files, filter, ui, cancelled);
+    const std::vector<FileOutcome> outcomes = ReadFiles(files, filter, app.m_engine, ui, cancelled);
     if (cancelled) {
       ui.ShowMessage(L"The analysis was cancelled.");
+      return false;
+    }
+    // A file that cannot be trusted ends the run where it stands in the
+    // list: what the files before it gave to the log and sums stays.
+    const auto failed = std::find_if(outcomes.begin(), outcomes.end(), [](const FileOutcome& o) {
+      return !o.source.fatalError.empty();
+    });
+    if (failed != outcomes.end()) {
+      for (auto o = outcomes.begin(); o != failed; ++o) MergeReadingReports(app, report, o->source);
+      ui.ShowMessage(failed->source.fatalError);
       return false;
     }
     runBigBlind = MergeFileOutcomes(app, report, outcomes, runBigBlind, store, runHands);

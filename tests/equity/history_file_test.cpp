@@ -7,7 +7,7 @@
 namespace lumora {
 namespace {
 
-using Lines = std::vector<std::wstring>;
+using Lines = std::vector<std::wstring_view>;
 
 TEST(DecodeHistoryText, ReadsEveryEncodingTheClientsWrite) {
   EXPECT_EQ(DecodeHistoryText("\xEF\xBB\xBF"
@@ -54,17 +54,19 @@ TEST(SplitLines, CutsAtEveryKindOfLineEnd) {
 TEST(ReadHistoryFileEx, ReadsAFileIntoLines) {
   testing::TempDir dir;
   const auto path = dir.Write("h.txt", "\xEF\xBB\xBFPokerStars Hand #1\r\nSeat 1: Hero\r\n");
-  Lines lines{L"stale"};
-  EXPECT_EQ(ReadHistoryFileEx(path, lines), kReadOk);
-  EXPECT_EQ(lines, (Lines{L"PokerStars Hand #1", L"Seat 1: Hero"}));
+  HistoryText file;
+  EXPECT_EQ(ReadHistoryFileEx(path, file), kReadOk);
+  EXPECT_EQ(file.lines, (Lines{L"PokerStars Hand #1", L"Seat 1: Hero"}));
 }
 
 TEST(ReadHistoryFileEx, AMissingFileIsAnErrorWithNoLines) {
   testing::TempDir dir;
-  Lines lines{L"stale"};
-  EXPECT_NE(ReadHistoryFileEx(dir / "missing.txt", lines), kReadOk);
-  EXPECT_TRUE(lines.empty());
-  EXPECT_NE(ReadHistoryFileEx(dir.path(), lines), kReadOk);  // a folder is no file
+  HistoryText file;
+  file.text = L"stale";
+  file.lines = {file.text};
+  EXPECT_NE(ReadHistoryFileEx(dir / "missing.txt", file), kReadOk);
+  EXPECT_TRUE(file.lines.empty());
+  EXPECT_NE(ReadHistoryFileEx(dir.path(), file), kReadOk);  // a folder is no file
 }
 
 }  // namespace

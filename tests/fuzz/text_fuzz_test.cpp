@@ -18,10 +18,10 @@ TEST(TextFuzz, DecodingAnyBytesGivesLinesWithoutLineEnds) {
   for (int round = 0; round < FuzzRounds(20000); ++round) {
     const std::string bytes = RandomBytes(random, 200);
     const std::wstring text = DecodeHistoryText(bytes);
-    for (const std::wstring& line : SplitLines(text)) {
+    for (const std::wstring_view line : SplitLines(text)) {
       EXPECT_EQ(line.find_first_of(L"\r\n"), std::wstring::npos);
       // Whatever was decoded must survive a trip through UTF-8.
-      EXPECT_EQ(Utf8ToWide(WideToUtf8(line)), line);
+      EXPECT_EQ(Utf8ToWide(WideToUtf8(line)), std::wstring(line));
     }
   }
 }

@@ -1,0 +1,29 @@
+#pragma once
+// The start time of a hand from the date and time fields of its header.
+
+#include <cstdint>
+#include <optional>
+
+#include "equity/local_time.h"
+#include "history/pattern.h"
+
+namespace lumora {
+
+/// The six fields from captures `first` .. `first + 5` in the order year,
+/// month, day, hour, minute, second.
+CalendarFields FieldsFromCaptures(const LineMatch& match, int first);
+
+/// The fields from captures in any order: the capture numbers of year,
+/// month, day, hour, minute and second.
+CalendarFields FieldsFromCaptures(const LineMatch& match, int year, int month, int day, int hour,
+                                  int minute, int second);
+
+/// The fields as the machine's local time. nullopt when a field lies outside
+/// the header ranges (FieldsInRange) or the time cannot be converted.
+std::optional<int64_t> HeaderLocalTime(const CalendarFields& fields);
+
+/// The fields as a time `secondsWestOfUtc` behind UTC, whatever the
+/// machine's zone. nullopt when a field lies outside the header ranges.
+std::optional<int64_t> HeaderTimeAtOffset(const CalendarFields& fields, int64_t secondsWestOfUtc);
+
+}  // namespace lumora

@@ -1,0 +1,31 @@
+#pragma once
+// Recognising the hero in a hand history. A line is the hero's only when the
+// player its pattern names is the hero: comparing the start of the line would
+// take the lines of "Bobby" for those of the hero "Bob". Every reader asks
+// here, so the rule lives in one place.
+
+#include <string_view>
+
+#include "equity/text.h"
+
+namespace lumora {
+
+/// True when the name a pattern captured is the hero's nick (compared whole
+/// and case-sensitively).
+inline bool IsHeroName(std::wstring_view captured, std::wstring_view nick) {
+  return captured == nick;
+}
+
+/// True when a summary seat line's name is the hero's. The room may follow
+/// the name with position remarks in parentheses ("Hero (button) (small
+/// blind)"); only the known positions are taken off, since a name may hold
+/// parentheses of its own ("Roni (LBK)").
+bool IsHeroSeatName(std::wstring_view captured, std::wstring_view nick);
+
+/// A cheap test before any pattern: a line the hero's own can only begin
+/// with his nick.
+inline bool MayBeHeroLine(std::wstring_view line, std::wstring_view nick) {
+  return !nick.empty() && StartsWith(line, nick);
+}
+
+}  // namespace lumora

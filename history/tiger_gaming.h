@@ -1,0 +1,24 @@
+#pragma once
+// Tiger Gaming hand histories: the header line of a hand and the hero's net
+// result in it.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "history/hand_filter.h"
+#include "history/hand_header.h"
+#include "history/hand_reading.h"
+
+namespace lumora {
+
+/// Reads "Tiger Gaming Game #...: ... Limit ($0.05/0.10) - 2024/03/05
+/// 12:00:00 ET": local time as written, big blind in dollars.
+HandHeader ReadTigerHeader(std::wstring_view line);
+
+/// Reads the lines of one hand; `expectedBigBlind` is the file's big blind
+/// in cents.
+HandReading ReadTigerHand(const HandFilter& filter, const HandLines& lines, int32_t room,
+                          int32_t expectedBigBlind, bool& headerSeen);
+
+}  // namespace lumora

@@ -1,0 +1,136 @@
+// lumora-cli make over fixture folders: the exact report a player reads.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "tests/support/run_program.h"
+
+namespace lumora {
+namespace {
+
+using testing::ReadFile;
+using testing::RunProgram;
+using testing::TempDir;
+
+/// Runs a whole-range analysis of `folder` (under tests/data) as Hero.
+testing::ProgramResult Make(const TempDir& dir, const std::string& folder, const char* room,
+                            const char* bigBlind) {
+  return RunProgram(LUMORA_CLI,
+                    {"make",
+                     "--profile",
+                     (dir / "lumora.ini").string(),
+                     "--log",
+                     (dir / "Lumora.log").string(),
+                     "--history",
+                     std::string(LUMORA_TEST_DATA_DIR) + "/" + folder,
+                     "--room",
+                     room,
+                     "--nick",
+                     "Hero",
+                     "--bb",
+                     bigBlind,
+                     "--currency",
+                     "USD",
+                     "--table",
+                     "All",
+                     "--players",
+                     "2-10",
+                     "--range",
+                     "all-dates",
+                     "--games",
+                     "All",
+                     "--zoom",
+                     "on",
+                     "--nonzoom",
+                     "on",
+                     "--hands-csv",
+                     (dir / "hands.csv").string()},
+                    dir);
+}
+
+/// The output with the elapsed time, which varies, written as "time = *".
+std::string WithoutTime(const std::string& out) {
+  return std::regex_replace(out, std::regex("time = \\d+\n"), "time = *\n");
+}
+
+TEST(MakeEndToEnd, PokerStarsRunTwiceFolder) {
+  TempDir dir;
+  const auto result = Make(dir, "pokerstars/run_twice", "PokerStars", "10");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::string folder = std::string(LUMORA_TEST_DATA_DIR) + "/pokerstars/run_twice/";
+  EXPECT_EQ(
+      WithoutTime(result.out),
+      "File: " + folder +
+          "HH20240305 Pollux - $0.05-$0.10 - USD No Limit Hold'em.txt nHands = 4 Result = 1745.00\n"
+          "File: " +
+          folder +
+          "HH20240305 Pomona - $0.05-$0.10 - USD Pot Limit Omaha.txt nHands = 3 Result = -372.00\n"
+          "time = *\n"
+          "Summary: nHands = 7 Win = 13.73\n"
+          "Summary all-in (money): nHands = 6 Win = 13.73 EV = 17.33 diff = -3.60\n"
+          "Summary all-in (BBs): nHands = 6 Win = 137.30 EV = 173.34 diff = -36.04\n"
+          "Summary: nHands = 7 Win = 13.73 WinRate = 1961.43\n"
+          "Summary: BB 10 nHands = 7 Win = 13.73 WinRate = 1961.43 sv = 52.84 sw = 199.72 Sharpe "
+          "ratio = 3.71\n"
+          "RoR = 50.00 Bankroll (ROR) =  49.33 BB (4.93 $) Bankroll (RORU) =  50.11 BB (5.01 $) \n"
+          "RoR = 25.00 Bankroll (ROR) =  98.67 BB (9.87 $) Bankroll (RORU) =  99.44 BB (9.94 $) \n"
+          "RoR = 10.00 Bankroll (ROR) =  163.89 BB (16.39 $) Bankroll (RORU) =  166.45 BB (16.64 "
+          "$) \n"
+          "RoR = 5.00 Bankroll (ROR) =  213.22 BB (21.32 $) Bankroll (RORU) =  217.39 BB (21.74 $) "
+          "\n"
+          "RoR = 2.00 Bankroll (ROR) =  278.44 BB (27.84 $) Bankroll (RORU) =  284.42 BB (28.44 $) "
+          "\n"
+          "RoR = 1.00 Bankroll (ROR) =  327.77 BB (32.78 $) Bankroll (RORU) =  336.10 BB (33.61 $) "
+          "\n"
+          "RoR = 0.50 Bankroll (ROR) =  377.11 BB (37.71 $) Bankroll (RORU) =  388.16 BB (38.82 $) "
+          "\n"
+          "RoR = 0.10 Bankroll (ROR) =  491.66 BB (49.17 $) Bankroll (RORU) =  510.86 BB (51.09 $) "
+          "\n"
+          "RoR = 0.01 Bankroll (ROR) =  655.55 BB (65.55 $) Bankroll (RORU) =  690.76 BB (69.08 $) "
+          "\n");
+  EXPECT_EQ(result.err, "");
+
+  const std::string hands = ReadFile(dir / "hands.csv");
+  EXPECT_TRUE(hands.starts_with("file,hand,time,bb_cents,result_cents,allin_ev\n"));
+  EXPECT_NE(hands.find(",249196721351,1709665633,10,915,6.8891\n"), std::string::npos);
+  EXPECT_NE(hands.find(",249196788671,1709667316,10,0,\n"), std::string::npos);  // no EV
+
+  const std::string log = ReadFile(dir / "Lumora.log");
+  EXPECT_NE(log.find("  Hand #249196721351 win = 9.15 Board = \n"), std::string::npos);
+  EXPECT_NE(log.find("  Equity = 88.19% EV = 6.89  Diff = 2.26\n"), std::string::npos);
+}
+
+TEST(MakeEndToEnd, PartyPokerBasicsFolder) {
+  TempDir dir;
+  const auto result = Make(dir, "partypoker/basics", "PartyPoker", "25");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_THAT(
+      WithoutTime(result.out),
+      ::testing::StartsWith("File: " + std::string(LUMORA_TEST_DATA_DIR) +
+                            "/partypoker/basics/PartyPoker Clifton 20240612.txt nHands = 12 "
+                            "Result = 193.00\n"
+                            "time = *\n"
+                            "Summary: nHands = 12 Win = 1.93\n"
+                            "Summary all-in (money): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"
+                            "Summary all-in (BBs): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"
+                            "Summary: nHands = 12 Win = 1.93 WinRate = 64.33\n"
+                            "Summary: BB 25 nHands = 12 Win = 1.93 WinRate = 64.33 sv = 2.83 "
+                            "sw = 8.16 Sharpe ratio = 2.28\n"
+                            "RoR = 50.00 Bankroll (ROR) =  4.31 BB (1.08 $) "));
+}
+
+TEST(MakeEndToEnd, AllBigBlindsStopAfterTheTotalsButStillWriteTheHands) {
+  TempDir dir;
+  const auto result = Make(dir, "pokerstars/basics", "PokerStars", "All");
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(
+      result.out,
+      ::testing::EndsWith("Summary all-in (BBs): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"));
+  EXPECT_EQ(result.err, "");
+  EXPECT_NE(ReadFile(dir / "hands.csv").find(",249196136105,"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,120 @@
+// Every fixture under tests/data is read as a run reads it, and each hand's
+// result must be the one the simulated dealer recorded beside the file.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "equity/history_file.h"
+#include "history/format_detection.h"
+#include "history/history_hands.h"
+#include "tests/history/history_test_support.h"
+
+namespace lumora {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ExpectedHand {
+  std::wstring id;
+  long long resultCents = 0;
+  bool allInShowdown = false;
+  std::string note;
+};
+
+std::vector<ExpectedHand> ReadExpected(const fs::path& csv) {
+  std::vector<ExpectedHand> hands;
+  std::ifstream file(csv);
+  std::string line;
+  std::getline(file, line);  // header
+  while (std::getline(file, line)) {
+    std::istringstream row(line);
+    std::string id, result, allIn, note;
+    std::getline(row, id, ',');
+    std::getline(row, result, ',');
+    std::getline(row, allIn, ',');
+    std::getline(row, note);
+    hands.push_back({Utf8ToWide(id), std::stoll(result), allIn == "1", note});
+  }
+  return hands;
+}
+
+/// The fixture files (those with expected results) of a room's folder.
+std::vector<fs::path> Fixtures(const char* room) {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::recursive_directory_iterator(fs::path(LUMORA_TEST_DATA_DIR) / room))
+    if (entry.path().extension() == ".txt" && fs::exists(entry.path().string() + ".expected.csv"))
+      files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+struct FixtureReading {
+  bool completed = false;
+  SourceResult source;
+};
+
+FixtureReading ReadFixture(const fs::path& path, int32_t room) {
+  HistoryText file;
+  EXPECT_EQ(ReadHistoryFileEx(path, file), kReadOk);
+  const TextLines& lines = file.lines;
+  FileFormatInfo info;
+  info.room = room;
+  DetectHistoryFormat(lines, info);
+  EXPECT_EQ(info.room, room);
+  EXPECT_TRUE(info.realMoney);
+  HandFilter filter = testing::BobsFilter();
+  filter.nick = L"Hero";
+  filter.room = room;
+  filter.currency = info.currency;
+  FixtureReading reading;
+  reading.completed = ReadHistoryHands(PathToText(path), filter, lines, info.bigBlind,
+                                       testing::Engine(), reading.source);
+  return reading;
+}
+
+void ExpectTheDealersResults(const char* folder, int32_t room) {
+  const auto files = Fixtures(folder);
+  ASSERT_FALSE(files.empty());
+  for (const fs::path& path : files) {
+    SCOPED_TRACE(path.string());
+    const FixtureReading reading = ReadFixture(path, room);
+    std::vector<ExpectedHand> expected = ReadExpected(path.string() + ".expected.csv");
+    if (!reading.completed) {
+      // An abandoned file contributes nothing: only a tournament abandons one.
+      EXPECT_TRUE(std::any_of(expected.begin(), expected.end(), [](const ExpectedHand& hand) {
+        return hand.note.find("tournament") != std::string::npos;
+      }));
+      continue;
+    }
+    std::erase_if(expected, [](const ExpectedHand& hand) {
+      return hand.note.find("tournament") != std::string::npos;
+    });
+    ASSERT_EQ(reading.source.hands.size(), expected.size());
+    size_t allIns = 0;
+    for (size_t i = 0; i < expected.size(); ++i) {
+      EXPECT_EQ(reading.source.hands[i].handId, expected[i].id);
+      EXPECT_NEAR(reading.source.hands[i].resultCents, expected[i].resultCents, 1e-6)
+          << "hand " << WideToUtf8(expected[i].id) << ": " << expected[i].note;
+      allIns += expected[i].allInShowdown;
+    }
+    if (room == 1) {
+      EXPECT_EQ(reading.source.allInReports.size(), allIns);
+    }
+  }
+}
+
+TEST(Fixtures, PokerStarsHandsGiveTheDealersResults) {
+  ExpectTheDealersResults("pokerstars", 1);
+}
+
+TEST(Fixtures, PartyPokerHandsGiveTheDealersResults) {
+  ExpectTheDealersResults("partypoker", 0);
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "history/pokerstars_hand.h"
+#include "tests/history/history_test_support.h"
+
+namespace lumora {
+namespace {
+
+using testing::BobsFilter;
+using testing::Engine;
+using testing::Lines;
+
+constexpr std::wstring_view kOpening =
+    LR"(
+  Game #1458965857 starts.
+  #Game No : 1458965857
+  ***** Hand History for Game 1458965857 *****
+  $0.10/$0.25 USD NL Texas Hold'em - Tuesday, June 19, 23:00:41 EDT 2018
+  Table Clifton (Real Money)
+  Seat 2 is the button
+  Total number of players : 3/9
+  Seat 1: Ann ( $10 USD )
+  Seat 2: Bob ( $10 USD )
+  Seat 3: Bob 2 ( $10 USD )
+)";
+
+HandReading Read(std::wstring_view body, HandFilter filter = BobsFilter()) {
+  filter.room = 0;
+  bool headerSeen = false;
+  const auto lines = Lines(std::wstring(kOpening) + std::wstring(body));
+  return ReadPokerStarsHand(L"f", filter, testing::ViewsOf(lines), 0, 25, headerSeen, Engine());
+}
+
+TEST(PartyPokerHand, SumsWhatTheHeroPutsInAgainstWhatHeWins) {
+  const HandReading hand = Read(
+      LR"(
+    Ann posts small blind [$0.10 USD].
+    Bob posts big blind [$0.25 USD].
+    ** Dealing down cards **
+    Bob 2 raises [$0.75 USD]
+    Ann folds
+    Bob calls [$0.50 USD]
+    ** Dealing Flop ** [ 4c, 3s, 7c ]
+    Bob bets [$1 USD]
+    Bob 2 is all-In  [$9.25 USD]
+    Bob is all-In  [$8.25 USD]
+    Bob shows [ Td, Jc ]a pair of Jacks.
+    Bob wins $19.50 USD from the main pot with a pair of Jacks.)");
+  EXPECT_TRUE(hand.accepted);
+  EXPECT_DOUBLE_EQ(hand.resultCents, 1950 - 1000);
+  EXPECT_FALSE(hand.allIn);  // PartyPoker hands get no EV
+}
+
+TEST(PartyPokerHand, ABlindPostedToComeInCountsOnceAndADeadOneToo) {
+  const HandReading late = Read(
+      LR"(
+    Ann posts small blind [$0.10 USD].
+    Bob 2 posts big blind [$0.25 USD].
+    Bob posts big blind [$0.25 USD].
+    ** Dealing down cards **
+    Ann raises [$0.65 USD]
+    Bob 2 folds
+    Bob calls [$0.50 USD]
+    ** Dealing Flop ** [ 4c, 3s, 7c ]
+    Ann bets [$1 USD]
+    Bob folds)");
+  EXPECT_DOUBLE_EQ(late.resultCents, -75);
+  // Both ways of writing a dead blind: the sign after the amount, with a
+  // decimal comma, and the sign first as the client writes it.
+  for (const wchar_t* post : {L"[0,35 $].", L"[$0.35]."}) {
+    const HandReading dead = Read(std::wstring(LR"(
+      Ann posts small blind [$0.10 USD].
+      Bob 2 posts big blind [$0.25 USD].
+      Bob posts big blind + dead )") +
+                                  post + L"\n** Dealing down cards **\nBob folds");
+    EXPECT_DOUBLE_EQ(dead.resultCents, -35) << post;
+  }
+}
+
+TEST(PartyPokerHand, APlayerWhoseNameBeginsWithTheHerosIsNotTheHero) {
+  const HandReading hand = Read(
+      LR"(
+    Bobo posts small blind [$0.10 USD].
+    Bob posts big blind [$0.25 USD].
+    ** Dealing down cards **
+    Bobo raises [$0.65 USD]
+    Bob calls [$0.50 USD]
+    Bobo is all-In  [$9.25 USD]
+    Bob folds
+    Bobo wins $20 USD)");
+  EXPECT_DOUBLE_EQ(hand.resultCents, -75);
+}
+
+TEST(PartyPokerHand, RefusesClosedTablesCrowdsAndOtherStakes) {
+  EXPECT_FALSE(Read(L"Bob posts big blind [$0.25 USD].\nTable Closed").accepted);
+  HandFilter sixMax = BobsFilter();
+  sixMax.maxPl = 6;  // the table seats nine
+  EXPECT_FALSE(Read(L"Bob folds", sixMax).accepted);
+  EXPECT_FALSE(Read(L"Ann posts big blind [$0.50 USD].\nBob folds").accepted);
+}
+
+TEST(PartyPokerHand, ALostConnectionEndsTheReadingButKeepsTheHand) {
+  const HandReading hand = Read(
+      LR"(
+    Bob posts big blind [$0.25 USD].
+    Connection Lost due to some reason
+    Bob calls [$5 USD]
+    Bob wins $100 USD)");
+  EXPECT_TRUE(hand.accepted);
+  EXPECT_DOUBLE_EQ(hand.resultCents, -25);
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,399 @@
+#include "history/pokerstars_hand.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/history/history_test_support.h"
+
+namespace lumora {
+namespace {
+
+using testing::BobsFilter;
+using ::testing::Contains;
+using ::testing::ElementsAre;
+using testing::Engine;
+using ::testing::HasSubstr;
+using testing::Lines;
+using testing::ViewsOf;
+
+constexpr std::wstring_view kHeader =
+    L"PokerStars Hand #200001: Hold'em No Limit ($0.05/$0.10 USD) - 2024/03/05 12:00:00 CET "
+    L"[2024/03/05 6:00:00 ET]\n"
+    L"Table 'Halley' 6-max Seat #1 is the button\n";
+
+/// Reads `body` after the usual header as Bob's hand.
+HandReading Read(std::wstring_view body, HandFilter filter = BobsFilter()) {
+  bool headerSeen = false;
+  const auto lines = Lines(std::wstring(kHeader) + std::wstring(body));
+  return ReadPokerStarsHand(L"/h/a.txt", filter, ViewsOf(lines), 1, 10, headerSeen, Engine());
+}
+
+constexpr std::wstring_view kSeats =
+    LR"(
+  Seat 1: Ann ($10 in chips)
+  Seat 2: Bob ($10 in chips)
+  Seat 3: Bobby ($10 in chips)
+)";
+
+TEST(PokerStarsHand, BigBlindThenFoldLosesTheBlind) {
+  const HandReading hand = Read(std::wstring(kSeats) +
+                                LR"(
+    Bobby: posts small blind $0.05
+    Bob: posts big blind $0.10
+    *** HOLE CARDS ***
+    Dealt to Bob [Ah Kd]
+    Ann: raises $0.20 to $0.30
+    Bobby: folds
+    Bob: folds
+    Uncalled bet ($0.20) returned to Ann
+    Ann collected $0.25 from pot)");
+  EXPECT_TRUE(hand.accepted);
+  EXPECT_DOUBLE_EQ(hand.resultCents, -10);
+  EXPECT_FALSE(hand.allIn);
+}
+
+TEST(PokerStarsHand, FoldingWithNothingInIsACountedHandOfZero) {
+  const HandReading hand = Read(std::wstring(kSeats) +
+                                LR"(
+    Ann: posts small blind $0.05
+    Bobby: posts big blind $0.10
+    *** HOLE CARDS ***
+    Bob: folds)");
+  EXPECT_TRUE(hand.accepted);
+  EXPECT_EQ(hand.resultCents, 0.0);
+}
+
+TEST(PokerStarsHand, ARaiseSetsTheStreetAndAnUncalledBetComesBack) {
+  // Posts 1, raises to 6, gets 4 back: 2 went in and 3.90 came back.
+  const HandReading hand = Read(std::wstring(kSeats) +
+                                LR"(
+    Ann: posts small blind $0.50
+    Bob: posts big blind $1
+    *** HOLE CARDS ***
+    Bobby: calls $1
+    Ann: calls $0.50
+    Bob: raises $5 to $6
+    Bobby: calls $1 and is all-in
+    Ann: folds
+    Uncalled bet ($4) returned to Bob
+    *** FLOP *** [2c 7h 9d]
+    *** TURN *** [2c 7h 9d] [Ts]
+    *** RIVER *** [2c 7h 9d Ts] [3s]
+    *** SHOW DOWN ***
+    Bobby: shows [Qs Qd]
+    Bob: shows [Ah Kd]
+    Bobby collected $4.90 from pot
+    *** SUMMARY ***
+    Total pot $5 | Rake $0.10
+    Board [2c 7h 9d Ts 3s]
+    Seat 2: Bob (big blind) showed [Ah Kd] and lost
+    Seat 3: Bobby showed [Qs Qd] and won ($4.90))");
+  EXPECT_DOUBLE_EQ(hand.resultCents, -200);
+}
+
+TEST(PokerStarsHand, AnAnteIsDeadMoneyThatNoBlindReplaces) {
+  const HandReading hand = Read(std::wstring(kSeats) +
+                                LR"(
+    Ann: posts the ante $0.02
+    Bob: posts the ante $0.02
+    Bobby: posts the ante $0.02
+    Ann: posts small blind $0.05
+    Bob: posts big blind $0.10
+    *** HOLE CARDS ***
+    Bobby: raises $0.20 to $0.30
+    Ann: folds
+    Bob: calls $0.20
+    *** FLOP *** [2c 7h 9d]
+    Bob: checks
+    Bobby: bets $0.50
+    Bob: folds)");
+  EXPECT_DOUBLE_EQ(hand.resultCents, -32);
+}
+
+TEST(PokerStarsHand, ABlindPostedToComeInCountsOnce) {
+  // Bob comes in behind the blinds with a live big blind, then calls a
+  // raise to 0.30: 0.30 in, not 0.40.
+  const HandReading late = Read(std::wstring(kSeats) +
+                                LR"(
+    Ann: posts small blind $0.05
+    Bobby: posts big blind $0.10
+    Bob: posts big blind $0.10
+    *** HOLE CARDS ***
+    Ann: raises $0.20 to $0.30
+    Bobby: folds
+    Bob: calls $0.20
+    *** FLOP *** [2c 7h 9d]
+    Ann: bets $0.50
+    Bob: folds)");
+  EXPECT_DOUBLE_EQ(late.resultCents, -30);
+  // A returning player's small blind is dead, his big blind live.
+  const HandReading returning = Read(std::wstring(kSeats) +
+                                     LR"(
+    Ann: posts small blind $0.05
+    Bobby: posts big blind $0.10
+    Bob: posts small & big blinds $0.15
+    *** HOLE CARDS ***
+    Ann: raises $0.20 to $0.30
+    Bobby: folds
+    Bob: calls $0.20
+    *** FLOP *** [2c 7h 9d]
+    Ann: bets $0.50
+    Bob: folds)");
+  EXPECT_DOUBLE_EQ(returning.resultCents, -35);
+}
+
+TEST(PokerStarsHand, TheTablesSmallBlindIsLiveAndASecondOneDead) {
+  // The live small blind is part of the call to 0.30.
+  const HandReading live = Read(std::wstring(kSeats) +
+                                LR"(
+    Bob: posts small blind $0.05
+    Bobby: posts big blind $0.10
+    *** HOLE CARDS ***
+    Ann: raises $0.20 to $0.30
+    Bob: calls $0.25
+    *** FLOP *** [2c 7h 9d]
+    Ann: bets $0.50
+    Bob: folds)");
+  EXPECT_DOUBLE_EQ(live.resultCents, -30);
+  // Posted behind the table's small blind it is dead: the whole call follows.
+  const HandReading dead = Read(std::wstring(kSeats) +
+                                LR"(
+    Ann: posts small blind $0.05
+    Bobby: posts big blind $0.10
+    Bob: posts small blind $0.05
+    *** HOLE CARDS ***
+    Ann: raises $0.20 to $0.30
+    Bob: calls $0.30
+    *** FLOP *** [2c 7h 9d]
+    Ann: bets $0.50
+    Bob: folds)");
+  EXPECT_DOUBLE_EQ(dead.resultCents, -35);
+}
+
+TEST(PokerStarsHand, LinesOfAPlayerWhoseNameBeginsWithTheHerosAreNotTheHeros) {
+  const HandReading hand = Read(std::wstring(kSeats) +
+                                LR"(
+    Bobby: posts small blind $0.05
+    Bob: posts big blind $0.10
+    *** HOLE CARDS ***
+    Ann: folds
+    Bobby: raises $0.40 to $0.50
+    Bob: calls $0.40
+    *** FLOP *** [Ac 7h 9d]
+    Bobby: bets $1
+    Bob: calls $1
+    Bobby: bets $2 and is all-in
+    Uncalled bet ($2) returned to Bobby
+    *** TURN *** [Ac 7h 9d] [2s]
+    *** RIVER *** [Ac 7h 9d 2s] [3s]
+    *** SHOW DOWN ***
+    Bobby collected $2.95 from pot
+    Bobby cashed out the hand for $5.00)");
+  EXPECT_DOUBLE_EQ(hand.resultCents, -150);
+}
+
+TEST(PokerStarsHand, CollectsFromEveryPotAndCashOutsCount) {
+  const HandReading hand = Read(std::wstring(kSeats) +
+                                LR"(
+    Ann: posts small blind $0.05
+    Bob: posts big blind $0.10
+    *** HOLE CARDS ***
+    Bob collected $2 from side pot-2
+    Bob collected $3 from side pot
+    Bob collected $4 from main pot
+    Bob cashed out the hand for $1.50 | Cash Out Fee $0.02)");
+  EXPECT_DOUBLE_EQ(hand.resultCents, 1050 - 10);
+}
+
+TEST(PokerStarsHand, RefusesTablesAndCrowdsOutsideTheFilter) {
+  HandFilter sixMax = BobsFilter();
+  sixMax.numPl = 2;
+  sixMax.minPl = 2;
+  sixMax.maxPl = 6;
+  bool headerSeen = false;
+  const auto nineMax = Lines(
+      L"PokerStars Hand #1: Hold'em No Limit ($0.05/$0.10 USD) - 2024/03/05 6:00:00 ET\n"
+      L"Table 'Vega' 9-max Seat #1 is the button\nSeat 1: Bob ($10 in chips)\nBob: folds");
+  EXPECT_FALSE(
+      ReadPokerStarsHand(L"f", sixMax, ViewsOf(nineMax), 1, 10, headerSeen, Engine()).accepted);
+
+  HandFilter headsUpOnly = BobsFilter();
+  headsUpOnly.minPl = 2;
+  headsUpOnly.maxPl = 2;
+  EXPECT_FALSE(Read(std::wstring(kSeats) + L"Ann: posts small blind $0.05\nBob: folds", headsUpOnly)
+                   .accepted);
+
+  HandFilter quarterLimit = BobsFilter();
+  quarterLimit.cashLimit = 25;
+  EXPECT_FALSE(Read(std::wstring(kSeats) + L"Ann: posts big blind $0.10\nBob: folds", quarterLimit)
+                   .accepted);
+}
+
+TEST(PokerStarsHand, AHandOfAnotherRoomsKindIsRefused) {
+  bool headerSeen = false;
+  const auto party = Lines(L"Game #1 starts.\nBob folds");
+  EXPECT_FALSE(
+      ReadPokerStarsHand(L"f", BobsFilter(), ViewsOf(party), 1, 10, headerSeen, Engine()).accepted);
+  // Lines that never show a header: accepted, with nothing won or lost.
+  headerSeen = false;
+  const auto headless = Lines(L"Bob: calls $5");
+  const HandReading none =
+      ReadPokerStarsHand(L"f", BobsFilter(), ViewsOf(headless), 1, 10, headerSeen, Engine());
+  EXPECT_TRUE(none.accepted);
+  EXPECT_EQ(none.resultCents, 0.0);
+}
+
+TEST(PokerStarsHand, AnUnknownPotLineIsShownWithItsHand) {
+  const HandReading hand =
+      Read(std::wstring(kSeats) + L"*** SUMMARY ***\nTotal pot 5 dollars | Rake none");
+  EXPECT_THAT(hand.paneNotes,
+              ElementsAre(L"Hand #200001 in /h/a.txt", L"Total pot 5 dollars | Rake none"));
+}
+
+/// A three-handed all-in before the flop with the pots written
+/// `potLine`, shown down by Bob (with two position remarks), Ann and Bobby.
+HandReading AllInBeforeTheFlop(std::wstring_view potLine) {
+  return Read(std::wstring(LR"(
+    Seat 1: Ann ($10 in chips)
+    Seat 2: Bob ($5 in chips)
+    Seat 3: Bobby ($2 in chips)
+    Bob: posts small blind $0.05
+    Ann: posts big blind $0.10
+    *** HOLE CARDS ***
+    Dealt to Bob [Ah As]
+    Dealt to Bobby [Qh Qd]
+    Bobby: raises $1.90 to $2 and is all-in
+    Bob: raises $3 to $5 and is all-in
+    Ann: calls $4.90
+    *** FLOP *** [2c 7h 9d]
+    *** TURN *** [2c 7h 9d] [Ts]
+    *** RIVER *** [2c 7h 9d Ts] [3s]
+    *** SHOW DOWN ***
+    Bob collected $5.90 from main pot
+    Bob collected $5.90 from side pot
+    *** SUMMARY ***
+    )") + std::wstring(potLine) +
+              LR"(
+    Board [2c 7h 9d Ts 3s]
+    Seat 1: Ann (big blind) showed [Kd Kc] and lost
+    Seat 2: Bob (button) (small blind) showed [Ah As] and won ($11.80)
+    Seat 3: Bobby showed [Qh Qd] and lost)");
+}
+
+TEST(PokerStarsHand, AnAllInBeforeTheFlopReachesTheEvaluationWithItsPots) {
+  const HandReading hand =
+      AllInBeforeTheFlop(L"Total pot $12 Main pot $5.90. Side pot $5.90. | Rake $0.20");
+  EXPECT_DOUBLE_EQ(hand.resultCents, 1180 - 500);
+  ASSERT_TRUE(hand.allIn);
+  const auto& log = hand.allIn->logLines;
+  EXPECT_THAT(log, Contains(L"Hand #200001 win = 6.80 Board = "));
+  // The hero's summary line, with both position remarks, is his.
+  EXPECT_THAT(log, Contains(L"Bob has Ah As"));
+  EXPECT_THAT(log, Contains(L"Ann has Kd Kc"));
+  EXPECT_THAT(log, Contains(L"Bobby has Qh Qd"));
+  EXPECT_THAT(
+      log, Contains(HasSubstr(L"Main pot = 5.90 Side pot = 5.90 Rake = 0.20 Hero money = 5.00")));
+  EXPECT_TRUE(hand.allIn->hasEv);
+}
+
+TEST(PokerStarsHand, NumberedSidePotsAreListedInOrder) {
+  // Four players shown down: the report lists the pots and gives no EV.
+  const HandReading hand =
+      Read(std::wstring(LR"(
+    Seat 1: Ann ($10 in chips)
+    Seat 2: Bob ($5 in chips)
+    Seat 3: Bobby ($2 in chips)
+    Seat 4: Cy ($1 in chips)
+    Bob: posts small blind $0.05
+    Ann: posts big blind $0.10
+    *** HOLE CARDS ***
+    Dealt to Bob [Ah As]
+    Cy: raises $0.90 to $1 and is all-in
+    Bobby: raises $1 to $2 and is all-in
+    Bob: raises $3 to $5 and is all-in
+    Ann: calls $4.90
+    *** FLOP *** [2c 7h 9d]
+    *** TURN *** [2c 7h 9d] [Ts]
+    *** RIVER *** [2c 7h 9d Ts] [3s]
+    *** SHOW DOWN ***
+    Bob collected $13 from pot
+    *** SUMMARY ***
+    Total pot $13 Main pot $4. Side pot-1 $3. Side pot-2 $6. | Rake $0
+    Board [2c 7h 9d Ts 3s]
+    Seat 1: Ann showed [Kd Kc] and lost
+    Seat 2: Bob showed [Ah As] and won ($13)
+    Seat 3: Bobby showed [Qh Qd] and lost
+    Seat 4: Cy showed [Jh Jd] and lost)"));
+  ASSERT_TRUE(hand.allIn);
+  EXPECT_FALSE(hand.allIn->hasEv);
+  EXPECT_THAT(hand.allIn->logLines, Contains(L"Side pot-1 =  3.00"));
+  EXPECT_THAT(hand.allIn->logLines, Contains(L"Side pot-2 =  6.00"));
+}
+
+TEST(PokerStarsHand, ABoardRunTwiceDatesTheAllInByItsFirstRepeatedStreet) {
+  const HandReading hand =
+      Read(std::wstring(LR"(
+    Seat 1: Ann ($10 in chips)
+    Seat 2: Bob ($10 in chips)
+    Ann: posts small blind $0.05
+    Bob: posts big blind $0.10
+    *** HOLE CARDS ***
+    Dealt to Bob [Ah As]
+    Ann: raises $0.20 to $0.30
+    Bob: calls $0.20
+    *** FLOP *** [2c 7h 9d]
+    Bob: bets $9.70 and is all-in
+    Ann: calls $9.70 and is all-in
+    *** FIRST TURN *** [2c 7h 9d] [Ts]
+    *** FIRST RIVER *** [2c 7h 9d Ts] [3s]
+    *** SECOND TURN *** [2c 7h 9d] [Kc]
+    *** SECOND RIVER *** [2c 7h 9d Kc] [Kd]
+    *** FIRST SHOW DOWN ***
+    Bob collected $9.95 from pot
+    *** SECOND SHOW DOWN ***
+    Ann collected $9.95 from pot
+    *** SUMMARY ***
+    Total pot $20 | Rake $0.10
+    Hand was run twice
+    FIRST Board [2c 7h 9d Ts 3s]
+    SECOND Board [2c 7h 9d Kc Kd]
+    Seat 1: Ann (small blind) showed [Kh Qh] and won ($9.95)
+    Seat 2: Bob (big blind) showed [Ah As] and won ($9.95))"));
+  EXPECT_DOUBLE_EQ(hand.resultCents, -5);
+  ASSERT_TRUE(hand.allIn);
+  EXPECT_THAT(hand.allIn->logLines, Contains(L"Hand #200001 win = -0.05 Board = 2c 7h 9d"));
+}
+
+TEST(PokerStarsHand, AnAllInOnTheRiverIsNoAllInHand) {
+  const HandReading hand =
+      Read(std::wstring(LR"(
+    Seat 1: Ann ($10 in chips)
+    Seat 2: Bob ($10 in chips)
+    Ann: posts small blind $0.05
+    Bob: posts big blind $0.10
+    *** HOLE CARDS ***
+    Dealt to Bob [Ah As]
+    Ann: calls $0.05
+    Bob: checks
+    *** FLOP *** [2c 7h 9d]
+    Bob: checks
+    Ann: checks
+    *** TURN *** [2c 7h 9d] [Ts]
+    Bob: checks
+    Ann: checks
+    *** RIVER *** [2c 7h 9d Ts] [3s]
+    Bob: bets $9.90 and is all-in
+    Ann: calls $9.90 and is all-in
+    *** SHOW DOWN ***
+    Bob collected $19.90 from pot
+    *** SUMMARY ***
+    Total pot $20 | Rake $0.10
+    Board [2c 7h 9d Ts 3s]
+    Seat 1: Ann (small blind) showed [Kh Qh] and lost
+    Seat 2: Bob (big blind) showed [Ah As] and won ($19.90))"));
+  EXPECT_DOUBLE_EQ(hand.resultCents, 990);
+  EXPECT_FALSE(hand.allIn);
+}
+
+}  // namespace
+}  // namespace lumora

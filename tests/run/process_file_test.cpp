@@ -1,0 +1,84 @@
+#include "run/process_file.h"
+
+#include <gtest/gtest.h>
+
+#include "equity/poker_logic.h"
+#include "equity/text.h"
+#include "tests/support/temp_dir.h"
+
+namespace lumora {
+namespace {
+
+const PokerLogic& Engine() {
+  static const PokerLogic engine;
+  return engine;
+}
+
+constexpr const char* kEuroHand =
+    "\xEF\xBB\xBFPokerStars Hand #1: Hold'em No Limit (\xE2\x82\xAC"
+    "0.05/\xE2\x82\xAC"
+    "0.10 EUR) - "
+    "2024/03/05 12:00:00 CET [2024/03/05 6:00:00 ET]\r\n"
+    "Table 'Ara' 6-max Seat #1 is the button\r\n"
+    "Seat 1: Ann (\xE2\x82\xAC"
+    "10 in chips)\r\n"
+    "Seat 2: Bob (\xE2\x82\xAC"
+    "10 in chips)\r\n"
+    "Ann: posts small blind \xE2\x82\xAC"
+    "0.05\r\n"
+    "Bob: posts big blind \xE2\x82\xAC"
+    "0.10\r\n"
+    "*** HOLE CARDS ***\r\n"
+    "Ann: folds\r\n"
+    "Uncalled bet (\xE2\x82\xAC"
+    "0.05) returned to Bob\r\n"
+    "Bob collected \xE2\x82\xAC"
+    "0.10 from pot\r\n\r\n";
+
+HandFilter Filter(int32_t currency) {
+  HandFilter filter;
+  filter.nick = L"Bob";
+  filter.room = 1;
+  filter.timeTo = 32503680000;
+  filter.cashLimit = 10;
+  filter.currency = currency;
+  filter.numPl = 2;
+  filter.minPl = 2;
+  filter.maxPl = 6;
+  return filter;
+}
+
+TEST(ProcessHistoryFile, AcceptsAFileOfTheRunsRoomCurrencyAndTable) {
+  testing::TempDir dir;
+  const FileOutcome outcome =
+      ProcessHistoryFile(dir.Write("euro.txt", kEuroHand), Filter(1), Engine());
+  EXPECT_TRUE(outcome.passedChecks);
+  EXPECT_TRUE(outcome.source.completed);
+  EXPECT_EQ(outcome.detectedBigBlind, 10);
+  ASSERT_EQ(outcome.source.hands.size(), 1u);
+  EXPECT_DOUBLE_EQ(outcome.source.hands[0].resultCents, 5);
+  EXPECT_EQ(outcome.source.path, PathToText(dir / "euro.txt"));
+}
+
+TEST(ProcessHistoryFile, RefusesAFileOfAnotherCurrencyTableSizeOrRoomWhole) {
+  testing::TempDir dir;
+  const auto path = dir.Write("euro.txt", kEuroHand);
+  EXPECT_FALSE(ProcessHistoryFile(path, Filter(0), Engine()).passedChecks);  // a dollar run
+
+  HandFilter headsUp = Filter(1);
+  headsUp.maxPl = 2;
+  EXPECT_FALSE(ProcessHistoryFile(path, headsUp, Engine()).passedChecks);
+  headsUp.numPl = 4;  // "All" table sizes: the seat count no longer matters
+  EXPECT_TRUE(ProcessHistoryFile(path, headsUp, Engine()).passedChecks);
+
+  HandFilter tiger = Filter(1);
+  tiger.room = 3;
+  EXPECT_FALSE(ProcessHistoryFile(path, tiger, Engine()).passedChecks);
+
+  const FileOutcome missing = ProcessHistoryFile(dir / "missing.txt", Filter(1), Engine());
+  EXPECT_FALSE(missing.passedChecks);
+  EXPECT_TRUE(missing.source.hands.empty());
+}
+
+}  // namespace
+}  // namespace lumora
