@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/run_settings.h"
 #include "equity/history_file.h"
 #include "equity/poker_logic.h"
 #include "equity/text.h"
@@ -142,10 +143,106 @@ void BM_PokerStarsFile(benchmark::State& state) {
   std::filesystem::remove(path);
 }
 
+/// A Tiger Gaming or 888poker session of `hands` hands in which Hero folds or
+/// calls down, as the lines of a file of room `room`.
+std::wstring OtherRoomSession(int32_t room, int hands) {
+  std::wstring text;
+  for (int i = 0; i < hands; ++i) {
+    const bool folds = i % 2 == 0;
+    if (room == kTigerGaming) {
+      text += Format(
+          L"Tiger Gaming Game #%d: Hold'em No Limit ($0.05/0.10) - 2024/03/05 12:%02d:00 ET\n"
+          L"Table 'Koala' 6-Max, Seat #1 is the button\n"
+          L"Seat 1: Ann (10 in chips)\nSeat 2: Hero (10 in chips)\nSeat 3: Heroine (10 in chips)\n"
+          L"Seat 4: Cy (10 in chips)\nSeat 5: Dee (10 in chips)\nSeat 6: Eve (10 in chips)\n"
+          L"Ann: posts small blind 0.05\nHeroine: posts big blind 0.10\n*** HOLE CARDS ***\n"
+          L"Dealt to Hero [Ah Kd]\nCy: folds\nDee: folds\nEve: folds\n",
+          300000 + i, i % 60);
+      text += folds ? L"Hero: folds\nAnn: folds\nHeroine collected 0.15\n\n"
+                    : L"Hero: raises 0.20 to 0.30\nAnn: folds\nHeroine: calls 0.20\n"
+                      L"*** FLOP *** [4d 9h 9s]\nHeroine: checks\nHero: bets 0.40\nHeroine: folds\n"
+                      L"Uncalled bet (0.40) returned to Hero\nHero collected 0.65\n\n";
+    } else {
+      text += Format(
+          L"#Game No : %d\n***** 888poker Hand History for Game %d *****\n"
+          L"$0.05/$0.10 Blinds No Limit Holdem - *** 05 03 2024 12:%02d:00\n"
+          L"Table Lyon 6 Max (Real Money)\nSeat 1 is the button\nTotal number of players : 6\n"
+          L"Seat 1: Ann ( $10 )\nSeat 2: Hero ( $10 )\nSeat 3: Heroine ( $10 )\nSeat 4: Cy ( $10 "
+          L")\n"
+          L"Seat 5: Dee ( $10 )\nSeat 6: Eve ( $10 )\n"
+          L"Ann posts small blind [$0.05]\nHeroine posts big blind [$0.10]\n"
+          L"** Dealing down cards **\nDealt to Hero [ Ah, Kd ]\nCy folds\nDee folds\nEve folds\n",
+          400000 + i, 400000 + i, i % 60);
+      text += folds ? L"Hero folds\nAnn folds\nHeroine collected [ $0.15 ]\n\n"
+                    : L"Hero raises [$0.30]\nAnn folds\nHeroine calls [$0.20]\n"
+                      L"** Dealing flop ** [ 4d, 9h, 9s ]\nHeroine checks\nHero bets [$0.40]\n"
+                      L"Heroine folds\nHero collected [ $0.65 ]\n\n";
+    }
+  }
+  return text;
+}
+
+void ReadOtherRoom(benchmark::State& state, int32_t room) {
+  const int hands = 10000;
+  const std::wstring text = OtherRoomSession(room, hands);
+  const TextLines lines = SplitLines(text);
+  HandFilter filter;
+  filter.nick = L"Hero";
+  filter.room = room;
+  filter.timeTo = 32503680000;
+  filter.numPl = 4;
+  filter.cashLimit = 10;
+  for (auto _ : state) {
+    SourceResult out;
+    ReadHistoryHands(L"bench.txt", filter, lines, 10, Engine(), out);
+    benchmark::DoNotOptimize(out.hands.data());
+  }
+  state.counters["hands/s"] =
+      benchmark::Counter(static_cast<double>(hands), benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_TigerGaming(benchmark::State& state) {
+  ReadOtherRoom(state, kTigerGaming);
+}
+void BM_Poker888(benchmark::State& state) {
+  ReadOtherRoom(state, k888Poker);
+}
+
+/// An XML session of 2000 games as a run reads it.
+void BM_XmlSession(benchmark::State& state) {
+  const int games = 2000;
+  std::string xml =
+      "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<session><general><mode>real</mode>"
+      "<gametype>Holdem NL $0.05/$0.10</gametype><nickname>Hero</nickname></general>\n";
+  for (int i = 0; i < games; ++i)
+    xml += "<game gamecode=\"" + std::to_string(500000 + i) +
+           "\"><general><startdate>2024-03-05 12:00:00</startdate><players>"
+           "<player name=\"Ann\" win=\"$0\" bet=\"$0.05\"/><player name=\"Hero\" win=\"$0.15\" "
+           "bet=\"$0.10\"/><player name=\"Cy\" win=\"$0\" bet=\"$0\"/></players></general>"
+           "<round no=\"0\"><action sum=\"$0.05\" player=\"Ann\" no=\"1\" "
+           "type=\"1\"/></round></game>\n";
+  xml += "</session>\n";
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "lumora-reading-bench.xml";
+  std::ofstream(path, std::ios::binary) << xml;
+  HandFilter filter;
+  filter.nick = L"Hero";
+  filter.room = kIPoker;
+  filter.timeTo = 32503680000;
+  filter.numPl = 4;
+  for (auto _ : state) benchmark::DoNotOptimize(ProcessHistoryFile(path, filter, Engine()));
+  state.counters["games/s"] =
+      benchmark::Counter(static_cast<double>(games), benchmark::Counter::kIsIterationInvariantRate);
+  std::filesystem::remove(path);
+}
+
 BENCHMARK(BM_PokerStarsNoAllIn)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PokerStarsOneInTwentyAllIn)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DecodeAndSplit)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PokerStarsFile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TigerGaming)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Poker888)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_XmlSession)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace lumora

@@ -127,8 +127,10 @@ HandSplitter::Step HandSplitter::ReadPartyHeaderLine(std::wstring_view line, siz
 HandSplitter::Step HandSplitter::Read888HeaderLine(std::wstring_view line, size_t lineNumber) {
   const HandHeader header = Read888Header(line);
   if (header.badDate) return BadDate(lineNumber, line);
-  if (!InRange(header.startTime)) return Step::kAbandon;
-  m_header = {header.startTime, header.bigBlind, header.currency, m_header.handId, true};
+  // A hand outside the range is skipped alone: abandoning the file would lose
+  // the hands of the session inside it.
+  m_header = {header.startTime, header.bigBlind, header.currency, m_header.handId,
+              header.matched && InRange(header.startTime)};
   m_buffer.emplace_back(line);
   m_stage = 2;
   return Step::kGoOn;
@@ -177,7 +179,8 @@ HandSplitter::Step HandSplitter::InHand(std::wstring_view line, size_t lineNumbe
 HandSplitter::Step HandSplitter::OpenTigerHand(std::wstring_view line, size_t lineNumber) {
   const HandHeader header = ReadTigerHeader(line);
   if (header.badDate) return BadDate(lineNumber, line);
-  if (!InRange(header.startTime)) return Step::kAbandon;
+  // A hand outside the range is skipped alone, its lines with it.
+  if (!header.matched || !InRange(header.startTime)) return Step::kGoOn;
   m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), true};
   Start(line);
   return Step::kGoOn;

@@ -8,6 +8,7 @@
 #include "app/run_settings.h"
 #include "equity/all_in_ev.h"
 #include "equity/game_codes.h"
+#include "history/hero_money.h"
 #include "history/hero_name.h"
 #include "history/pattern.h"
 #include "history/pokerstars_header.h"
@@ -55,9 +56,6 @@ const Patterns& P() {
   return kPatterns;
 }
 
-/// The hero's money: heroStreet holds what he put in on the street being
-/// played (a raise sets it, a call or bet adds to it), heroEarlier what he
-/// put in on finished streets and as dead money (antes, a dead small blind).
 class StarsHandReader {
  public:
   StarsHandReader(const std::wstring& source, const HandFilter& filter, int32_t room,
@@ -105,8 +103,7 @@ class StarsHandReader {
   bool m_headerParsed = false;
   std::wstring m_handNumber;
   bool m_hiLo = false;
-  double m_heroStreet = 0.0;
-  double m_heroEarlier = 0.0;
+  HeroMoney m_money;
   double m_result = 0.0;
   bool m_smallBlindPosted = false;                    // a small blind line was read before
   std::vector<std::wstring_view> m_otherSmallBlinds;  // not looked at yet
@@ -182,8 +179,7 @@ void StarsHandReader::ReadStreetMarker(std::wstring_view line, size_t index) {
   } else if (first == L'S' && second == L'H') {
     m_showDown = index;
   }
-  m_heroEarlier += m_heroStreet;
-  m_heroStreet = 0.0;
+  m_money.NextStreet();
 }
 
 StarsHandReader::Verdict StarsHandReader::ReadTable(std::wstring_view line) const {
@@ -222,7 +218,7 @@ void StarsHandReader::ReadAnte(std::wstring_view line) {
   LineMatch& match = m_match;
   // An ante is dead money: no blind, call or raise that follows replaces it.
   if (MatchLine(line, P().ante, match) && IsHeroName(CaptureView(match, 1), m_nick))
-    m_heroEarlier += CaptureAmount(match, 2) * kCents;
+    m_money.PostDead(CaptureAmount(match, 2) * kCents);
 }
 
 void StarsHandReader::ReadPendingSeat() {
@@ -264,24 +260,22 @@ StarsHandReader::Verdict StarsHandReader::ReadBlind(std::wstring_view line) {
   if (kind == L"big"sv) {
     // A live blind, the table's own or one posted to come in: it counts once,
     // in the street, and a raise later sets the street amount over it.
-    if (hero) m_heroStreet = amount;
+    if (hero) m_money.PostLive(amount);
     if (m_filter.cashLimit != 0 && m_filter.cashLimit != amount) return Verdict::kRefuse;
   } else if (kind == L"small"sv) {
     // The table's small blind is live; a second one is posted dead.
     if (hero) {
       if (SmallBlindPostedBefore())
-        m_heroEarlier += amount;
+        m_money.PostDead(amount);
       else
-        m_heroStreet = amount;
+        m_money.PostLive(amount);
     }
     m_smallBlindPosted = true;
   } else if (hero) {
     // "small & big blinds": a returning player's live big blind and a dead
     // small blind beside it.
     ParseHeader();
-    const double live = m_bigBlind > 0 ? std::min<double>(m_bigBlind, amount) : amount * 2.0 / 3.0;
-    m_heroStreet = live;
-    m_heroEarlier += amount - live;
+    m_money.PostSmallAndBig(amount, m_bigBlind);
   }
   return Verdict::kNext;
 }
@@ -313,18 +307,18 @@ void StarsHandReader::ReadHeroAction(std::wstring_view line) {
   };
   if (allIn) {
     if (raises && MatchLine(line, P().raise, match)) {
-      if (const auto amount = heroAmount(3)) m_heroStreet = *amount;
+      if (const auto amount = heroAmount(3)) m_money.RaiseTo(*amount);
     } else if (callsOrBets && MatchLine(line, P().callOrBet, match)) {
-      if (const auto amount = heroAmount(3)) m_heroStreet += *amount;
+      if (const auto amount = heroAmount(3)) m_money.Add(*amount);
     }
     return;
   }
   if (callsOrBets && MatchLine(line, P().callOrBet, match)) {
-    if (const auto amount = heroAmount(3)) m_heroStreet += *amount;
+    if (const auto amount = heroAmount(3)) m_money.Add(*amount);
     return;
   }
   if (raises && MatchLine(line, P().raise, match)) {
-    if (const auto amount = heroAmount(3)) m_heroStreet = *amount;
+    if (const auto amount = heroAmount(3)) m_money.RaiseTo(*amount);
     return;
   }
   if (line.find(L" collected "sv) != std::wstring_view::npos &&
@@ -345,7 +339,7 @@ void StarsHandReader::ReadHeroAction(std::wstring_view line) {
 void StarsHandReader::ReadUncalledBet(std::wstring_view line) {
   LineMatch& match = m_match;
   if (MatchLine(line, P().uncalled, match) && IsHeroName(CaptureView(match, 2), m_nick))
-    m_heroStreet -= CaptureAmount(match, 1) * kCents;
+    m_money.Return(CaptureAmount(match, 1) * kCents);
 }
 
 void StarsHandReader::ReadPots(std::wstring_view line, HandReading& reading) {
@@ -420,7 +414,7 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
                          ContainsAfterStart(line, L"posts small"sv))) {
       if (ReadBlind(line) == Verdict::kRefuse) return reading;
     } else if (line == m_foldLine) {
-      const double putIn = m_heroEarlier + m_heroStreet;
+      const double putIn = m_money.Total();
       reading.resultCents = putIn > 0.001 ? -putIn : 0.0;
       reading.accepted = true;
       return reading;
@@ -441,14 +435,13 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
     }
   }
 
-  m_heroEarlier += m_heroStreet;
-  m_result -= m_heroEarlier;
+  m_result -= m_money.Total();
   reading.resultCents = m_result;
   reading.accepted = true;
 
   AllInHandInput allIn;
   allIn.netResult = m_result;
-  allIn.heroMoney = m_heroEarlier;
+  allIn.heroMoney = m_money.Total();
   allIn.allInStreet = m_allInStreet;
   allIn.board = m_board;
   allIn.heroCards = m_heroCards;

@@ -31,7 +31,8 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
   outcome.detectedBigBlind = info.bigBlind;
 
   outcome.source.completed = info.room == kIPoker
-                                 ? ReadXmlHistoryFile(outcome.source.path, filter, outcome.source)
+                                 ? ReadXmlHistoryFile(outcome.source.path, file.text, filter,
+                                                      info.bigBlind, outcome.source)
                                  : ReadHistoryHands(outcome.source.path, filter, lines,
                                                     info.bigBlind, engine, outcome.source);
   return outcome;

@@ -9,9 +9,11 @@
 #include <map>
 #include <sstream>
 
+#include "app/run_settings.h"
 #include "equity/history_file.h"
 #include "history/format_detection.h"
 #include "history/history_hands.h"
+#include "history/xml_history.h"
 #include "tests/history/history_test_support.h"
 
 namespace lumora {
@@ -24,6 +26,14 @@ struct ExpectedHand {
   long long resultCents = 0;
   bool allInShowdown = false;
   std::string note;
+
+  bool Noted(const char* word) const { return note.find(word) != std::string::npos; }
+  /// Where the readers keep a rule of the room's client (amounts cut at a
+  /// comma or to whole cents), the note says what they give.
+  long long ReaderCents() const {
+    const size_t at = note.rfind("the reader gives ");
+    return at == std::string::npos ? resultCents : std::stoll(note.substr(at + 17));
+  }
 };
 
 std::vector<ExpectedHand> ReadExpected(const fs::path& csv) {
@@ -47,8 +57,7 @@ std::vector<ExpectedHand> ReadExpected(const fs::path& csv) {
 std::vector<fs::path> Fixtures(const char* room) {
   std::vector<fs::path> files;
   for (const auto& entry : fs::recursive_directory_iterator(fs::path(LUMORA_TEST_DATA_DIR) / room))
-    if (entry.path().extension() == ".txt" && fs::exists(entry.path().string() + ".expected.csv"))
-      files.push_back(entry.path());
+    if (fs::exists(entry.path().string() + ".expected.csv")) files.push_back(entry.path());
   std::sort(files.begin(), files.end());
   return files;
 }
@@ -61,10 +70,9 @@ struct FixtureReading {
 FixtureReading ReadFixture(const fs::path& path, int32_t room) {
   HistoryText file;
   EXPECT_EQ(ReadHistoryFileEx(path, file), kReadOk);
-  const TextLines& lines = file.lines;
   FileFormatInfo info;
   info.room = room;
-  DetectHistoryFormat(lines, info);
+  DetectHistoryFormat(file.lines, info);
   EXPECT_EQ(info.room, room);
   EXPECT_TRUE(info.realMoney);
   HandFilter filter = testing::BobsFilter();
@@ -72,8 +80,11 @@ FixtureReading ReadFixture(const fs::path& path, int32_t room) {
   filter.room = room;
   filter.currency = info.currency;
   FixtureReading reading;
-  reading.completed = ReadHistoryHands(PathToText(path), filter, lines, info.bigBlind,
-                                       testing::Engine(), reading.source);
+  reading.completed =
+      room == kIPoker
+          ? ReadXmlHistoryFile(PathToText(path), file.text, filter, info.bigBlind, reading.source)
+          : ReadHistoryHands(PathToText(path), filter, file.lines, info.bigBlind, testing::Engine(),
+                             reading.source);
   return reading;
 }
 
@@ -85,35 +96,51 @@ void ExpectTheDealersResults(const char* folder, int32_t room) {
     const FixtureReading reading = ReadFixture(path, room);
     std::vector<ExpectedHand> expected = ReadExpected(path.string() + ".expected.csv");
     if (!reading.completed) {
-      // An abandoned file contributes nothing: only a tournament abandons one.
+      // A file is abandoned or refused whole only for a tournament in it, or
+      // for being play money or another player's.
       EXPECT_TRUE(std::any_of(expected.begin(), expected.end(), [](const ExpectedHand& hand) {
-        return hand.note.find("tournament") != std::string::npos;
+        return hand.Noted("tournament") || hand.Noted("rejected");
       }));
+      EXPECT_TRUE(reading.source.fatalError.empty());
       continue;
     }
+    // Tournament hands are never read, and a hand the hero folded before the
+    // deal is no hand of his.
     std::erase_if(expected, [](const ExpectedHand& hand) {
-      return hand.note.find("tournament") != std::string::npos;
+      return hand.Noted("tournament") || hand.Noted("rejected");
     });
     ASSERT_EQ(reading.source.hands.size(), expected.size());
     size_t allIns = 0;
     for (size_t i = 0; i < expected.size(); ++i) {
       EXPECT_EQ(reading.source.hands[i].handId, expected[i].id);
-      EXPECT_NEAR(reading.source.hands[i].resultCents, expected[i].resultCents, 1e-6)
+      EXPECT_NEAR(reading.source.hands[i].resultCents, expected[i].ReaderCents(), 1e-6)
           << "hand " << WideToUtf8(expected[i].id) << ": " << expected[i].note;
       allIns += expected[i].allInShowdown;
     }
-    if (room == 1) {
+    if (room == kPokerStars) {
       EXPECT_EQ(reading.source.allInReports.size(), allIns);
     }
   }
 }
 
 TEST(Fixtures, PokerStarsHandsGiveTheDealersResults) {
-  ExpectTheDealersResults("pokerstars", 1);
+  ExpectTheDealersResults("pokerstars", kPokerStars);
 }
 
 TEST(Fixtures, PartyPokerHandsGiveTheDealersResults) {
-  ExpectTheDealersResults("partypoker", 0);
+  ExpectTheDealersResults("partypoker", kPartyPoker);
+}
+
+TEST(Fixtures, TigerGamingHandsGiveTheDealersResults) {
+  ExpectTheDealersResults("tigergaming", kTigerGaming);
+}
+
+TEST(Fixtures, EightEightEightHandsGiveTheDealersResults) {
+  ExpectTheDealersResults("888poker", k888Poker);
+}
+
+TEST(Fixtures, XmlSessionsGiveTheDealersResults) {
+  ExpectTheDealersResults("ipoker", kIPoker);
 }
 
 }  // namespace

@@ -247,6 +247,76 @@ TEST(Splitter, APartyPokerDateOutOfRangeEndsTheRunNamingFileAndLine) {
   EXPECT_THAT(out.fatalError, HasSubstr(L"June 32"));
 }
 
+/// A Tiger Gaming hand at `time` in which Bob loses his big blind of 0.10.
+std::wstring TigerHand(int number, const wchar_t* time) {
+  return Format(
+      LR"(
+Tiger Gaming Game #%d: Hold'em No Limit ($0.05/0.10) - %s ET
+Table 'Koala' 6-Max, Seat #1 is the button
+Seat 1: Ann (10 in chips)
+Seat 2: Bob (10 in chips)
+Ann: posts small blind 0.05
+Bob: posts big blind 0.10
+Ann: raises 0.20 to 0.30
+Bob: folds
+)",
+      number, std::wstring(time));
+}
+
+/// An 888poker hand at `time` ("05 03 2024 12:00:00") in which Bob loses
+/// his big blind of 0.10.
+std::wstring Hand888(int number, const wchar_t* time) {
+  return Format(
+      LR"(
+#Game No : %d
+***** 888poker Hand History for Game %d *****
+$0.05/$0.10 Blinds No Limit Holdem - *** %s
+Table Lyon 6 Max (Real Money)
+Total number of players : 2
+Seat 1: Ann ( $10 )
+Seat 2: Bob ( $10 )
+Ann posts small blind [$0.05]
+Bob posts big blind [$0.10]
+** Dealing down cards **
+Ann raises [$0.25]
+Bob folds
+)",
+      number, number, std::wstring(time));
+}
+
+TEST(Splitter, TigerAndEightEightEightHandsOutsideTheRangeAreSkippedAlone) {
+  testing::ScopedTimeZone zone("UTC");
+  HandFilter filter = BobsFilter();
+  filter.timeFrom = 1709596800;  // 5 March 2024
+  filter.timeTo = 1709683200;    // 6 March 2024
+  bool completed = false;
+  filter.room = 3;
+  auto hands = Read(TigerHand(1, L"2024/03/04 23:59:59") + TigerHand(2, L"2024/03/05 12:00:00") +
+                        TigerHand(3, L"2024/03/06 00:00:01"),
+                    filter, completed);
+  EXPECT_TRUE(completed);
+  EXPECT_THAT(Ids(hands), ElementsAre(L"2"));
+  EXPECT_DOUBLE_EQ(hands[0].resultCents, -10);
+
+  filter.room = 2;
+  hands = Read(Hand888(1, L"04 03 2024 23:59:59") + Hand888(2, L"05 03 2024 12:00:00") +
+                   Hand888(3, L"06 03 2024 00:00:01"),
+               filter, completed);
+  EXPECT_TRUE(completed);
+  EXPECT_THAT(Ids(hands), ElementsAre(L"2"));
+  EXPECT_DOUBLE_EQ(hands[0].resultCents, -10);
+}
+
+TEST(Splitter, AnEightEightEightTournamentLineAbandonsTheFile) {
+  HandFilter filter = BobsFilter();
+  filter.room = 2;
+  bool completed = true;
+  Read(Hand888(1, L"05 03 2024 12:00:00") + L"Tournament #77 Level 1\n" +
+           Hand888(2, L"05 03 2024 12:01:00"),
+       filter, completed);
+  EXPECT_FALSE(completed);
+}
+
 TEST(Splitter, HandsOfOtherStakesOrCurrenciesAreNotRead) {
   HandFilter filter = BobsFilter();
   filter.cashLimit = 10;

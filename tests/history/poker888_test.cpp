@@ -1,0 +1,178 @@
+#include "history/poker888.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/history/history_test_support.h"
+#include "tests/support/scoped_time_zone.h"
+
+namespace lumora {
+namespace {
+
+using testing::BobsFilter;
+using testing::Lines;
+using testing::ViewsOf;
+
+constexpr std::wstring_view kOpening =
+    LR"(
+  #Game No : 5001
+  ***** 888poker Hand History for Game 5001 *****
+  $0.05/$0.10 Blinds No Limit Holdem - *** 05 03 2024 12:00:00
+  Table Lyon 6 Max (Real Money)
+  Seat 1 is the button
+  Total number of players : 3
+  Seat 1: Ann ( $10 )
+  Seat 2: Bob ( $10 )
+  Seat 3: Bobby ( $10 )
+)";
+
+HandReading Read(std::wstring_view body, HandFilter filter = BobsFilter(),
+                 std::wstring_view opening = kOpening, int32_t expectedBigBlind = 10) {
+  filter.room = 2;
+  bool headerSeen = false;
+  const auto lines = Lines(std::wstring(opening) + std::wstring(body));
+  return Read888Hand(filter, ViewsOf(lines), 2, expectedBigBlind, headerSeen);
+}
+
+TEST(Header888, ReadsDayMonthYearAndBothForms) {
+  testing::ScopedTimeZone zone("UTC");
+  const HandHeader blinds =
+      Read888Header(L"$0.05/$0.10 Blinds No Limit Holdem - *** 05 03 2024 12:00:00");
+  EXPECT_TRUE(blinds.matched);
+  EXPECT_EQ(blinds.startTime, 1709640000);  // 5 March
+  EXPECT_DOUBLE_EQ(blinds.smallBlind, 0.05);
+  EXPECT_DOUBLE_EQ(blinds.bigBlind, 0.10);
+  const HandHeader flopomania =
+      Read888Header(L"\u20AC0.10 Ante NL Flopomania - *** 05 03 2024 12:00:00");
+  EXPECT_DOUBLE_EQ(flopomania.bigBlind, 0.10);
+  EXPECT_EQ(flopomania.currency, 1);
+  EXPECT_TRUE(
+      Read888Header(L"$0.05/$0.10 Blinds No Limit Holdem - *** 05 13 2024 12:00:00").badDate);
+  EXPECT_FALSE(Read888Header(L"Blinds 0.05/0.10").matched);
+}
+
+TEST(Hand888, AWalkGivesBackNothingButTheBlind) {
+  const HandReading hand = Read(
+      LR"(
+    Ann posts small blind [$0.05]
+    Bob posts big blind [$0.10]
+    ** Dealing down cards **
+    Bobby folds
+    Ann folds
+    Bob collected [ $0.15 ])");
+  EXPECT_TRUE(hand.accepted);
+  EXPECT_DOUBLE_EQ(hand.resultCents, 5);
+}
+
+TEST(Hand888, TheUnmatchedPartOfABetComesBackWithThePot) {
+  // 888 writes no returned bet: Bob's 0.90 over Ann's 0.30 was his.
+  const HandReading won = Read(
+      LR"(
+    Ann posts small blind [$0.05]
+    Bob posts big blind [$0.10]
+    ** Dealing down cards **
+    Bobby folds
+    Ann raises [$0.25]
+    Bob raises [$1.10]
+    Ann calls [$0.90]
+    Bob collected [ $2.50 ]
+    Bob collected [ $0.50 ])");
+  EXPECT_DOUBLE_EQ(won.resultCents, 250 - 120 + 0 + 50);
+  // Ann calls all in for less and wins: the 0.70 she could not match is his.
+  const HandReading lost = Read(
+      LR"(
+    Ann posts small blind [$0.05]
+    Bob posts big blind [$0.10]
+    ** Dealing down cards **
+    Bobby folds
+    Ann raises [$0.25]
+    Bob raises [$1.10]
+    Ann calls [$0.20]
+    Ann collected [ $1.00 ])");
+  EXPECT_DOUBLE_EQ(lost.resultCents, -120 + 70);
+}
+
+TEST(Hand888, ContributionsAreWholeCentsCutTowardZero) {
+  // 0.57 × 100 falls just below 57 in binary: the contribution is 56.
+  const HandReading hand = Read(
+      LR"(
+    Ann posts small blind [$0.05]
+    Bob posts big blind [$0.10]
+    ** Dealing down cards **
+    Bobby folds
+    Ann raises [$0.62]
+    Bob calls [$0.57]
+    Bob collected [ $1.30 ])");
+  EXPECT_DOUBLE_EQ(hand.resultCents, 130 - 66);
+}
+
+TEST(Hand888, AmountsWithADecimalCommaCountTheirWholeUnits) {
+  const HandReading hand = Read(
+      LR"(
+    Ann posts small blind [$0,50]
+    Bob posts big blind [$1,50]
+    ** Dealing down cards **
+    Bob folds)",
+      BobsFilter(), kOpening, 100);
+  EXPECT_DOUBLE_EQ(hand.resultCents, -100);
+}
+
+TEST(Hand888, FlopomaniaSettlesAtTheCollect) {
+  const HandReading hand = Read(
+      LR"(
+    Ann posts ante (First to Act) [$0.10]
+    Bob posts ante [$0.10]
+    ** Dealing down cards **
+    Bob bets [$0.30]
+    Ann calls [$0.30]
+    Bob collected [ $0.75 ]
+    Bob collected [ $99 ])",
+      BobsFilter(),
+      LR"(
+    ***** 888poker Flopomania Table Hand History for Game 5002 *****
+    $0.10 Ante NL Flopomania - *** 05 03 2024 12:00:00
+    Total number of players : 2
+    Seat 1: Ann ( $10 )
+    Seat 2: Bob ( $10 )
+  )");
+  EXPECT_TRUE(hand.accepted);
+  EXPECT_DOUBLE_EQ(hand.resultCents, 75 - 40);
+}
+
+TEST(Hand888, RejectsHandsTheHeroWasNotDealtOrCannotBeTrusted) {
+  EXPECT_FALSE(Read(L"Bob posts big blind [$0.10]\nBob folds").accepted);  // before the deal
+  EXPECT_FALSE(Read(L"Bob posts big blind [$0.20]\n** Dealing down cards **").accepted);
+  EXPECT_FALSE(Read(L"Bob posts big blind [$0.10]\nTable Closed").accepted);
+  HandFilter headsUp = BobsFilter();
+  headsUp.maxPl = 2;
+  EXPECT_FALSE(Read(L"** Dealing down cards **\nBob folds", headsUp).accepted);
+  // A fold before the deal takes a player off the count: three become two.
+  HandFilter threeOrMore = BobsFilter();
+  threeOrMore.minPl = 3;
+  EXPECT_FALSE(Read(L"Bobby folds\n** Dealing down cards **\nBob folds", threeOrMore).accepted);
+  EXPECT_TRUE(Read(L"** Dealing down cards **\nBobby folds\nBob folds", threeOrMore).accepted);
+  // A blind posted by a table the hero has no seat at.
+  EXPECT_FALSE(Read(L"Zed posts big blind [$0.10]", BobsFilter(),
+                    LR"(
+    #Game No : 5003
+    Total number of players : 2
+    Seat 1: Zed ( $10 )
+  )")
+                   .accepted);
+}
+
+TEST(Hand888, PlayersWhoseNamesHoldTheHerosOrAnAnteAreOthers) {
+  const HandReading hand = Read(
+      LR"(
+    Bobby posts small blind [$0.05]
+    Bob posts big blind [$0.10]
+    ** Dealing down cards **
+    Dante calls [$0.10]
+    Bobby raises [$0.95]
+    Bob calls [$0.90]
+    Bobby collected [ $2.05 ])",
+      BobsFilter(), std::wstring(kOpening) + L"Seat 4: Dante ( $10 )\n");
+  EXPECT_DOUBLE_EQ(hand.resultCents, -100);
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,138 @@
+#include "history/xml_history.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "equity/history_file.h"
+#include "tests/history/history_test_support.h"
+#include "tests/support/scoped_time_zone.h"
+#include "tests/support/temp_dir.h"
+
+namespace lumora {
+namespace {
+
+using testing::BobsFilter;
+using ::testing::HasSubstr;
+
+constexpr int64_t k5March2024 = 1709596800;  // 00:00:00 UTC
+constexpr int64_t k6March2024 = k5March2024 + 86400;
+
+std::string Session(const std::string& general, const std::string& games) {
+  return "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<session sessioncode=\"1\">\n<general>" +
+         general + "</general>\n" + games + "</session>\n";
+}
+
+std::string Game(const std::string& code, const std::string& date, const std::string& players) {
+  return "<game gamecode=\"" + code + "\"><general><startdate>" + date + "</startdate><players>" +
+         players + "</players></general><round no=\"0\"/></game>\n";
+}
+
+std::string Player(const std::string& name, const std::string& win, const std::string& bet) {
+  return "<player name=\"" + name + "\" win=\"" + win + "\" bet=\"" + bet + "\" />";
+}
+
+const std::string kBobs =
+    "<mode>real</mode><gametype>Holdem NL $0.05/$0.10</gametype><nickname>Bob</nickname>";
+
+struct XmlReading {
+  bool completed = false;
+  SourceResult out;
+};
+
+class XmlSession : public ::testing::Test {
+ protected:
+  XmlReading Read(const std::string& bytes, HandFilter filter = BobsFilter()) {
+    filter.room = 4;
+    const auto path = dir.Write("session.xml", bytes);
+    HistoryText file;
+    EXPECT_EQ(ReadHistoryFileEx(path, file), kReadOk);
+    XmlReading reading;
+    reading.completed = ReadXmlHistoryFile(PathToText(path), file.text, filter, 10, reading.out);
+    return reading;
+  }
+
+  testing::ScopedTimeZone zone{"UTC"};
+  testing::TempDir dir;
+};
+
+TEST_F(XmlSession, EachGameGivesTheHerosWinLessHisBet) {
+  const XmlReading reading = Read(
+      Session(kBobs, Game("71", "2024-03-05 10:00:00",
+                          Player("Ann", "$0", "$0.05") + Player("Bob", "$0.15", "$0.10")) +
+                         Game("72", "2024-03-05 10:01:00",
+                              Player("Bob", "$0", "$0.04") + Player("Ann", "$0.09", "$0.05"))));
+  EXPECT_TRUE(reading.completed);
+  ASSERT_EQ(reading.out.hands.size(), 2u);
+  EXPECT_EQ(reading.out.hands[0].handId, L"71");
+  EXPECT_DOUBLE_EQ(reading.out.hands[0].resultCents, 5);
+  EXPECT_DOUBLE_EQ(reading.out.hands[1].resultCents, -4);
+  EXPECT_EQ(reading.out.hands[1].startTime, k5March2024 + 36060);
+  EXPECT_EQ(reading.out.hands[1].bigBlindCents, 10);
+}
+
+TEST_F(XmlSession, TheRangeTakesItsStartButNotItsEnd) {
+  HandFilter filter = BobsFilter();
+  filter.timeFrom = k5March2024;
+  filter.timeTo = k6March2024;
+  const std::string bob = Player("Bob", "$1", "$0") + Player("Ann", "$0", "$1");
+  const XmlReading reading = Read(
+      Session(kBobs, Game("1", "2024-03-04 23:59:59", bob) + Game("2", "2024-03-05 00:00:00", bob) +
+                         Game("3", "2024-03-06 00:00:00", bob)),
+      filter);
+  ASSERT_EQ(reading.out.hands.size(), 1u);
+  EXPECT_EQ(reading.out.hands[0].handId, L"2");
+}
+
+TEST_F(XmlSession, GamesOutsideTheSeatBoundsAddNothing) {
+  HandFilter filter = BobsFilter();
+  filter.maxPl = 4;
+  std::string six;
+  for (const char* name : {"Bob", "A", "B", "C", "D", "E"}) six += Player(name, "$0", "$0.01");
+  const XmlReading reading = Read(Session(kBobs, Game("1", "2024-03-05 10:00:00", six)), filter);
+  EXPECT_TRUE(reading.completed);
+  EXPECT_TRUE(reading.out.hands.empty());
+}
+
+TEST_F(XmlSession, PlayMoneyAndOtherPlayersFilesAreRefused) {
+  const std::string game = Game("1", "2024-03-05 10:00:00", Player("Bob", "$1", "$0"));
+  const XmlReading play = Read(Session("<mode>play</mode><nickname>Bob</nickname>", game));
+  EXPECT_FALSE(play.completed);
+  EXPECT_TRUE(play.out.hands.empty());
+  const XmlReading ann = Read(Session("<mode>real</mode><nickname>Ann</nickname>", game));
+  EXPECT_FALSE(ann.completed);
+  EXPECT_TRUE(ann.out.hands.empty());
+  EXPECT_FALSE(Read("<?xml version=\"1.0\"?><history/>").completed);
+  EXPECT_FALSE(Read("not xml at all").completed);
+}
+
+TEST_F(XmlSession, PlayersBeforeTheStartDateSkipTheDateTest) {
+  HandFilter filter = BobsFilter();
+  filter.timeFrom = k6March2024;
+  const XmlReading reading = Read(
+      Session(kBobs, "<game gamecode=\"9\"><general><players>" + Player("Bob", "$2", "$1") +
+                         Player("Ann", "$0", "$1") +
+                         "</players><startdate>2024-03-05 10:00:00</startdate></general></game>"),
+      filter);
+  ASSERT_EQ(reading.out.hands.size(), 1u);
+  EXPECT_DOUBLE_EQ(reading.out.hands[0].resultCents, 100);
+}
+
+TEST_F(XmlSession, AFileDeclaredUtf8ButWrittenInWindows1252StillLoads) {
+  const XmlReading reading =
+      Read(Session(kBobs, Game("1", "2024-03-05 10:00:00",
+                               Player("Ren\xE9", "$0", "$1") + Player("Bob", "$2", "$1"))));
+  EXPECT_TRUE(reading.completed);
+  ASSERT_EQ(reading.out.hands.size(), 1u);
+  EXPECT_DOUBLE_EQ(reading.out.hands[0].resultCents, 100);
+}
+
+TEST_F(XmlSession, AStartDateOutOfRangeEndsTheRunNamingTheLine) {
+  const XmlReading reading =
+      Read(Session(kBobs, Game("1", "2024-13-05 10:00:00", Player("Bob", "$2", "$1"))));
+  EXPECT_FALSE(reading.completed);
+  EXPECT_THAT(reading.out.fatalError, HasSubstr(L", line 4: "));
+  EXPECT_THAT(reading.out.fatalError, HasSubstr(L"2024-13-05"));
+}
+
+}  // namespace
+}  // namespace lumora
