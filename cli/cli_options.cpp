@@ -120,6 +120,10 @@ Parsed<int32_t> ParseSourceOption(std::wstring_view text) {
       Format(L"source \"%s\" is neither history nor database", std::wstring(text)));
 }
 
+Parsed<int32_t> ParseTrackerOption(std::wstring_view text) {
+  return LabelOrCode(text, kDataSourceLabels, L"tracker");
+}
+
 Parsed<int> ParseRangePresetOption(std::wstring_view text) {
   const int32_t index = IndexOfLabel(kRangePresetNames, text);
   if (index < 0)

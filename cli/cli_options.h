@@ -53,6 +53,10 @@ Parsed<int32_t> ParseSwitchOption(std::wstring_view text);
 /// "history" (0) or "database" (1).
 Parsed<int32_t> ParseSourceOption(std::wstring_view text);
 
+/// A tracker kind: a data-source label ("HoldemManager2", "PokerTracker 4",
+/// "HVD" ...) or its code 0-3.
+Parsed<int32_t> ParseTrackerOption(std::wstring_view text);
+
 /// A date-range preset name ("all-dates", "this-year", "last-year",
 /// "this-month", "last-month", "this-week", "last-week", "today",
 /// "yesterday"): its index in the preset menu.

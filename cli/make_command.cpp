@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <cstdlib>
 
 #include "app/date_range.h"
 #include "app/game_selection.h"
@@ -12,6 +13,7 @@
 #include "cli/console_ui.h"
 #include "cli/csv_output.h"
 #include "cli/profile_session.h"
+#include "db/tracker_db.h"
 #include "equity/local_time.h"
 #include "equity/text.h"
 #include "run/run_analysis.h"
@@ -73,7 +75,47 @@ bool ApplySettingOptions(const MakeOptions& o, CLumoraApp& app, std::FILE* err) 
       ApplyOption(kCommand, o.zoom, ParseSwitchOption, err, [&](int32_t v) { s.Zoom = v; }) &&
       ApplyOption(kCommand, o.nonZoom, ParseSwitchOption, err, [&](int32_t v) { s.NonZoom = v; }) &&
       ApplyOption(kCommand, o.source, ParseSourceOption, err, [&](int32_t v) { s.Source = v; });
+  if (o.server) s.ServerIP = Utf8ToWide(*o.server);
+  if (o.port) s.Port = Utf8ToWide(*o.port);
+  if (o.dbName) s.DBName = Utf8ToWide(*o.dbName);
+  if (o.dbUser) s.DBUser = Utf8ToWide(*o.dbUser);
+  if (o.dbNick) s.NickDB = Utf8ToWide(*o.dbNick);
+  // A password typed on the command line shows in the process list; the
+  // environment keeps it out of sight.
+  if (o.dbPassword)
+    s.DBPass = Utf8ToWide(*o.dbPassword);
+  else if (const char* password = std::getenv("LUMORA_DB_PASSWORD"))
+    s.DBPass = Utf8ToWide(password);
+  ok = ok &&
+       ApplyOption(kCommand, o.dbKind, ParseTrackerOption, err, [&](int32_t v) { s.DBSource = v; });
   return ok && ApplyDateOptions(o, NowSeconds(), app.m_dateRange, err);
+}
+
+/// The tracker's site the run reads: the one --site names (by name or id),
+/// or the one at the profile's place in the tracker's site list.
+bool SelectSite(const std::optional<std::string>& site, CLumoraApp& app, std::FILE* err) {
+  RunSettings& s = app.m_settings;
+  const SiteMap sites = LoadSiteList(s.DBSource, {BuildConnectionString(s), &app.m_log});
+  if (site) {
+    const std::wstring wanted = Utf8ToWide(*site);
+    int32_t index = 0;
+    for (const auto& [id, name] : sites) {
+      if (name == wanted || std::to_wstring(id) == wanted) {
+        s.DBPokerRoomIndex = index;
+        s.DBPokerRoomSiteId = id;
+        return true;
+      }
+      ++index;
+    }
+    std::wstring names;
+    for (const auto& [id, name] : sites)
+      names += Format(L"%s\"%s\" (%d)", names.empty() ? L"" : L", ", name, id);
+    WriteUtf8(err, Format(L"lumora-cli make: site \"%s\" is none of the tracker's sites: %s\n",
+                          wanted, names.empty() ? std::wstring(L"none could be read") : names));
+    return false;
+  }
+  s.DBPokerRoomSiteId = SiteIdAt(sites, s.DBPokerRoomIndex);
+  return true;
 }
 
 bool SaveToProfile(Profile& profile, CLumoraApp& app, std::FILE* err) {
@@ -130,6 +172,16 @@ CLI::App* AddMakeCommand(CLI::App& cli, MakeOptions& o) {
                    "Write one row per counted hand: file,hand,time,bb_cents,result_cents,allin_ev");
   make->add_option("--curve-csv", o.curveCsv, "Write the two risk-of-ruin curves");
   make->add_option("--log", o.log, "Log file (default: Lumora.log beside the program)");
+  make->add_option("--db-kind", o.dbKind,
+                   "Tracker: HoldemManager1, HoldemManager2, \"PokerTracker 4\", HVD, or 0-3");
+  make->add_option("--server", o.server, "Database server address");
+  make->add_option("--port", o.port, "Database server port");
+  make->add_option("--db-name", o.dbName, "Database name");
+  make->add_option("--db-user", o.dbUser, "Database user");
+  make->add_option("--db-password", o.dbPassword,
+                   "Database password (better: the environment variable LUMORA_DB_PASSWORD)");
+  make->add_option("--site", o.site, "The tracker's poker site, by name or id");
+  make->add_option("--db-nick", o.dbNick, "Your screen name in the tracker");
   return make;
 }
 
@@ -137,6 +189,7 @@ int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
   ProfileSession session = OpenProfileSession(options.profile, options.log);
   CLumoraApp& app = *session.app;
   if (!ApplySettingOptions(options, app, err)) return 2;
+  if (app.m_settings.Source == kDatabaseSource && !SelectSite(options.site, app, err)) return 2;
   if (options.save && !SaveToProfile(*session.profile, app, err)) return 1;
 
   ConsoleUi ui(out, err, isatty(fileno(err)) != 0);

@@ -1,10 +1,181 @@
 #include "db/database_run.h"
 
-namespace lumora {
+#include <set>
 
-bool RunDatabaseQuery(const RunSettings& /*settings*/, const HandFilter& /*filter*/,
-                      SourceResult& out, UserInterface& /*ui*/) {
-  out.completed = true;  // the tracker readers are not in yet: no hands
+#include "app/log_file.h"
+#include "app/run_report.h"
+#include "db/tracker_db.h"
+#include "db/tracker_filters.h"
+#include "equity/local_time.h"
+#include "equity/text.h"
+#include "history/history_hands.h"
+#include "history/poker888.h"
+#include "history/pokerstars_hand.h"
+
+namespace lumora {
+namespace {
+
+/// A range end as the trackers store their times: local time,
+/// "2024-03-05 06:34:56".
+std::wstring Stamp(int64_t time) {
+  const auto date = ToLocalDate(time);
+  if (!date) return L"1970-01-01 00:00:00";
+  const CalendarFields& f = date->fields;
+  return Format(L"%d-%02d-%02d %02d:%02d:%02d", f.year, f.month, f.day, f.hour, f.minute, f.second);
+}
+
+/// A stored time back in seconds since 1970; 0 when it is not one.
+int64_t TimeOfStamp(std::wstring_view stamp) {
+  CalendarFields f;
+  if (swscanf(std::wstring(stamp).c_str(), L"%d-%d-%d %d:%d:%d", &f.year, &f.month, &f.day, &f.hour,
+              &f.minute, &f.second) != 6)
+    return 0;
+  return MakeLocalTime(f).value_or(0);
+}
+
+TrackerFilter MakeTrackerFilter(const RunSettings& s, const HandFilter& hands) {
+  TrackerFilter f;
+  f.cashLimit = s.CashLimit;
+  f.numPl = s.NumPl;
+  f.currency = s.Currency;
+  f.siteIndex = s.DBPokerRoomIndex;
+  f.siteId = s.DBPokerRoomSiteId;
+  f.minPl = s.minPl;
+  f.maxPl = s.maxPl;
+  f.zoom = s.Zoom;
+  f.nonZoom = s.NonZoom;
+  f.games = hands.games;
+  return f;
+}
+
+/// HoldemManager1 keeps its hand texts in a table of its own:
+///   pokerhands(pokerhand_id, site_id, gametype_id, handtimestamp, handhistory)
+///   gametypes(gametype_id, bigblindincents, smallblindincents, istourney,
+///             currencytype_id, tablesize)
+/// The query applies the site, the big blind, the currency, the table size
+/// and the date range, and gives the hand text in column "handhistory".
+std::wstring HoldemManager1Sql(const TrackerFilter& f, const std::wstring& from,
+                               const std::wstring& to) {
+  static constexpr const wchar_t* kSizes[] = {L"= 2", L"= 3", L"between 4 and 6", L"> 6"};
+  std::wstring sql = Format(
+      L"select pokerhands.handhistory, pokerhands.handtimestamp from pokerhands, gametypes where "
+      L"pokerhands.gametype_id = gametypes.gametype_id and pokerhands.site_id = %d and "
+      L"gametypes.istourney = FALSE and gametypes.currencytype_id = %d",
+      f.siteId, f.currency);
+  if (f.cashLimit != 0) sql += Format(L" and gametypes.bigblindincents = %d", f.cashLimit);
+  if (f.numPl >= 0 && f.numPl < 4)
+    sql += Format(L" and gametypes.tablesize %s", std::wstring(kSizes[f.numPl]));
+  return sql + Format(L" and pokerhands.handtimestamp between '%s' and '%s';", from, to);
+}
+
+/// The query of the hands (or, for HVD, the results) of the run; empty when
+/// the run must stop. `handIds` receives HVD's selected hands.
+std::wstring HandQuery(const RunSettings& settings, const TrackerFilter& filter,
+                       const TrackerDb& db, const HandFilter& hands, UserInterface& ui,
+                       std::set<int64_t>& handIds, bool& stop) {
+  const std::wstring from = Stamp(hands.timeFrom);
+  const std::wstring to = Stamp(hands.timeTo);
+  std::vector<int32_t> ids;
+  std::wstring condition;
+  switch (settings.DBSource) {
+    case kHoldemManager1:
+      return HoldemManager1Sql(filter, from, to);
+    case kHoldemManager2:
+      if (!BuildGameTypeFilter(db, filter, ids, condition)) break;
+      return Format(
+          L"select * from handhistories where pokersite_id = %d and (%s) and "
+          L"handtimestamp between '%s' and '%s';",
+          filter.siteId, condition, from, to);
+    case kPokerTracker4:
+      if (!BuildCashLimitFilter(db, filter, ids, condition)) break;
+      return Format(
+          L"select * from cash_hand_player_statistics where id_pokersite = %d and (%s) "
+          L"and handtimestamp between '%s' and '%s';",
+          filter.siteId, condition, from, to);
+    case kHvd: {
+      CollectHandIds(db, filter, hands.timeFrom, hands.timeTo, BuildHandWhereClause(filter),
+                     handIds);
+      const int64_t player = FindPlayerId(db, filter.siteId, settings.NickDB);
+      if (player == 0) {
+        ui.ShowMessage(L"Player is not founded in DB!");
+        break;
+      }
+      return Format(L"select * from handsplayers where idplayer = %d;", player);
+    }
+    default:
+      return {};
+  }
+  stop = true;
+  return {};
+}
+
+}  // namespace
+
+TextLines SplitHandText(std::wstring_view text) {
+  TextLines lines;
+  size_t start = 0;
+  for (size_t at = text.find(L'\n'); at != std::wstring_view::npos; at = text.find(L'\n', start)) {
+    lines.push_back(text.substr(start, at - start));
+    start = at + 1;
+  }
+  if (start < text.size()) lines.push_back(text.substr(start));
+  return lines;
+}
+
+bool RunDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
+                      const PokerLogic& engine, LogFile& log, UserInterface& ui,
+                      SourceResult& out) {
+  out.path = kDatabaseLabel;
+  switch (IsPostgresDriverInstalled()) {
+    case DriverState::kNoEnvironment:
+      ui.ShowMessage(L"Error ODBC API Initialisation!");
+      out.completed = true;
+      return true;
+    case DriverState::kMissing:
+      log.WriteLog(L"ODBC: the driver \"PostgreSQL Unicode\" is not installed");
+      out.completed = true;
+      return true;
+    case DriverState::kInstalled:
+      break;
+  }
+
+  const TrackerDb db{BuildConnectionString(settings), &log};
+  const TrackerFilter trackerFilter = MakeTrackerFilter(settings, filter);
+  std::set<int64_t> handIds;
+  bool stop = false;
+  const std::wstring sql = HandQuery(settings, trackerFilter, db, filter, ui, handIds, stop);
+  if (stop) return false;
+  const auto rows = sql.empty() ? nullptr : OpenODBC(db.connectionString, sql, &log);
+  if (!rows) {
+    RunReport(log, ui).OutputOnly(Format(L"Error: request <%s>!\n", sql));
+    return false;
+  }
+
+  const int32_t bigBlind = settings.CashLimit;
+  for (; !rows->IsEOF(); rows->MoveNext()) {
+    if (settings.DBSource == kHvd) {
+      const int64_t hand = rows->Field(L"idhand").AsLong();
+      if (!handIds.contains(hand)) continue;
+      out.hands.push_back({std::to_wstring(hand), 0, bigBlind,
+                           static_cast<double>(rows->Field(L"netwin").AsLong()), std::nullopt});
+      continue;
+    }
+    const std::wstring text = rows->Field(L"handhistory").AsString();
+    const TextLines lines = SplitHandText(text);
+    // The stored text opens with the hand's header; it is not read again.
+    bool headerSeen = true;
+    HandReading reading =
+        settings.DBPokerRoomIndex == k888Poker
+            ? Read888Hand(filter, lines, settings.DBPokerRoomIndex, bigBlind, headerSeen)
+            : ReadPokerStarsHand(kDatabaseLabel, filter, lines, settings.DBPokerRoomIndex, bigBlind,
+                                 headerSeen, engine);
+    AppendReading(
+        std::move(reading),
+        {lines.empty() ? std::wstring() : HandIdOf(lines.front()),
+         TimeOfStamp(rows->Field(L"handtimestamp").AsString()), bigBlind, 0.0, std::nullopt},
+        out);
+  }
+  out.completed = true;
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/hand_results.h"
 #include "equity/all_in_report.h"
 #include "equity/history_file.h"
 
@@ -23,5 +24,10 @@ struct HandReading {
   std::optional<AllInHandReport> allIn;
   std::vector<std::wstring> paneNotes;  ///< lines the reader wants in the output pane
 };
+
+/// Appends an accepted reading to a source's results: `hand` (its id, start
+/// and big blind) with the reading's result and EV, and the all-in report.
+/// A refused reading adds nothing but its notes.
+void AppendReading(HandReading&& reading, HandResult hand, SourceResult& out);
 
 }  // namespace lumora

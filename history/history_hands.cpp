@@ -41,20 +41,6 @@ bool IsNoise(std::wstring_view line) {
   return std::regex_search(line.begin(), line.end(), kChat);
 }
 
-/// The hand number: the first run of digits after the '#' of the opening
-/// line ("PokerStars Hand #123:", "Game #123 starts.", "#Game No : 123"), or
-/// after "Game " where there is no '#'.
-std::wstring HandIdOf(std::wstring_view line) {
-  size_t at = line.find(L'#');
-  if (at == std::wstring_view::npos) at = line.find(L"Game "sv);
-  if (at == std::wstring_view::npos) return {};
-  const size_t begin = line.find_first_of(L"0123456789", at);
-  if (begin == std::wstring_view::npos) return {};
-  size_t end = begin;
-  while (end < line.size() && line[end] >= L'0' && line[end] <= L'9') ++end;
-  return std::wstring(line.substr(begin, end - begin));
-}
-
 /// The header values of the hand being collected.
 struct HandHeaderValues {
   int64_t startTime = 0;
@@ -256,18 +242,8 @@ void HandSplitter::ProcessHand() {
       break;
   }
   m_buffer.clear();
-  for (std::wstring& note : reading.paneNotes) m_out.paneNotes.push_back(std::move(note));
-  if (!reading.accepted) return;
-
-  HandResult hand{m_header.handId, m_header.startTime, bigBlind, reading.resultCents, std::nullopt};
-  if (reading.allIn) {
-    if (reading.allIn->hasEv) {
-      hand.allInEv = reading.allIn->ev;
-      m_out.allInValues.push_back(reading.allIn->diff);
-    }
-    m_out.allInReports.push_back(std::move(*reading.allIn));
-  }
-  m_out.hands.push_back(std::move(hand));
+  AppendReading(std::move(reading),
+                {m_header.handId, m_header.startTime, bigBlind, 0.0, std::nullopt}, m_out);
 }
 
 bool HandSplitter::Read(const TextLines& lines) {
@@ -290,6 +266,17 @@ bool HandSplitter::Read(const TextLines& lines) {
 }
 
 }  // namespace
+
+std::wstring HandIdOf(std::wstring_view line) {
+  size_t at = line.find(L'#');
+  if (at == std::wstring_view::npos) at = line.find(L"Game "sv);
+  if (at == std::wstring_view::npos) return {};
+  const size_t begin = line.find_first_of(L"0123456789", at);
+  if (begin == std::wstring_view::npos) return {};
+  size_t end = begin;
+  while (end < line.size() && line[end] >= L'0' && line[end] <= L'9') ++end;
+  return std::wstring(line.substr(begin, end - begin));
+}
 
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
                       int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {

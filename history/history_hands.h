@@ -22,4 +22,9 @@ class PokerLogic;
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
                       int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out);
 
+/// The hand number of a hand's opening line: the first run of digits after
+/// its '#' ("PokerStars Hand #123:", "Game #123 starts.", "#Game No : 123"),
+/// or after "Game " where there is no '#'. Empty when there is none.
+std::wstring HandIdOf(std::wstring_view line);
+
 }  // namespace lumora

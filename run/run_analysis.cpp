@@ -9,12 +9,12 @@
 #include <thread>
 
 #include "app/lumora_app.h"
+#include "app/run_report.h"
 #include "app/user_interface.h"
 #include "db/database_run.h"
 #include "equity/text.h"
 #include "run/folder_walk.h"
 #include "run/process_file.h"
-#include "run/run_report.h"
 #include "run/source_merge.h"
 #include "run/statistics_step.h"
 
@@ -22,8 +22,6 @@ namespace lumora {
 namespace {
 
 namespace fs = std::filesystem;
-
-constexpr const wchar_t* kDatabaseLabel = L"DataBase";
 
 /// Reads every listed file, on as many threads as the machine has cores,
 /// while the calling thread reports progress and polls for cancel. Results
@@ -108,8 +106,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
 
   if (settings.Source == kDatabaseSource) {
     SourceResult source;
-    source.path = kDatabaseLabel;
-    if (!RunDatabaseQuery(settings, filter, source, ui)) {
+    if (!RunDatabaseQuery(settings, filter, app.m_engine, app.m_log, ui, source)) {
       ui.ShowMessage(L"You have no data!");
       return false;
     }

@@ -3,9 +3,9 @@
 #include <mutex>
 
 #include "app/lumora_app.h"
+#include "app/run_report.h"
 #include "equity/text.h"
 #include "run/run_analysis.h"
-#include "run/run_report.h"
 
 namespace lumora {
 

@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "app/lumora_app.h"
+#include "app/run_report.h"
 #include "app/user_interface.h"
 #include "equity/text.h"
-#include "run/run_report.h"
 #include "stats/limit_comparison.h"
 #include "stats/risk_of_ruin.h"
 #include "stats/summary_statistics.h"

@@ -6,8 +6,8 @@
 #include <regex>
 
 #include "app/lumora_app.h"
+#include "app/run_report.h"
 #include "equity/text.h"
-#include "run/run_report.h"
 #include "run/source_merge.h"
 #include "run/statistics_step.h"
 #include "tests/support/recording_ui.h"
@@ -99,10 +99,13 @@ TEST_F(Run, AHeaderDateOutOfRangeEndsTheRunNamingTheFileAndLine) {
   EXPECT_THAT(ui.lines, IsEmpty());  // no file line, no time: the run ended while reading
 }
 
-TEST_F(Run, ADatabaseRunWithoutHandsEndsWithNoData) {
+TEST_F(Run, ADatabaseThatCannotBeReachedEndsWithNoData) {
   app.m_settings.Source = kDatabaseSource;
+  app.m_settings.DBSource = 1;  // HoldemManager2
+  app.m_settings.Port = L"1";   // nothing listens there
   EXPECT_FALSE(RunAnalysis(app, ui));
-  EXPECT_THAT(ui.messages, ElementsAre(L"No data available!"));
+  EXPECT_THAT(ui.messages, ElementsAre(L"You have no data!"));
+  EXPECT_THAT(Log(), HasSubstr("ODBC: connecting failed: "));
 }
 
 FileOutcome Outcome(const wchar_t* path, bool completed, HandResultStore hands, int32_t bigBlind,

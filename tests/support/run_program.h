@@ -28,12 +28,18 @@ inline std::string ShellQuote(const std::string& text) {
 
 /// Runs `program` with `args` (UTF-8), standard input empty, in a clean
 /// configuration folder under `scratch` so the user's own profile is never
-/// touched.
+/// touched; `environment` adds "NAME=value" settings.
 inline ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args,
-                                const TempDir& scratch) {
-  std::string command = "XDG_CONFIG_HOME=" + ShellQuote((scratch / "config").string()) +
-                        " XDG_DATA_HOME=" + ShellQuote((scratch / "data").string()) + " " +
-                        ShellQuote(program);
+                                const TempDir& scratch,
+                                const std::vector<std::string>& environment = {}) {
+  std::string command;
+  for (const auto& setting : environment) {
+    const size_t equals = setting.find('=');
+    command += setting.substr(0, equals + 1) + ShellQuote(setting.substr(equals + 1)) + " ";
+  }
+  command += "XDG_CONFIG_HOME=" + ShellQuote((scratch / "config").string()) +
+             " XDG_DATA_HOME=" + ShellQuote((scratch / "data").string()) + " " +
+             ShellQuote(program);
   for (const auto& arg : args) command += " " + ShellQuote(arg);
   const auto out = scratch / "stdout.txt";
   const auto err = scratch / "stderr.txt";

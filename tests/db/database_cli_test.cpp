@@ -1,0 +1,80 @@
+// lumora-cli make over a tracker database on the real test server.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "tests/db/db_test_support.h"
+#include "tests/support/run_program.h"
+
+namespace lumora {
+namespace {
+
+using ::testing::HasSubstr;
+using testing::RunProgram;
+using testing::TempDir;
+
+testing::ProgramResult Make(const TempDir& dir, const std::string& site) {
+  const testing::TestServer server = testing::ReadTestServer();
+  return RunProgram(LUMORA_CLI,
+                    {"make",
+                     "--profile",
+                     (dir / "lumora.ini").string(),
+                     "--log",
+                     (dir / "Lumora.log").string(),
+                     "--source",
+                     "database",
+                     "--db-kind",
+                     "HoldemManager2",
+                     "--server",
+                     server.host,
+                     "--port",
+                     server.port,
+                     "--db-name",
+                     "lumora_hm2",
+                     "--db-user",
+                     server.user,
+                     "--site",
+                     site,
+                     "--db-nick",
+                     "Hero",
+                     "--bb",
+                     "10",
+                     "--currency",
+                     "USD",
+                     "--table",
+                     "SH (6-Max)",
+                     "--players",
+                     "2-10",
+                     "--games",
+                     "All",
+                     "--from",
+                     "05.03.2024 00:00:00",
+                     "--to",
+                     "06.03.2024 00:00:00"},
+                    dir, {"LUMORA_DB_PASSWORD=" + server.password, "TZ=UTC"});
+}
+
+TEST(DatabaseCli, MakeReadsTheTrackersHandsAndReports) {
+  TempDir dir;
+  const auto result = Make(dir, "PokerStars");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const std::string out = std::regex_replace(result.out, std::regex("time = \\d+\n"), "time = *\n");
+  EXPECT_THAT(out, ::testing::StartsWith("time = *\nSummary: nHands = 23 Win = 2.77\n"
+                                         "Summary all-in (money): nHands = 9 "));
+  EXPECT_THAT(out, HasSubstr("\nSummary: BB 10 nHands = 23 Win = 2.77 WinRate = 120.43 "));
+  EXPECT_THAT(out, HasSubstr("\nRoR = 0.01 Bankroll (ROR) =  "));
+  EXPECT_EQ(result.err, "");
+}
+
+TEST(DatabaseCli, ASiteTheTrackerDoesNotKnowIsAnErrorListingItsSites) {
+  TempDir dir;
+  const auto result = Make(dir, "Nowhere Poker");
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_THAT(result.err, HasSubstr("site \"Nowhere Poker\" is none of the tracker's sites: "
+                                    "\"PartyPoker\" (0), \"PokerStars\" (1)"));
+}
+
+}  // namespace
+}  // namespace lumora

@@ -1,0 +1,33 @@
+-- HoldemManager1, in a layout of our own: the game types as HoldemManager2
+-- keeps them and one row per stored hand in pokerhands. Sites (fixed list A):
+-- 1 PokerStars, 2 888poker. See tests/db/README.md.
+create table gametypes (
+  gametype_id integer primary key,
+  bigblindincents integer,
+  smallblindincents integer,
+  istourney boolean,
+  currencytype_id integer,  -- 0 USD, 1 EUR, 2 GBP
+  tablesize integer
+);
+
+create table pokerhands (
+  pokerhand_id bigserial primary key,
+  site_id integer,
+  gametype_id integer,
+  handtimestamp timestamp,
+  handhistory text
+);
+
+insert into gametypes values
+  (1, 10, 5, false, 0, 6),   -- $0.05/$0.10 6-max: the fixture hands
+  (2, 25, 10, false, 0, 6),  -- $0.10/$0.25 6-max
+  (3, 10, 5, true, 0, 6),    -- a tournament with the same blinds
+  (4, 10, 5, false, 1, 6),   -- euro tables, no hands
+  (5, 10, 5, false, 0, 9),   -- 9-max
+  (6, 10, 5, false, 0, 2);   -- heads-up, no hands
+
+insert into pokerhands (site_id, gametype_id, handtimestamp, handhistory)
+select case room when 'PokerStars' then 1 when '888poker' then 2 end,
+       case grp when 'bb25' then 2 when 'tourney' then 3 when 'nine_max' then 5 else 1 end,
+       started, body
+  from stored_hands order by ord;
