@@ -244,7 +244,7 @@ class Player:
 
 
 @dataclass
-class HandSpec:
+class HandScript:
     """What a scenario fixes in one hand; everything else is dealt and played at random."""
     acts: dict = field(default_factory=dict)      # name -> action tokens, see Hand.token_decision
     cards: dict = field(default_factory=dict)     # name -> "Ah Kd"
@@ -312,20 +312,20 @@ class HandRecord:
     note: str
     after: list                                   # lines after the hand's action (leaves)
     last_street: int                              # highest street dealt: 0 pre .. 3 river
-    quirk: str = ""                               # copied from the HandSpec
+    quirk: str = ""                               # copied from the HandScript
 
 
 class Hand:
     """Deals and plays one hand on a table; the result is a HandRecord."""
 
-    def __init__(self, conf: TableConf, players: list[Player], button: int, spec: HandSpec,
+    def __init__(self, conf: TableConf, players: list[Player], button: int, script: HandScript,
                  rng: random.Random, hand_id: int, when: datetime):
-        self.conf, self.spec, self.rng = conf, spec, rng
+        self.conf, self.script, self.rng = conf, script, rng
         self.hand_id, self.when = hand_id, when
         self.players = sorted(players, key=lambda p: p.seat)
         self.button = button
         self.events: list = []
-        self.tokens = {n: list(t) for n, t in spec.acts.items()}
+        self.tokens = {n: list(t) for n, t in script.acts.items()}
 
     # ----- seating helpers
     def order_after(self, seat: int) -> list[str]:
@@ -354,7 +354,7 @@ class Hand:
 
     # ----- the hand
     def play(self) -> HandRecord:
-        conf, spec, rng = self.conf, self.spec, self.rng
+        conf, script, rng = self.conf, self.script, self.rng
         self.dealt_players = [p for p in self.players if not p.sitting_out and p.waiting == 0
                               and p.stack > 0]
         self.dealt = [p.name for p in self.dealt_players]
@@ -399,7 +399,7 @@ class Hand:
             self.post_blind(bb_name, "bb", conf.bb, 0)
             self.voluntary.update({sb_name, bb_name})
         for n in self.dealt if not conf.flopomania else []:
-            kind = spec.post.get(n)
+            kind = script.post.get(n)
             if not kind or n in (sb_name, bb_name):
                 continue
             if kind == "newbb":
@@ -420,29 +420,29 @@ class Hand:
 
         # cards
         deck = [r + s for r in RANKS for s in SUITS]
-        fixed = [c for t in spec.cards.values() for c in parse_cards(t)]
-        fixed += parse_cards(spec.board) + parse_cards(spec.board2)
-        assert len(fixed) == len(set(fixed)), f"card used twice in hand spec: {fixed}"
+        fixed = [c for t in script.cards.values() for c in parse_cards(t)]
+        fixed += parse_cards(script.board) + parse_cards(script.board2)
+        assert len(fixed) == len(set(fixed)), f"card used twice in hand script: {fixed}"
         for c in fixed:
             deck.remove(c)
         rng.shuffle(deck)
         n_hole = 4 if conf.omaha else 2
         self.hole = {}
         for n in self.dealt:
-            if n in spec.cards:
-                self.hole[n] = parse_cards(spec.cards[n])
+            if n in script.cards:
+                self.hole[n] = parse_cards(script.cards[n])
                 assert len(self.hole[n]) == n_hole
             else:
                 self.hole[n] = [deck.pop() for _ in range(n_hole)]
         self.deck = deck
-        self.board_fixed = parse_cards(spec.board)
-        self.board2_fixed = parse_cards(spec.board2)
+        self.board_fixed = parse_cards(script.board)
+        self.board2_fixed = parse_cards(script.board2)
         self.board: list[str] = []
         self.events.append(("hole",))
 
         self.timeout_done = False
-        self.chat = list(spec.chat)
-        self.join_lines = list(spec.join)
+        self.chat = list(script.chat)
+        self.join_lines = list(script.join)
         self.last_aggressor: str | None = None
         self.last_street = 0
         closed_before = None   # street index at which betting closed with chips still to run out
@@ -463,7 +463,7 @@ class Hand:
             if len([n for n in self.live() if n not in self.allin]) < 2 and street < 3:
                 closed_before = street + 1
                 # the remaining cards come without betting
-                if spec.run_twice:
+                if script.run_twice:
                     break
                 for s in range(street + 1, 4):
                     self.deal_street(s)
@@ -538,7 +538,7 @@ class Hand:
                 # the hero only checks and calls at Flopomania tables: the 888 reader settles
                 # a Flopomania pot he wins without giving back money nobody matched
                 kind, to = ("check", 0) if "check" in opts else ("call", 0)
-            if not self.timeout_done and self.spec.timeout == n and "fold" in opts:
+            if not self.timeout_done and self.script.timeout == n and "fold" in opts:
                 self.events.append(("timeout", n))
                 kind, to = "fold", 0
                 self.timeout_done = True
@@ -547,7 +547,7 @@ class Hand:
                 self.folded.add(n)
                 self.folded_at[n] = street
                 self.events.append(("act", n, "fold", 0, 0, bet_to, False))
-                if self.spec.timeout == n and self.timeout_done:
+                if self.script.timeout == n and self.timeout_done:
                     self.events.append(("sitting out", n))
             elif kind == "check":
                 self.events.append(("act", n, "check", 0, 0, bet_to, False))
@@ -604,7 +604,7 @@ class Hand:
             token = self.tokens[n].pop(0)
             if token != "d":
                 return self.token_decision(token, opts)
-        elif self.spec.others == "f":
+        elif self.script.others == "f":
             # a focused hand: whoever has no (more) script checks or folds
             return self.token_decision("x", opts)
         return self.default_decision(n, opts, street, bet_to)
@@ -790,7 +790,7 @@ class Hand:
         conf = self.conf
         live = self.live()
         total = self.pot_total()
-        ran_twice = len(live) >= 2 and self.spec.run_twice and closed_before is not None
+        ran_twice = len(live) >= 2 and self.script.run_twice and closed_before is not None
         flop_seen = self.last_street >= 1 or ran_twice
         rake = 0
         if flop_seen and not conf.tournament:
@@ -865,7 +865,7 @@ class Hand:
             voluntary=set(self.voluntary), showdown=showdown, uncontested=uncontested,
             ranks=ranks, hero_result=hero_result, hero_in=hero_in, allin_showdown=allin_sd,
             note="", after=[], last_street=self.last_street)
-        record.note = hero_note(record, self.spec, self.events)
+        record.note = hero_note(record, self.script, self.events)
         return record
 
     def show_order(self, live, ranks, everyone_shows: bool) -> list:
@@ -925,7 +925,7 @@ def omaha_preflop(hole: list[str]) -> float:
     return min(1.0, score)
 
 
-def hero_note(rec: HandRecord, spec: HandSpec, events) -> str:
+def hero_note(rec: HandRecord, script: HandScript, events) -> str:
     """A short human description of the hero's hand, no commas (the CSV stays plain)."""
     parts = []
     if not rec.hero_in:
@@ -965,8 +965,8 @@ def hero_note(rec: HandRecord, spec: HandSpec, events) -> str:
             parts.append("uncalled bet returned")
         if rec.allin_showdown:
             parts.append("all-in")
-    if spec.note:
-        parts.append(spec.note)
+    if script.note:
+        parts.append(script.note)
     text = "; ".join(p for p in parts if p)
     assert "," not in text and '"' not in text
     return text
@@ -2211,22 +2211,22 @@ QUIRK_WORDS = {
 }
 
 
-def play_clean(conf: TableConf, players: list[Player], button: int, spec: HandSpec,
+def play_clean(conf: TableConf, players: list[Player], button: int, script: HandScript,
                rng: random.Random, hand_id: int, when: datetime, label: str) -> HandRecord:
     """Deals a hand at a table of the newer rooms until it reads back as the dealer played it.
 
     The same hand number and stacks are dealt again when an amount comes out like 0.57
     (see `exact`) or when the room's reader would not give the hero's true figure (see
     the readers above); a scripted hand that cannot avoid either stops the run.  A hand
-    whose spec names a quirk is kept as dealt, and its note says what the reader makes
+    whose script names a quirk is kept as dealt, and its note says what the reader makes
     of it."""
     stacks = {p.name: p.stack for p in players}
-    quirk = spec.quirk or ("comma" if conf.comma else "")
+    quirk = script.quirk or ("comma" if conf.comma else "")
     misread = quirk in QUIRK_WORDS
     for _ in range(400):
         for p in players:
             p.stack = stacks[p.name]
-        rec = Hand(conf, players, button, spec, rng, hand_id, when).play()
+        rec = Hand(conf, players, button, script, rng, hand_id, when).play()
         rec.quirk = quirk
         rec.note = room_note(rec)
         lines = render_one(rec)
@@ -2255,7 +2255,7 @@ class SessionPlan:
     start: datetime                # UTC
     players: list                  # Player objects, the hero among them
     hands: int
-    specs: dict = field(default_factory=dict)
+    scripts: dict = field(default_factory=dict)
     gap: tuple = (45, 140)         # seconds between hands
     bench: list = field(default_factory=list)  # (name, style) who may sit down later
     churn: float = 0.03
@@ -2282,47 +2282,47 @@ def run_session(plan: SessionPlan, label: str) -> list[HandRecord]:
     pending_join = []           # players who sat down during the previous hand
     # players a scenario counts on stay seated (they reload instead of leaving)
     protected = {HERO, "Heroine"}
-    for spec in plan.specs.values():
-        protected |= set(spec.acts) | set(spec.cards) | set(spec.stacks) | set(spec.post)
-        protected |= set(spec.leave) | set(spec.sitout) | {spec.timeout}
+    for script in plan.scripts.values():
+        protected |= set(script.acts) | set(script.cards) | set(script.stacks) | set(script.post)
+        protected |= set(script.leave) | set(script.sitout) | {script.timeout}
     for k in range(plan.hands):
-        spec = plan.specs.get(k, HandSpec())
-        when += timedelta(seconds=rng.randint(*plan.gap) + spec.gap)
-        if spec.at is not None:
-            when = spec.at
+        script = plan.scripts.get(k, HandScript())
+        when += timedelta(seconds=rng.randint(*plan.gap) + script.gap)
+        if script.at is not None:
+            when = script.at
         for j in pending_join:
             players[j.seat] = j
         pending_join = []
         for p in players.values():
-            p.sitting_out = p.name in spec.sitout or out_until.get(p.name, -1) > k
-        for name, cents in spec.stacks.items():
+            p.sitting_out = p.name in script.sitout or out_until.get(p.name, -1) > k
+        for name, cents in script.stacks.items():
             # a player may add chips between hands but never take them off the table,
             # so a scenario stack is a minimum unless a fixture forces it
             p = next((p for p in players.values() if p.name == name), None)
             assert p, f"{label} hand {k}: {name} is not at the table"
-            if cents > p.stack or spec.force_stacks:
+            if cents > p.stack or script.force_stacks:
                 p.stack = cents
-        if spec.button is not None:
-            button = spec.button
+        if script.button is not None:
+            button = script.button
         elif k > 0:
             button = next_button(players, button)
         joins = []
-        for j in spec.join:
+        for j in script.join:
             assert j[1] not in players, f"{label} hand {k}: seat {j[1]} is taken"
             joins.append(j)
         # random comings and goings keep the table alive
         empty = [s for s in range(1, conf.max_seats + 1) if s not in players]
-        if not spec.join and empty and bench and rng.random() < 0.25:
+        if not script.join and empty and bench and rng.random() < 0.25:
             name, style = bench.pop(0)
             seat = rng.choice(empty)
             joins.append((name, seat, conf.bb * rng.choice([40, 60, 80, 100, 100, 100]), style))
-        spec_join = [(n, s) for n, s, _, _ in joins]
-        run_spec = HandSpec(**{**spec.__dict__, "join": spec_join})
+        script_join = [(n, s) for n, s, _, _ in joins]
+        run_script = HandScript(**{**script.__dict__, "join": script_join})
         hand_id = ids.next(when)
         if conf.room in ("stars", "party"):
-            rec = Hand(conf, list(players.values()), button, run_spec, rng, hand_id, when).play()
+            rec = Hand(conf, list(players.values()), button, run_script, rng, hand_id, when).play()
         else:
-            rec = play_clean(conf, list(players.values()), button, run_spec, rng, hand_id, when,
+            rec = play_clean(conf, list(players.values()), button, run_script, rng, hand_id, when,
                              f"{label} hand {k}")
         for name, seat, stack, style in joins:
             assert name not in [p.name for p in players.values()], f"{label}: two players {name}"
@@ -2331,22 +2331,22 @@ def run_session(plan: SessionPlan, label: str) -> list[HandRecord]:
             if conf.room == "stars" and rng.random() < 0.5:
                 newcomer.waiting = 1
             else:
-                plan.specs.setdefault(k + 1, HandSpec()).post.setdefault(name, "newbb")
+                plan.scripts.setdefault(k + 1, HandScript()).post.setdefault(name, "newbb")
             pending_join.append(newcomer)
         for p in players.values():
             if p.waiting and p.name not in [j[0] for j in joins]:
                 p.waiting -= 1
         # departures: scenario, timeouts, busted stacks, random churn
-        going = set(spec.leave)
-        if spec.timeout:
-            out_until[spec.timeout] = k + 3
-            leaving[spec.timeout] = k + 2
+        going = set(script.leave)
+        if script.timeout:
+            out_until[script.timeout] = k + 3
+            leaving[script.timeout] = k + 2
         going |= {n for n, last in leaving.items() if last == k}
         for p in players.values():
             if p.stack == 0 and p.name not in protected:
                 going.add(p.name)
         folded = [n for n in rec.folded_at if n not in protected]
-        if rng.random() < plan.churn and folded and not spec.join:
+        if rng.random() < plan.churn and folded and not script.join:
             going.add(rng.choice(folded))
         for name in sorted(going):
             if name not in [p.name for p in players.values()]:
@@ -2379,7 +2379,7 @@ def next_button(players: dict, button: int) -> int:
 
 
 def run_zoom(conf: TableConf, start: datetime, pool: list, hero_stack: int, hands: int,
-             specs: dict, label: str) -> list[HandRecord]:
+             scripts: dict, label: str) -> list[HandRecord]:
     """Fast-fold: a fresh table every hand, the button on seat 1, the hero anywhere."""
     rng = session_rng(label)
     stacks = {name: conf.bb * rng.choice([60, 80, 100, 100, 100, 120]) for name, _ in pool}
@@ -2389,18 +2389,18 @@ def run_zoom(conf: TableConf, start: datetime, pool: list, hero_stack: int, hand
     when = start
     records = []
     for k in range(hands):
-        spec = specs.get(k, HandSpec())
-        when += timedelta(seconds=rng.randint(14, 48) + spec.gap)
+        script = scripts.get(k, HandScript())
+        when += timedelta(seconds=rng.randint(14, 48) + script.gap)
         others = rng.sample([n for n, _ in pool], conf.max_seats - 1)
-        wanted = list(dict.fromkeys(n for n in list(spec.cards) + list(spec.acts) if n != HERO))
+        wanted = list(dict.fromkeys(n for n in list(script.cards) + list(script.acts) if n != HERO))
         spare = [o for o in others if o not in wanted]
         others = wanted + spare[:len(others) - len(wanted)]
         names = others + [HERO]
         rng.shuffle(names)
-        for name, cents in spec.stacks.items():
+        for name, cents in script.stacks.items():
             stacks[name] = cents
         players = [Player(i + 1, n, stacks[n], styles[n]) for i, n in enumerate(names)]
-        hand = Hand(conf, players, 1, spec, rng, STARS_IDS.next(when), when)
+        hand = Hand(conf, players, 1, script, rng, STARS_IDS.next(when), when)
         rec = hand.play()
         for p in players:
             stacks[p.name] = p.stack if p.stack >= conf.bb * 30 else conf.bb * 100
@@ -2495,9 +2495,9 @@ def utc(*parts) -> datetime:
     return datetime(*parts)
 
 
-def F(**kw) -> HandSpec:
+def F(**kw) -> HandScript:
     """A focused hand: the named players follow their scripts, everyone else checks or folds."""
-    return HandSpec(others="f", **kw)
+    return HandScript(others="f", **kw)
 
 
 def stars_conf(name: str, seats: int = 6, **kw) -> TableConf:
@@ -2552,22 +2552,22 @@ def examples_pokerstars(out: Path):
         [P(1, "glaine 59", 8.40, "loose"), P(2, "Heroine", 12.35, "heroine"),
          P(3, "dr. spaz", 10, "tag"), P(4, HERO, 10, "hero"), P(5, "I.C.U-2-Win", 6.15, "maniac"),
          P(6, "Mr. Pink", 10.90, "nit")], 64,
-        specs={
-            0: HandSpec(post={HERO: "newbb"}, note="first hand at the table"),
-            5: HandSpec(chat=[("glaine 59", "gl all")]),
+        scripts={
+            0: HandScript(post={HERO: "newbb"}, note="first hand at the table"),
+            5: HandScript(chat=[("glaine 59", "gl all")]),
             9: F(acts={HERO: ["r30"]}),
             14: F(acts={HERO: ["a"], "Heroine": ["a"]}, cards={HERO: "Ah Kh", "Heroine": "Qs Qd"},
                   stacks={HERO: 1000, "Heroine": 1500}, run_twice=True),
-            20: HandSpec(sitout=(HERO,)),
-            21: HandSpec(sitout=(HERO,)),
-            22: HandSpec(post={HERO: "sbbb"}, note="back from sitting out"),
-            27: HandSpec(leave=("Mr. Pink",)),
-            28: HandSpec(join=[("K.O. Kid 3", 6, 250, "loose")]),
+            20: HandScript(sitout=(HERO,)),
+            21: HandScript(sitout=(HERO,)),
+            22: HandScript(post={HERO: "sbbb"}, note="back from sitting out"),
+            27: HandScript(leave=("Mr. Pink",)),
+            28: HandScript(join=[("K.O. Kid 3", 6, 250, "loose")]),
             31: F(acts={"K.O. Kid 3": ["a"], HERO: ["a"], "Heroine": ["c", "c", "k", "k", "k"]},
                   cards={"K.O. Kid 3": "7c 7d", HERO: "Ac Qc", "Heroine": "Kh Jh"},
                   stacks={HERO: 1000, "Heroine": 1400}, note="short stack all in"),
-            38: HandSpec(chat=[("Heroine", "nh"), ("I.C.U-2-Win", "ty")]),
-            45: HandSpec(timeout="dr. spaz"),
+            38: HandScript(chat=[("Heroine", "nh"), ("I.C.U-2-Win", "ty")]),
+            45: HandScript(timeout="dr. spaz"),
             55: F(acts={HERO: ["a"], "glaine 59": ["a"]}, cards={HERO: "Jd Js", "glaine 59": "As 5s"},
                   stacks={HERO: 1000, "glaine 59": 1000}, run_twice=True),
         },
@@ -2579,7 +2579,7 @@ def examples_pokerstars(out: Path):
         stars_conf("Vega II", ante=2), utc(2024, 3, 5, 17, 41, 3),
         [P(1, HERO, 10, "hero"), P(2, "nutz4brains", 9.10, "loose"), P(3, "Heroine", 14.20, "heroine"),
          P(4, "Borodin 1887", 10, "nit"), P(5, "Sunny D", 7.75, "tag"), P(6, "x.Y.z 42", 11.02, "maniac")],
-        32, specs={6: F(acts={HERO: ["r30"]}), 17: HandSpec(chat=[("x.Y.z 42", "lol")])},
+        32, scripts={6: F(acts={HERO: ["r30"]}), 17: HandScript(chat=[("x.Y.z 42", "lol")])},
         bench=list(STARS_BENCH[2:]))
     recs = run_session(plan, "ex vega")
     write_history(out / stars_file_name(recs, "Vega II"), recs)
@@ -2591,15 +2591,15 @@ def examples_pokerstars(out: Path):
         [P(1, "Borodin 1887", 9, "nit"), P(2, HERO, 4, "hero"), P(3, "Heroine", 12, "heroine"),
          P(4, "Vlad.the.Caller", 10, "loose"), P(5, "AcesUp4U", 7.30, "loose"),
          P(6, "T.J. Hooker 9", 10, "tag")], 50,
-        specs={
+        scripts={
             3: F(acts={HERO: ["a"], "Heroine": ["c", "a"],
                        "Borodin 1887": ["c", "c", "k", "k", "k", "k"]},
                  cards={HERO: "Ad Kd", "Heroine": "9c 9h", "Borodin 1887": "Qs Jc"},
                  note="hero shortest"),
             25: F(acts={"Vlad.the.Caller": ["r35", "a", "a"], HERO: ["c", "c", "c", "c"]},
                   cards={HERO: "Kc Ks", "Vlad.the.Caller": "Ah Th"}, board="Kd 8h 4h"),
-            36: HandSpec(leave=("T.J. Hooker 9",)),
-            37: HandSpec(join=[("A.A. Milne 3", 6, 220, "loose")]),
+            36: HandScript(leave=("T.J. Hooker 9",)),
+            37: HandScript(join=[("A.A. Milne 3", 6, 220, "loose")]),
             40: F(acts={"A.A. Milne 3": ["a"], HERO: ["a"], "Heroine": ["c", "c", "k", "k", "k"]},
                   cards={"A.A. Milne 3": "Ts 9s", HERO: "Ah Qd", "Heroine": "8c 8d"},
                   stacks={"Heroine": 4000}, note="hero in the middle"),
@@ -2614,7 +2614,7 @@ def examples_pokerstars(out: Path):
          P(3, HERO, 10, "hero"), P(4, "Queen of Diamonds", 8.15, "tag"), P(5, "Heroine", 10, "heroine"),
          P(6, "senor rio", 4.60, "loose"), P(7, "7deuce off", 10, "maniac"),
          P(8, "St. Nick 24", 12.90, "nit"), P(9, "Jonny B. Goode", 10, "tag")], 40,
-        specs={12: F(acts={HERO: ["r40"]})}, bench=[("kappa.kappa", "tag")])
+        scripts={12: F(acts={HERO: ["r40"]})}, bench=[("kappa.kappa", "tag")])
     recs = run_session(plan, "ex pherkad")
     write_history(day2 / stars_file_name(recs, "Pherkad"), recs)
 
@@ -2631,7 +2631,7 @@ def examples_pokerstars(out: Path):
         stars_conf("Pomona", omaha=True), utc(2024, 3, 7, 18, 1, 55),
         [P(1, "Borodin 1887", 10, "tag"), P(2, HERO, 10, "hero"), P(3, "Heroine", 10, "heroine"),
          P(4, "St. Nick 24", 7.20, "loose"), P(5, "senor rio", 10, "loose"), P(6, "MoonLight77", 12.50, "tag")],
-        30, specs={
+        30, scripts={
             12: F(acts={HERO: ["a", "a", "a", "a"], "Heroine": ["a", "a", "a", "a"]},
                   cards={HERO: "Ac As Kd Qh", "Heroine": "Jh Th 9c 8c"}, stacks={HERO: 1000},
                   note="pot-limit raises until all in"),
@@ -2642,7 +2642,7 @@ def examples_pokerstars(out: Path):
     plan = SessionPlan(
         stars_conf("Alrai", 2), utc(2024, 3, 7, 19, 12, 4),
         [P(1, HERO, 10, "hero"), P(2, "Heroine", 10, "heroine")], 25, gap=(20, 70),
-        specs={8: F(acts={HERO: ["a"], "Heroine": ["c"]}, cards={HERO: "Tc Th", "Heroine": "Ad Jd"},
+        scripts={8: F(acts={HERO: ["a"], "Heroine": ["c"]}, cards={HERO: "Tc Th", "Heroine": "Ad Jd"},
                     stacks={HERO: 1000, "Heroine": 1000}, note="heads-up table")})
     recs = run_session(plan, "ex alrai")
     write_history(day3 / stars_file_name(recs, "Alrai"), recs)
@@ -2665,19 +2665,19 @@ def examples_partypoker(out: Path):
         [P(1, "slowroll 88", 25, "loose"), P(2, "Heroine", 31.20, "heroine"), P(3, "wanda 1978", 22.75, "maniac"),
          P(4, HERO, 25, "hero"), P(5, "Mike D. 71", 18.45, "loose"), P(6, "J.J. Cale", 25, "tag"),
          P(7, "pokerpapa", 40.10, "nit"), P(9, "dr. spaz", 25, "tag")], 90,
-        specs={
-            0: HandSpec(post={HERO: "newbb"}, note="first hand at the table"),
-            18: HandSpec(sitout=(HERO,)),
-            19: HandSpec(sitout=(HERO,)),
-            20: HandSpec(post={HERO: "dead"}, note="back from sitting out"),
+        scripts={
+            0: HandScript(post={HERO: "newbb"}, note="first hand at the table"),
+            18: HandScript(sitout=(HERO,)),
+            19: HandScript(sitout=(HERO,)),
+            20: HandScript(post={HERO: "dead"}, note="back from sitting out"),
             33: F(acts={"wanda 1978": ["a"], HERO: ["a"], "Heroine": ["c", "c", "k", "k", "k"]},
                   cards={"wanda 1978": "Ah 3h", HERO: "Jc Jd", "Heroine": "Ks Qs"},
                   stacks={"wanda 1978": 900}, force_stacks=True, note="short stack all in"),
             47: F(acts={HERO: ["r75"]}),
             61: F(acts={HERO: ["r75", "a"], "Heroine": ["c", "a"]}, cards={HERO: "As Kc", "Heroine": "Td Th"},
                   board="Kd 9s 2c", note="flop all in"),
-            58: HandSpec(timeout="J.J. Cale"),
-            74: HandSpec(chat=[("slowroll 88", "nice hand")]),
+            58: HandScript(timeout="J.J. Cale"),
+            74: HandScript(chat=[("slowroll 88", "nice hand")]),
         },
         bench=list(PARTY_BENCH), gap=(50, 150))
     recs = run_session(plan, "ex clifton")
@@ -2688,12 +2688,12 @@ def examples_partypoker(out: Path):
         [P(1, "Big Slick 22", 25, "tag"), P(2, HERO, 10, "hero"), P(3, "Heroine", 25, "heroine"),
          P(4, "NitNat", 30, "nit"), P(5, "riverrat 5", 12.60, "loose"), P(6, "HighCard Harry", 25, "loose"),
          P(8, "wanda 1978", 25, "maniac"), P(9, "J.J. Cale", 19.90, "tag")], 70,
-        specs={
+        scripts={
             4: F(acts={HERO: ["a"], "Heroine": ["c", "c", "k", "k", "k", "k"],
                        "NitNat": ["c", "c", "k", "k", "k", "k"]},
                  cards={HERO: "Ah Kh", "Heroine": "Qc Qd", "NitNat": "9s 9d"},
                  note="hero shortest"),
-            40: HandSpec(leave=("riverrat 5",)),
+            40: HandScript(leave=("riverrat 5",)),
         },
         bench=list(PARTY_BENCH[3:]), hero_topup=None, gap=(50, 150))
     recs = run_session(plan, "ex wexford")
@@ -2703,7 +2703,7 @@ def examples_partypoker(out: Path):
         party_plo("Ashland"), utc(2024, 6, 13, 23, 12, 30),
         [P(1, HERO, 25, "hero"), P(2, "Heroine", 25, "heroine"), P(3, "Captain Check", 25, "nit"),
          P(4, "ruby tuesday", 31.40, "loose"), P(5, "flopzilla", 25, "tag"), P(6, "tilt_o_whirl", 18.10, "maniac")],
-        40, specs={
+        40, scripts={
             14: F(acts={HERO: ["a", "a", "a", "a"], "tilt_o_whirl": ["a", "a", "a", "a"]},
                   cards={HERO: "Ks Kd Qs Jd", "tilt_o_whirl": "Ac 9c 7h 6h"}, note="pot-limit all in"),
         },
@@ -2722,7 +2722,7 @@ def ring(names: list, stacks: list, styles: list | None = None) -> list[Player]:
 def fixtures_pokerstars(out: Path):
     six = ["glaine 59", "Heroine", "dr. spaz", HERO, "I.C.U-2-Win", "Mr. Pink"]
     # basics: the hero at seat 4, Heroine at seat 2; the button walks round one seat a hand
-    specs = {
+    scripts = {
         0: F(button=1, post={HERO: "newbb"}, acts={HERO: ["x", "x"], "Heroine": ["r35"]}),
         1: F(button=2, acts={"Heroine": ["r30"], HERO: ["f"]}),
         2: F(button=3, acts={HERO: ["f"]}),
@@ -2732,9 +2732,9 @@ def fixtures_pokerstars(out: Path):
              chat=[("glaine 59", "hi all")], note="Heroine bets and collects"),
         5: F(button=6, acts={HERO: ["c", "k", "k", "k"], "Heroine": ["k", "r40", "x", "x"]},
              cards={HERO: "Ac Jd", "Heroine": "Kh 9h"}, board="Js 7c 2d 4s 9c"),
-        6: HandSpec(button=1, sitout=(HERO,)),
-        7: HandSpec(button=2, sitout=(HERO,)),
-        8: HandSpec(button=3, sitout=(HERO,)),
+        6: HandScript(button=1, sitout=(HERO,)),
+        7: HandScript(button=2, sitout=(HERO,)),
+        8: HandScript(button=3, sitout=(HERO,)),
         9: F(button=5, post={HERO: "sbbb"}, acts={"Heroine": ["c", "c", "x"], HERO: ["r40", "r60"]}),
         10: F(button=6, acts={HERO: ["c", "k", "k", "k"], "Heroine": ["r40", "r50", "r90", "k"]},
               cards={HERO: "Ks Td", "Heroine": "Qd Qh"}, board="Kd 9c 3h 2s Qs"),
@@ -2745,12 +2745,12 @@ def fixtures_pokerstars(out: Path):
               board="9c Tc Jd Qh Ks", note="odd cent to the first seat left of the button"),
     }
     plan = SessionPlan(stars_conf("Halley"), utc(2024, 3, 5, 16, 2, 11),
-                       ring(six, [10, 10, 10, 10, 10, 10]), 13, specs=specs, churn=0)
+                       ring(six, [10, 10, 10, 10, 10, 10]), 13, scripts=scripts, churn=0)
     recs = run_session(plan, "fx basics")
     write_history(out / "basics" / stars_file_name(recs, "Halley"), recs)
 
     six = ["Borodin 1887", "nutz4brains", HERO, "Sunny D", "Heroine", "x.Y.z 42"]
-    specs = {
+    scripts = {
         0: F(button=1, acts={"Heroine": ["r30"], HERO: ["f"]}),
         1: F(button=2, acts={HERO: ["f"]}),
         2: F(button=3, acts={HERO: ["r25"]}),
@@ -2761,13 +2761,13 @@ def fixtures_pokerstars(out: Path):
         6: F(button=1, note="walk"),
     }
     plan = SessionPlan(stars_conf("Vega II", ante=2), utc(2024, 3, 5, 16, 31, 40),
-                       ring(six, [10, 10, 10, 10, 10, 10]), 7, specs=specs, churn=0)
+                       ring(six, [10, 10, 10, 10, 10, 10]), 7, scripts=scripts, churn=0)
     recs = run_session(plan, "fx ante")
     write_history(out / "ante" / stars_file_name(recs, "Vega II"), recs)
 
     six = ["Borodin 1887", HERO, "Heroine", "A.A. Milne 3", "Sunny D", "x.Y.z 42"]
 
-    specs = {
+    scripts = {
         0: F(button=6, stacks={HERO: 300, "Heroine": 1000, "Borodin 1887": 750}, force_stacks=True,
              acts={"Heroine": ["r30", "c"], "Borodin 1887": ["a"], HERO: ["a"]},
              cards={HERO: "Ah Ad", "Borodin 1887": "Kc Kd", "Heroine": "Qs Jh"},
@@ -2810,12 +2810,12 @@ def fixtures_pokerstars(out: Path):
              note="short stack all in and the side pot won without a showdown"),
     }
     plan = SessionPlan(stars_conf("Ankaa"), utc(2024, 3, 5, 19, 15, 2),
-                       ring(six, [10, 10, 10, 10, 10, 10]), 10, specs=specs, churn=0)
+                       ring(six, [10, 10, 10, 10, 10, 10]), 10, scripts=scripts, churn=0)
     recs = run_session(plan, "fx side pots")
     write_history(out / "side_pots" / stars_file_name(recs, "Ankaa"), recs)
 
     six = ["Vlad.the.Caller", HERO, "Heroine", "Zx9 Omega", "petit prince", "MoonLight77"]
-    specs = {
+    scripts = {
         0: F(button=1, stacks={HERO: 1000, "Heroine": 1200}, force_stacks=True,
              acts={HERO: ["a"], "Heroine": ["a"]}, cards={HERO: "Ac Kc", "Heroine": "9d 9s"},
              board="2c 7h Jd 4s Kd", board2="9h 3c 5d 8c Th", run_twice=True),
@@ -2831,12 +2831,12 @@ def fixtures_pokerstars(out: Path):
              board="3h 8s Kc 5d 9c", board2="4s 6c Jh 2h Qs", run_twice=True, note="hero wins both runs"),
     }
     plan = SessionPlan(stars_conf("Pollux"), utc(2024, 3, 5, 20, 0, 45),
-                       ring(six, [10, 10, 10, 10, 10, 10]), 4, specs=specs, churn=0)
+                       ring(six, [10, 10, 10, 10, 10, 10]), 4, scripts=scripts, churn=0)
     recs = run_session(plan, "fx run twice nl")
     write_history(out / "run_twice" / stars_file_name(recs, "Pollux"), recs)
 
     six = [HERO, "Heroine", "Borodin 1887", "St. Nick 24", "senor rio", "kappa.kappa"]
-    specs = {
+    scripts = {
         0: F(button=6, stacks={HERO: 300, "Heroine": 1500, "Borodin 1887": 1500}, force_stacks=True,
              acts={"Borodin 1887": ["r35", "c", "x"], HERO: ["a", "a"], "Heroine": ["a", "a"]},
              cards={HERO: "Ah Ad Kc Qs", "Heroine": "Js Ts 9h 8h", "Borodin 1887": "7c 7d 5s 4s"},
@@ -2848,7 +2848,7 @@ def fixtures_pokerstars(out: Path):
         2: F(button=2, acts={HERO: ["f"]}),
     }
     plan = SessionPlan(stars_conf("Pomona", omaha=True), utc(2024, 3, 5, 20, 30, 9),
-                       ring(six, [10, 10, 10, 10, 10, 10]), 3, specs=specs, churn=0)
+                       ring(six, [10, 10, 10, 10, 10, 10]), 3, scripts=scripts, churn=0)
     recs = run_session(plan, "fx run twice plo")
     write_history(out / "run_twice" / stars_file_name(recs, "Pomona"), recs)
 
@@ -2859,11 +2859,11 @@ def fixtures_pokerstars(out: Path):
                      "Sunny D", "MoonLight77", "kappa.kappa"], [0.15] * 9)  # 1500 chips each
     for p in tplayers:
         p.stack = 1500
-    thand = Hand(tconf, tplayers, 9, HandSpec(), session_rng("fx tournament"),
+    thand = Hand(tconf, tplayers, 9, HandScript(), session_rng("fx tournament"),
                  STARS_IDS.next(utc(2024, 3, 5, 16, 50, 2)), utc(2024, 3, 5, 16, 50, 2)).play()
     six = ["glaine 59", "Heroine", "dr. spaz", HERO, "I.C.U-2-Win", "Mr. Pink"]
     plan = SessionPlan(stars_conf("Halley"), utc(2024, 3, 5, 17, 0, 31), ring(six, [10] * 6), 6,
-                       specs={1: F(acts={HERO: ["r30"]})}, churn=0)
+                       scripts={1: F(acts={HERO: ["r30"]})}, churn=0)
     recs = [thand] + run_session(plan, "fx tournament cash")
     write_history(out / "tournament_first" / stars_file_name(recs[1:], "Halley"), recs,
                   extra_rows={thand.hand_id: (0, 0, "tournament hand; chips not money")})
@@ -2871,7 +2871,7 @@ def fixtures_pokerstars(out: Path):
     six = ["petit prince", HERO, "kappa.kappa", "Heroine", "el. gato", "Dr. No-Limit"]
     plan = SessionPlan(stars_conf("Ara", sym="€", word="EUR"), utc(2024, 3, 6, 17, 20, 51),
                        ring(six, [10, 10, 9.35, 10, 6.80, 10]), 8,
-                       specs={2: F(acts={HERO: ["r30"]}),
+                       scripts={2: F(acts={HERO: ["r30"]}),
                               5: F(acts={HERO: ["c", "k", "k", "k"], "Heroine": ["r30", "r45", "k", "k"]},
                                    cards={HERO: "Qc Qs", "Heroine": "Ah 5h"}, board="Kc 8d 2s 6h 3c")},
                        churn=0)
@@ -2880,7 +2880,7 @@ def fixtures_pokerstars(out: Path):
 
     six = ["glaine 59", "Heroine", "dr. spaz", HERO, "I.C.U-2-Win", "Mr. Pink"]
     plan = SessionPlan(stars_conf("Halley"), utc(2024, 3, 6, 4, 31, 7), ring(six, [10] * 6), 16,
-                       specs={4: F(acts={HERO: ["r30"]})}, gap=(140, 260), churn=0)
+                       scripts={4: F(acts={HERO: ["r30"]})}, gap=(140, 260), churn=0)
     recs = run_session(plan, "fx midnight")
     mark_eastern_dates(recs)
     write_history(out / "midnight" / stars_file_name(recs, "Halley"), recs)
@@ -2906,7 +2906,7 @@ def party_ring(pairs: list) -> list[Player]:
 def fixtures_partypoker(out: Path):
     nine = [(1, "slowroll 88", 25), (2, "Heroine", 25), (3, "dr. spaz", 25), (4, HERO, 25),
             (5, "Mike D. 71", 25), (6, "J.J. Cale", 25), (7, "pokerpapa", 25), (9, "wanda 1978", 25)]
-    specs = {
+    scripts = {
         0: F(button=1, post={HERO: "newbb"}, acts={HERO: ["x", "x"], "J.J. Cale": ["r75"]}),
         1: F(button=2, acts={"Heroine": ["r75"], HERO: ["f"]}),
         2: F(button=3, acts={HERO: ["f"]}),
@@ -2915,8 +2915,8 @@ def fixtures_partypoker(out: Path):
                              "pokerpapa": ["c", "k", "k", "k", "k"]},
              cards={"Heroine": "Ac Kd", "pokerpapa": "Qh Qc"}, board="Ad 8h 5s 2c 2d",
              note="Heroine raises and wins a showdown"),
-        5: HandSpec(button=6, sitout=(HERO,)),
-        6: HandSpec(button=7, sitout=(HERO,)),
+        5: HandScript(button=6, sitout=(HERO,)),
+        6: HandScript(button=7, sitout=(HERO,)),
         7: F(button=9, post={HERO: "dead"}, acts={HERO: ["r100", "r150", "k", "k"],
                                                   "Heroine": ["c", "k", "k", "k", "k"]},
              cards={HERO: "Ah Kh", "Heroine": "Qc Jc"}, board="Kd 8s 3c 2h 7d"),
@@ -2926,16 +2926,16 @@ def fixtures_partypoker(out: Path):
         9: F(button=2, note="walk"),
         10: F(button=3, acts={HERO: ["c", "k", "k", "k"], "Mike D. 71": ["k", "k", "k", "k"],
                               "Heroine": ["c", "k", "k", "r100"]}),
-        11: HandSpec(button=4, chat=[("wanda 1978", "gg")]),
+        11: HandScript(button=4, chat=[("wanda 1978", "gg")]),
     }
     plan = SessionPlan(party_nl("Clifton"), utc(2024, 6, 12, 22, 30, 5), party_ring(nine), 12,
-                       specs=specs, churn=0, gap=(50, 150))
+                       scripts=scripts, churn=0, gap=(50, 150))
     recs = run_session(plan, "fx party basics")
     write_history(out / "basics" / party_file_name(recs, "Clifton"), recs)
 
     nine = [(1, "Big Slick 22", 25), (2, HERO, 25), (3, "Heroine", 25), (4, "NitNat", 25),
             (5, "riverrat 5", 25), (6, "Ms. Aces", 25), (7, "steel.wool", 25), (9, "HighCard Harry", 25)]
-    specs = {
+    scripts = {
         0: F(button=9, stacks={HERO: 600, "Heroine": 2500, "Big Slick 22": 1800}, force_stacks=True,
              acts={"Heroine": ["r75", "c"], "Big Slick 22": ["a"], HERO: ["a"]},
              cards={HERO: "Kc Kh", "Big Slick 22": "Ad Qd", "Heroine": "Jh Js"},
@@ -2958,21 +2958,21 @@ def fixtures_partypoker(out: Path):
         5: F(button=5, acts={HERO: ["f"]}),
     }
     plan = SessionPlan(party_nl("Wexford"), utc(2024, 6, 12, 23, 40, 19), party_ring(nine), 6,
-                       specs=specs, churn=0, gap=(50, 150))
+                       scripts=scripts, churn=0, gap=(50, 150))
     recs = run_session(plan, "fx party side pots")
     write_history(out / "side_pots" / party_file_name(recs, "Wexford"), recs)
 
     nine = [(1, "slowroll 88", 25), (2, "Heroine", 25), (3, "dr. spaz", 25), (4, HERO, 25),
             (5, "Mike D. 71", 25), (6, "J.J. Cale", 25), (7, "pokerpapa", 25), (9, "wanda 1978", 25)]
     plan = SessionPlan(party_nl("Clifton"), utc(2024, 6, 13, 3, 36, 10), party_ring(nine), 14,
-                       specs={3: F(acts={HERO: ["r75"]})}, churn=0, gap=(140, 260))
+                       scripts={3: F(acts={HERO: ["r75"]})}, churn=0, gap=(140, 260))
     recs = run_session(plan, "fx party midnight")
     mark_eastern_dates(recs)
     write_history(out / "date_boundary" / party_file_name(recs, "Clifton"), recs)
 
     # cash hands, then a tournament hand (the reader stops there), then more cash hands
     plan = SessionPlan(party_nl("Clifton"), utc(2024, 6, 14, 0, 2, 51), party_ring(nine), 7,
-                       specs={1: F(acts={HERO: ["r75"]})}, churn=0, gap=(50, 150))
+                       scripts={1: F(acts={HERO: ["r75"]})}, churn=0, gap=(50, 150))
     recs = run_session(plan, "fx party tournament")
     tconf = TableConf("party", "Table  88451220 (No DP)", 9, 10, 20,
                       tournament="NL Texas Hold'em  Trny:88451220 Level:1  Blinds-Antes(10/20 -0)")
@@ -2981,7 +2981,7 @@ def fixtures_partypoker(out: Path):
     for p in tplayers:
         p.stack = 1500
     twhen = recs[4].when + timedelta(seconds=95)
-    thand = Hand(tconf, tplayers, 1, HandSpec(), session_rng("fx party tournament hand"),
+    thand = Hand(tconf, tplayers, 1, HandScript(), session_rng("fx party tournament hand"),
                  PARTY_IDS.next(twhen), twhen).play()
     for rec in recs[5:]:
         rec.note = "; ".join(x for x in (rec.note, "after the tournament hand") if x)
@@ -2992,7 +2992,7 @@ def fixtures_partypoker(out: Path):
     six = [(1, HERO, 25), (2, "Heroine", 25), (3, "Captain Check", 25), (4, "ruby tuesday", 25),
            (5, "flopzilla", 25), (6, "tilt_o_whirl", 25)]
     plan = SessionPlan(party_plo("Ashland"), utc(2024, 6, 14, 1, 15, 37), party_ring(six), 8,
-                       specs={3: F(acts={HERO: ["a", "a", "a", "a"], "Heroine": ["a", "a", "a", "a"]},
+                       scripts={3: F(acts={HERO: ["a", "a", "a", "a"], "Heroine": ["a", "a", "a", "a"]},
                                    cards={HERO: "As Ad 8s 7d", "Heroine": "Kh Qh Jc Tc"},
                                    note="pot-limit all in"),
                               6: F(acts={HERO: ["r75"]})},
@@ -3075,20 +3075,20 @@ def examples_tigergaming(out: Path):
         [P(1, "dingo_dave", 10, "loose"), P(2, "Heroine", 11.40, "heroine"),
          P(3, "Wallaby Jim", 8.75, "tag"), P(4, HERO, 10, "hero"), P(5, "platypus22", 10, "maniac"),
          P(6, "kanga.roo", 12.30, "nit")], 90,
-        specs={
-            0: HandSpec(post={HERO: "newbb"}, note="first hand at the table"),
+        scripts={
+            0: HandScript(post={HERO: "newbb"}, note="first hand at the table"),
             8: F(button=4, acts={"Heroine": ["r25", "f"], HERO: ["a"]}, stacks={HERO: 1000},
                  force_stacks=True, note="all in; everybody folds"),
-            19: HandSpec(sitout=(HERO,)),
-            20: HandSpec(sitout=(HERO,)),
-            21: HandSpec(post={HERO: "newbb"}, note="back from sitting out"),
+            19: HandScript(sitout=(HERO,)),
+            20: HandScript(sitout=(HERO,)),
+            21: HandScript(post={HERO: "newbb"}, note="back from sitting out"),
             30: F(acts={HERO: ["a"], "platypus22": ["a"]}, cards={HERO: "Qd Qs", "platypus22": "Ac 9c"},
                   stacks={HERO: 1500, "platypus22": 600}, force_stacks=True,
                   note="the hero covers a short all-in"),
             45: F(button=5, acts={HERO: ["a"], "Heroine": ["a"]}, cards={HERO: "Kh Kd", "Heroine": "Ac Qc"},
                   stacks={HERO: 1000, "Heroine": 1000}, force_stacks=True, run_twice=True),
-            52: HandSpec(chat=[("dingo_dave", "nh")]),
-            60: HandSpec(timeout="Wallaby Jim"),
+            52: HandScript(chat=[("dingo_dave", "nh")]),
+            60: HandScript(timeout="Wallaby Jim"),
             71: F(button=1, acts={HERO: ["c", "c", "r75"], "Heroine": ["r30", "k", "f"]}),
             80: F(button=1, acts={HERO: ["r30", "r400"], "platypus22": ["c", "a"]},
                   cards={HERO: "Ac Kh", "platypus22": "Qs Qd"}, board="Kc 9d 4s 2h 7c",
@@ -3103,9 +3103,9 @@ def examples_tigergaming(out: Path):
         tiger_conf("Quokka", ante=2), utc(2024, 3, 6, 23, 2, 40),
         [P(1, HERO, 10, "hero"), P(2, "bunyip.77", 9.20, "loose"), P(3, "Heroine", 13.15, "heroine"),
          P(4, "croc_hunter", 10, "nit"), P(5, "Matilda W", 7.80, "tag"), P(6, "outback.ozzy", 10.60, "maniac")],
-        60, specs={12: F(button=1, acts={HERO: ["a"]}, stacks={HERO: 800}, force_stacks=True,
+        60, scripts={12: F(button=1, acts={HERO: ["a"]}, stacks={HERO: 800}, force_stacks=True,
                          note="all in; everybody folds"),
-                   33: HandSpec(chat=[("outback.ozzy", "gl")])},
+                   33: HandScript(chat=[("outback.ozzy", "gl")])},
         bench=list(TIGER_BENCH[1:3]))
     recs = run_session(plan, "tiger ex quokka")
     write_history(out / tiger_file_name(recs, "Quokka"), recs)
@@ -3113,11 +3113,11 @@ def examples_tigergaming(out: Path):
 
 def fixtures_tigergaming(out: Path):
     six = ["dingo_dave", "Heroine", "Wallaby Jim", HERO, "platypus22", "kanga.roo"]
-    specs = {
+    scripts = {
         0: F(button=2, acts={"Heroine": ["r30"], HERO: ["f"]}),
         1: F(button=3, acts={HERO: ["f"]}),
         2: F(button=4, acts={HERO: ["f"]}, note="the hero only sits: no post"),
-        3: HandSpec(button=5, sitout=(HERO,)),
+        3: HandScript(button=5, sitout=(HERO,)),
         4: F(button=5, acts={HERO: ["r25"]}),
         5: F(button=6, acts={HERO: ["c", "r75"], "Heroine": ["k", "k", "f"]}),
         6: F(button=1, acts={HERO: ["c", "k", "k", "k", "k"], "Heroine": ["r30", "r40", "x", "x"]},
@@ -3125,11 +3125,11 @@ def fixtures_tigergaming(out: Path):
         7: F(button=2, acts={"Heroine": ["r30", "r60"], HERO: ["c", "k", "f"]}),
     }
     plan = SessionPlan(tiger_conf("Koala"), utc(2024, 3, 5, 21, 30, 12), ring(six, [10] * 6), 8,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "tiger fx basics")
     write_history(out / "basics" / tiger_file_name(recs, "Koala"), recs)
 
-    specs = {
+    scripts = {
         0: F(button=4, acts={"Heroine": ["r25", "f"], HERO: ["a"]}, stacks={HERO: 100},
              force_stacks=True, note="all in for 1.00 over a raise to 0.25; no uncalled line"),
         1: F(button=5, acts={HERO: ["c", "c", "r75"], "kanga.roo": ["r30", "k", "f"]},
@@ -3150,14 +3150,14 @@ def fixtures_tigergaming(out: Path):
              note="three all in; Heroine covers"),
     }
     plan = SessionPlan(tiger_conf("Koala"), utc(2024, 3, 5, 22, 5, 40), ring(six, [10] * 6), 6,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "tiger fx unmatched")
     write_history(out / "unmatched" / tiger_file_name(recs, "Koala"), recs)
 
     ten = ["dingo_dave", "Heroine", "Wallaby Jim", HERO, "platypus22", "kanga.roo", "bunyip.77",
            "croc_hunter", "Matilda W", "Emu Express"]
     note10 = "Emu Express in seat 10 does not register"
-    specs = {
+    scripts = {
         0: F(button=8, acts={"Heroine": ["r30", "k", "k", "k"], HERO: ["c", "k", "k", "k"],
                              "Emu Express": ["c", "k", "k", "k"]},
              cards={HERO: "Qs Qc", "Heroine": "Jd Jh", "Emu Express": "7c 6c"}, board="2s 9d Kh 4c 3s",
@@ -3170,11 +3170,11 @@ def fixtures_tigergaming(out: Path):
              note=note10),
     }
     plan = SessionPlan(tiger_conf("Wombat", 10), utc(2024, 3, 5, 23, 1, 9), ring(ten, [10] * 10), 4,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "tiger fx ten max")
     write_history(out / "ten_max" / tiger_file_name(recs, "Wombat"), recs)
 
-    specs = {
+    scripts = {
         0: F(button=4, acts={HERO: ["a"], "Heroine": ["a"]}, cards={HERO: "Ah Kh", "Heroine": "Qs Qd"},
              board="Qc 7h 2d 9s 3c", board2="Kc 8d 4s Jh 2c", stacks={HERO: 1000, "Heroine": 1000},
              force_stacks=True, run_twice=True, note="all in before the flop"),
@@ -3185,12 +3185,12 @@ def fixtures_tigergaming(out: Path):
         2: F(button=5, acts={HERO: ["f"]}),
     }
     plan = SessionPlan(tiger_conf("Koala"), utc(2024, 3, 5, 23, 40, 51), ring(six, [10] * 6), 3,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "tiger fx run twice")
     write_history(out / "run_twice" / tiger_file_name(recs, "Koala"), recs)
 
     six = [HERO, "bunyip.77", "Heroine", "croc_hunter", "Matilda W", "outback.ozzy"]
-    specs = {
+    scripts = {
         0: F(button=5, acts={"Heroine": ["r30"], HERO: ["f"]}),
         1: F(button=6, acts={HERO: ["f"]}),
         2: F(button=1, acts={HERO: ["f"]}),
@@ -3202,13 +3202,13 @@ def fixtures_tigergaming(out: Path):
              note="all in from the small blind; no uncalled line"),
     }
     plan = SessionPlan(tiger_conf("Quokka", ante=2), utc(2024, 3, 6, 0, 10, 5), ring(six, [10] * 6), 7,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "tiger fx ante")
     write_history(out / "ante" / tiger_file_name(recs, "Quokka"), recs)
 
     six = ["dingo_dave", "Heroine", "Wallaby Jim", HERO, "platypus22", "kanga.roo"]
     plan = SessionPlan(tiger_conf("Koala"), utc(2024, 3, 6, 4, 33, 20), ring(six, [10] * 6), 14,
-                       specs={3: F(acts={HERO: ["r30"]})}, gap=(140, 260), churn=0)
+                       scripts={3: F(acts={HERO: ["r30"]})}, gap=(140, 260), churn=0)
     recs = run_session(plan, "tiger fx midnight")
     mark_clock_dates(recs, eastern)
     write_history(out / "midnight" / tiger_file_name(recs, "Koala"), recs)
@@ -3219,15 +3219,15 @@ def examples_888poker(out: Path):
         conf_888("Lyon"), utc(2024, 3, 5, 17, 20, 11),
         [P(1, "lyonnais69", 10, "loose"), P(2, "Heroine", 12.40, "heroine"), P(3, HERO, 10, "hero"),
          P(4, "chipNchair", 9.35, "tag"), P(5, "zugzwang7", 10, "maniac"), P(6, "Kasimir.K", 11.20, "nit")],
-        60, specs={
-            0: HandSpec(post={HERO: "newbb"}, note="first hand at the table"),
+        60, scripts={
+            0: HandScript(post={HERO: "newbb"}, note="first hand at the table"),
             9: F(button=1),              # a walk
             15: F(button=2, acts={HERO: ["a"], "zugzwang7": ["r30", "f"]}, stacks={HERO: 800},
                   force_stacks=True,
                   note="all in; everybody folds"),
-            25: HandSpec(sitout=(HERO,)),
-            26: HandSpec(sitout=(HERO,)),
-            27: HandSpec(post={HERO: "dead"}, note="back from sitting out"),
+            25: HandScript(sitout=(HERO,)),
+            26: HandScript(sitout=(HERO,)),
+            27: HandScript(post={HERO: "dead"}, note="back from sitting out"),
             40: F(acts={"lyonnais69": ["a"], HERO: ["a"], "Heroine": ["a"]},
                   stacks={HERO: 1500, "Heroine": 900, "lyonnais69": 400}, force_stacks=True,
                   cards={HERO: "Ah Ad", "Heroine": "Kc Kd", "lyonnais69": "Qs Qh"},
@@ -3241,7 +3241,7 @@ def examples_888poker(out: Path):
         conf_888("Rennes"), utc(2024, 3, 6, 19, 40, 2),
         [P(1, "MarieC22", 10, "tag"), P(2, HERO, 10, "hero"), P(3, "flushOrBust", 8.60, "loose"),
          P(4, "Heroine", 10, "heroine"), P(5, "Kasimir.K", 10, "nit"), P(6, "zugzwang7", 14.05, "maniac")],
-        40, specs={22: HandSpec(post={"flushOrBust": "dead"})}, bench=list(BENCH_888[2:]))
+        40, scripts={22: HandScript(post={"flushOrBust": "dead"})}, bench=list(BENCH_888[2:]))
     recs = run_session(plan, "888 ex rennes")
     write_history(out / file_name_888(recs, "Rennes"), recs)
 
@@ -3265,7 +3265,7 @@ def examples_888poker(out: Path):
 
 def fixtures_888poker(out: Path):
     six = ["lyonnais69", "Heroine", HERO, "chipNchair", "zugzwang7", "Kasimir.K"]
-    specs = {
+    scripts = {
         0: F(button=1),                  # a walk
         1: F(button=2, acts={HERO: ["f"]}),
         2: F(button=3, acts={"Heroine": ["r30"], HERO: ["f"]}),
@@ -3273,8 +3273,8 @@ def fixtures_888poker(out: Path):
         4: F(button=5, acts={HERO: ["c", "k", "k", "k", "k"], "Heroine": ["r30", "r40", "x", "x"]},
              cards={HERO: "Ac Jd", "Heroine": "Kh 9h"}, board="Js 7c 2d 4s 9c"),
         5: F(button=6, acts={"Heroine": ["r30", "r50", "r100"], HERO: ["c", "k", "k", "f"]}),
-        6: HandSpec(button=1, sitout=(HERO,)),
-        7: HandSpec(button=2, sitout=(HERO,), quirk="fold before deal"),
+        6: HandScript(button=1, sitout=(HERO,)),
+        7: HandScript(button=2, sitout=(HERO,), quirk="fold before deal"),
         8: F(button=4, post={HERO: "dead"}, acts={"Heroine": ["r40"], HERO: ["f"]},
              note="back from sitting out"),
         9: F(button=5, post={"chipNchair": "dead"},
@@ -3283,11 +3283,11 @@ def fixtures_888poker(out: Path):
              note="chipNchair posts a dead blind"),
     }
     plan = SessionPlan(conf_888("Lyon"), utc(2024, 3, 5, 15, 10, 4), ring(six, [10] * 6), 10,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "888 fx basics")
     write_history(out / "basics" / file_name_888(recs, "Lyon"), recs)
 
-    specs = {
+    scripts = {
         0: F(button=6, acts={"lyonnais69": ["a"], HERO: ["a"], "Heroine": ["a"]},
              stacks={"lyonnais69": 300, "Heroine": 700, HERO: 1500}, force_stacks=True,
              cards={HERO: "Ah Ad", "Heroine": "Kc Kd", "lyonnais69": "Qs Qh"}, board="2c 7d 9h 3s 8c",
@@ -3303,13 +3303,13 @@ def fixtures_888poker(out: Path):
              cards={HERO: "Ah Qc", "Heroine": "Ad Qs"}, board="2c 5d 9h Js 3d"),
     }
     plan = SessionPlan(conf_888("Lyon"), utc(2024, 3, 5, 16, 2, 50), ring(six, [10] * 6), 4,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "888 fx side pots")
     write_history(out / "side_pots" / file_name_888(recs, "Lyon"), recs)
 
     # five at a six-seat table: six antes less the rake would make a pot of 0.57
     flop6 = ["Heroine", HERO, "lyonnais69", "zugzwang7", "Kasimir.K"]
-    specs = {
+    scripts = {
         0: F(button=5, acts={"Heroine": ["r30", "r50", "x"], HERO: ["k", "k", "k"]},
              cards={HERO: "Th Td", "Heroine": "As 4s"}, board="Tc 7s 2d Kh 5c", note="calls down and wins"),
         1: F(button=1, acts={"Heroine": ["r40", "r60"], HERO: ["k", "f"], "lyonnais69": ["k", "k", "f"]},
@@ -3318,17 +3318,17 @@ def fixtures_888poker(out: Path):
              cards={HERO: "9c 8c", "Heroine": "Qd Jd"}, board="Qs 6h 2d 3c Kd", note="checks down and loses"),
         3: F(button=3, acts={"zugzwang7": ["r30", "r60", "k"], HERO: ["k", "k", "k"]},
              cards={HERO: "Ad Kd", "zugzwang7": "Jc 9c"}, board="Ks 8d 4d 2c 7h"),
-        4: HandSpec(button=4),
+        4: HandScript(button=4),
     }
     plan = SessionPlan(flopomania_conf("Nice"), utc(2024, 3, 7, 17, 0, 21), ring(flop6, [10] * 5), 5,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "888 fx flopomania")
     write_history(out / "flopomania" / file_name_888(recs, "Nice"), recs)
 
     # a client that writes a comma for the decimal point, at a $1/$2 table
     plan = SessionPlan(TableConf("888", "Bordeaux", 6, 100, 200, comma=True, rake_cap=300),
                        utc(2024, 3, 5, 20, 12, 33), ring(six, [200] * 6), 6,
-                       specs={1: F(button=2, acts={HERO: ["r550"]}),
+                       scripts={1: F(button=2, acts={HERO: ["r550"]}),
                               3: F(button=4, acts={HERO: ["c", "k", "k", "k", "k"],
                                                    "Heroine": ["r650", "r1150", "x", "x"]},
                                    cards={HERO: "Kc Kh", "Heroine": "Qs Js"}, board="Kd 9s 4h 2c 7d"),
@@ -3340,7 +3340,7 @@ def fixtures_888poker(out: Path):
     recs = run_session(plan, "888 fx comma")
     write_history(out / "comma" / file_name_888(recs, "Bordeaux"), recs)
 
-    specs = {
+    scripts = {
         0: F(button=3, acts={"Heroine": ["r57", "x", "x", "x"], HERO: ["c", "k", "k", "k"]},
              cards={HERO: "Qc Qd", "Heroine": "Jh 9h"}, board="8s 4d 2c Kh 3s",
              quirk="truncation", note="Heroine raises to 0.57 and the hero calls: 56 cents"),
@@ -3348,13 +3348,13 @@ def fixtures_888poker(out: Path):
         2: F(button=3, acts={HERO: ["r30"]}),
     }
     plan = SessionPlan(conf_888("Lyon"), utc(2024, 3, 5, 19, 21, 7), ring(six, [10] * 6), 3,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "888 fx truncation")
     write_history(out / "truncation" / file_name_888(recs, "Lyon"), recs)
 
     # cash hands, a tournament hand (the reader abandons the file there), more cash hands
     plan = SessionPlan(conf_888("Lyon"), utc(2024, 3, 5, 20, 40, 0), ring(six, [10] * 6), 7,
-                       specs={1: F(acts={HERO: ["r30"]})}, churn=0)
+                       scripts={1: F(acts={HERO: ["r30"]})}, churn=0)
     recs = run_session(plan, "888 fx tournament")
     tconf = TableConf("888", "T", 9, 100, 200, tournament="Tournament #181234567 $1 + $0.10 - Table #3")
     tplayers = party_ring([(1, HERO, 15), (2, "Heroine", 15), (4, "chipNchair", 15),
@@ -3362,7 +3362,7 @@ def fixtures_888poker(out: Path):
     for p in tplayers:
         p.stack = 1500
     twhen = recs[4].when + timedelta(seconds=88)
-    thand = Hand(tconf, tplayers, 1, HandSpec(), session_rng("888 fx tournament hand"),
+    thand = Hand(tconf, tplayers, 1, HandScript(), session_rng("888 fx tournament hand"),
                  IDS_888.next(twhen), twhen).play()
     for rec in recs[5:]:
         rec.note = "; ".join(x for x in (rec.note, "after the tournament hand") if x)
@@ -3371,7 +3371,7 @@ def fixtures_888poker(out: Path):
                   extra_rows={thand.hand_id: (0, 0, "tournament hand; chips not money")})
 
     plan = SessionPlan(conf_888("Lyon"), utc(2024, 3, 5, 22, 38, 40), ring(six, [10] * 6), 14,
-                       specs={4: F(acts={HERO: ["r30"]})}, gap=(140, 260), churn=0)
+                       scripts={4: F(acts={HERO: ["r30"]})}, gap=(140, 260), churn=0)
     recs = run_session(plan, "888 fx midnight")
     mark_clock_dates(recs, central_european)
     write_history(out / "midnight" / file_name_888(recs, "Lyon"), recs)
@@ -3379,7 +3379,7 @@ def fixtures_888poker(out: Path):
     lotos = [HERO, "Heroine", "Boyan.B", "rakiaPls", "Nevena 7", "Vitosha"]
     plan = SessionPlan(conf_888("Sofia", banner="LotosPoker"), utc(2024, 3, 6, 20, 0, 12),
                        ring(lotos, [10] * 6), 5,
-                       specs={1: F(button=2, acts={HERO: ["r30"], "Heroine": ["c", "k", "f"]})},
+                       scripts={1: F(button=2, acts={HERO: ["r30"], "Heroine": ["c", "k", "f"]})},
                        churn=0, ids=LOTOS_IDS)
     recs = run_session(plan, "lotos fx")
     write_history(out / "lotos" / file_name_888(recs, "Sofia"), recs)
@@ -3390,10 +3390,10 @@ def examples_ipoker(out: Path):
         ipoker_conf("Sirius"), utc(2024, 3, 5, 18, 45, 9),
         [P(1, "Milan_77", 10, "loose"), P(2, HERO, 10, "hero"), P(3, "Heroine", 10.85, "heroine"),
          P(4, "Tomasz.K", 9.10, "tag"), P(5, "LunaLuz", 10, "maniac"), P(6, "Sven-Erik", 12.60, "nit")],
-        45, specs={
-            0: HandSpec(post={HERO: "newbb"}, note="first game at the table"),
-            11: HandSpec(sitout=(HERO,)),
-            12: HandSpec(post={HERO: "newbb"}, note="back from sitting out"),
+        45, scripts={
+            0: HandScript(post={HERO: "newbb"}, note="first game at the table"),
+            11: HandScript(sitout=(HERO,)),
+            12: HandScript(post={HERO: "newbb"}, note="back from sitting out"),
             30: F(button=3, acts={HERO: ["a"], "LunaLuz": ["a"]}, cards={HERO: "Jc Jd", "LunaLuz": "Ah 5h"},
                   stacks={HERO: 1000, "LunaLuz": 700}, force_stacks=True, note="the hero covers"),
         },
@@ -3426,11 +3426,11 @@ def cet_time(*parts) -> datetime:
 
 def fixtures_ipoker(out: Path):
     six = ["Milan_77", HERO, "Heroine", "Tomasz.K", "LunaLuz", "Sven-Erik"]
-    specs = {
+    scripts = {
         0: F(button=6, acts={"Heroine": ["r30"], HERO: ["f"]}),
         1: F(button=1, acts={HERO: ["f"]}),
         2: F(button=2, acts={HERO: ["r25"]}),
-        3: HandSpec(button=3, sitout=(HERO,), note="no row: the hero sits out"),
+        3: HandScript(button=3, sitout=(HERO,), note="no row: the hero sits out"),
         4: F(button=3, acts={HERO: ["c", "k", "k", "k", "k"], "Heroine": ["r30", "r40", "x", "x"]},
              cards={HERO: "As Qs", "Heroine": "Jh Th"}, board="Ad 7h 4c 8c 2d"),
         5: F(button=4, acts={"Heroine": ["r30", "r50", "r100"], HERO: ["c", "k", "k", "f"]}),
@@ -3438,7 +3438,7 @@ def fixtures_ipoker(out: Path):
              board="Ks 9d 4h 2c 6s", stacks={HERO: 1000, "Heroine": 600}, force_stacks=True),
     }
     plan = SessionPlan(ipoker_conf("Sirius"), utc(2024, 3, 5, 16, 20, 4), ring(six, [10] * 6), 7,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "ipoker fx basics")
     write_xml_history(out / "basics" / ipoker_file_name(recs, "Sirius"), recs,
                       XmlSession("Sirius", 312007415))
@@ -3452,35 +3452,35 @@ def fixtures_ipoker(out: Path):
              "starts exactly 2024-03-06 00:00:00",
              "starts 2024-03-06 00:01:45 but its players come before its startdate",
              "starts 2024-03-06 00:03:30"]
-    specs = {k: HandSpec(at=t, note=n, quirk="players first" if k == 5 else "")
+    scripts = {k: HandScript(at=t, note=n, quirk="players first" if k == 5 else "")
              for k, (t, n) in enumerate(zip(times, notes))}
     # the games at the ends of the day give the hero money to count: a pot won on the button
     # at the first and a flop bet that takes Heroine's raise at the second
-    specs[1] = F(at=times[1], note=notes[1], acts={HERO: ["r30"]})
-    specs[4] = F(at=times[4], note=notes[4], acts={"Heroine": ["r30", "k", "f"], HERO: ["c", "r50"]})
-    plan = SessionPlan(ipoker_conf("Sirius"), times[0], ring(six, [10] * 6), 7, specs=specs, churn=0)
+    scripts[1] = F(at=times[1], note=notes[1], acts={HERO: ["r30"]})
+    scripts[4] = F(at=times[4], note=notes[4], acts={"Heroine": ["r30", "k", "f"], HERO: ["c", "r50"]})
+    plan = SessionPlan(ipoker_conf("Sirius"), times[0], ring(six, [10] * 6), 7, scripts=scripts, churn=0)
     recs = run_session(plan, "ipoker fx range")
     write_xml_history(out / "range_ends" / ipoker_file_name(recs, "Sirius"), recs,
                       XmlSession("Sirius", 312007415))
 
-    specs = {0: HandSpec(note="six players"), 1: HandSpec(note="six players", leave=("LunaLuz", "Sven-Erik")),
-             2: HandSpec(note="four players"), 3: HandSpec(note="four players", leave=("Tomasz.K",)),
-             4: HandSpec(note="three players"), 5: HandSpec(note="three players")}
+    scripts = {0: HandScript(note="six players"), 1: HandScript(note="six players", leave=("LunaLuz", "Sven-Erik")),
+             2: HandScript(note="four players"), 3: HandScript(note="four players", leave=("Tomasz.K",)),
+             4: HandScript(note="three players"), 5: HandScript(note="three players")}
     plan = SessionPlan(ipoker_conf("Canopus"), utc(2024, 3, 5, 17, 5, 0), ring(six, [10] * 6), 6,
-                       specs=specs, churn=0)
+                       scripts=scripts, churn=0)
     recs = run_session(plan, "ipoker fx players")
     write_xml_history(out / "players" / ipoker_file_name(recs, "Canopus"), recs,
                       XmlSession("Canopus", 312094408))
 
     plan = SessionPlan(ipoker_conf("Sirius"), utc(2024, 3, 5, 17, 40, 19), ring(six, [10] * 6), 4,
-                       specs={1: F(acts={HERO: ["r30"]})}, churn=0)
+                       scripts={1: F(acts={HERO: ["r30"]})}, churn=0)
     recs = run_session(plan, "ipoker fx play money")
     write_xml_history(out / "play_money" / ipoker_file_name(recs, "Sirius"), recs,
                       XmlSession("Sirius", 312007415, mode="play"),
                       file_note="rejected: a play-money file")
 
     plan = SessionPlan(ipoker_conf("Sirius"), utc(2024, 3, 5, 18, 2, 51), ring(six, [10] * 6), 4,
-                       specs={2: F(acts={HERO: ["r30"]})}, churn=0)
+                       scripts={2: F(acts={HERO: ["r30"]})}, churn=0)
     recs = run_session(plan, "ipoker fx other nick")
     write_xml_history(out / "other_nick" / ipoker_file_name(recs, "Sirius"), recs,
                       XmlSession("Sirius", 312007415, nickname="Heroine"),
@@ -3489,7 +3489,7 @@ def fixtures_ipoker(out: Path):
     # a client that declares UTF-8 and writes Windows-1252: "André" holds the byte E9
     accents = ["André", HERO, "Heroine", "Tomasz.K", "Zoë 88", "Sven-Erik"]
     plan = SessionPlan(ipoker_conf("Sirius"), utc(2024, 3, 5, 19, 14, 2), ring(accents, [10] * 6), 5,
-                       specs={1: F(acts={"André": ["r30", "r40"], HERO: ["c", "k", "f"]}),
+                       scripts={1: F(acts={"André": ["r30", "r40"], HERO: ["c", "k", "f"]}),
                               3: F(acts={HERO: ["r30"], "André": ["c", "k", "f"]})}, churn=0)
     recs = run_session(plan, "ipoker fx cp1252")
     for rec in recs:
@@ -3500,7 +3500,7 @@ def fixtures_ipoker(out: Path):
     # $0.02/$0.04: the hero's big blind lost to a raise is win "$0" and bet "$0.04"
     plan = SessionPlan(TableConf("ipoker", "Vega", 6, 2, 4), utc(2024, 3, 5, 20, 30, 50),
                        ring(six, [4] * 6), 4,
-                       specs={0: F(button=6, acts={"Heroine": ["r12"], HERO: ["f"]},
+                       scripts={0: F(button=6, acts={"Heroine": ["r12"], HERO: ["f"]},
                                    note="win $0 and bet $0.04"),
                               1: F(button=1, acts={HERO: ["f"]})}, churn=0)
     recs = run_session(plan, "ipoker fx small bet")

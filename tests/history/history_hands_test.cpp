@@ -230,14 +230,6 @@ TEST(Splitter, APartyPokerHandOutsideTheRangeIsSkippedAlone) {
   EXPECT_DOUBLE_EQ(out.hands[0].resultCents, -25);
 }
 
-TEST(Splitter, APartyPokerTournamentMarkerAbandonsTheFile) {
-  SourceResult out;
-  const bool completed =
-      ReadParty(PartyHand(1) + L"Game #2 starts.\nNL Texas Hold'em  Trny:1234 Level:1\n",
-                BobsPartyFilter(), out);
-  EXPECT_FALSE(completed);
-}
-
 TEST(Splitter, APartyPokerDateOutOfRangeEndsTheRunNamingFileAndLine) {
   SourceResult out;
   const bool completed = ReadParty(
@@ -305,16 +297,6 @@ TEST(Splitter, TigerAndEightEightEightHandsOutsideTheRangeAreSkippedAlone) {
   EXPECT_TRUE(completed);
   EXPECT_THAT(Ids(hands), ElementsAre(L"2"));
   EXPECT_DOUBLE_EQ(hands[0].resultCents, -10);
-}
-
-TEST(Splitter, AnEightEightEightTournamentLineAbandonsTheFile) {
-  HandFilter filter = BobsFilter();
-  filter.room = 2;
-  bool completed = true;
-  Read(Hand888(1, L"05 03 2024 12:00:00") + L"Tournament #77 Level 1\n" +
-           Hand888(2, L"05 03 2024 12:01:00"),
-       filter, completed);
-  EXPECT_FALSE(completed);
 }
 
 TEST(Splitter, HandsOfOtherStakesOrCurrenciesAreNotRead) {

@@ -31,26 +31,6 @@ HandReading Read(std::wstring_view body, HandFilter filter = BobsFilter()) {
   return ReadPokerStarsHand(L"f", filter, testing::ViewsOf(lines), 0, 25, headerSeen, Engine());
 }
 
-TEST(PartyPokerHand, SumsWhatTheHeroPutsInAgainstWhatHeWins) {
-  const HandReading hand = Read(
-      LR"(
-    Ann posts small blind [$0.10 USD].
-    Bob posts big blind [$0.25 USD].
-    ** Dealing down cards **
-    Bob 2 raises [$0.75 USD]
-    Ann folds
-    Bob calls [$0.50 USD]
-    ** Dealing Flop ** [ 4c, 3s, 7c ]
-    Bob bets [$1 USD]
-    Bob 2 is all-In  [$9.25 USD]
-    Bob is all-In  [$8.25 USD]
-    Bob shows [ Td, Jc ]a pair of Jacks.
-    Bob wins $19.50 USD from the main pot with a pair of Jacks.)");
-  EXPECT_TRUE(hand.accepted);
-  EXPECT_DOUBLE_EQ(hand.resultCents, 1950 - 1000);
-  EXPECT_FALSE(hand.allIn);  // PartyPoker hands get no EV
-}
-
 TEST(PartyPokerHand, ABlindPostedToComeInCountsOnceAndADeadOneToo) {
   const HandReading late = Read(
       LR"(
@@ -75,20 +55,6 @@ TEST(PartyPokerHand, ABlindPostedToComeInCountsOnceAndADeadOneToo) {
                                   post + L"\n** Dealing down cards **\nBob folds");
     EXPECT_DOUBLE_EQ(dead.resultCents, -35) << post;
   }
-}
-
-TEST(PartyPokerHand, APlayerWhoseNameBeginsWithTheHerosIsNotTheHero) {
-  const HandReading hand = Read(
-      LR"(
-    Bobo posts small blind [$0.10 USD].
-    Bob posts big blind [$0.25 USD].
-    ** Dealing down cards **
-    Bobo raises [$0.65 USD]
-    Bob calls [$0.50 USD]
-    Bobo is all-In  [$9.25 USD]
-    Bob folds
-    Bobo wins $20 USD)");
-  EXPECT_DOUBLE_EQ(hand.resultCents, -75);
 }
 
 TEST(PartyPokerHand, RefusesClosedTablesCrowdsAndOtherStakes) {

@@ -35,113 +35,6 @@ constexpr std::wstring_view kSeats =
   Seat 3: Bobby ($10 in chips)
 )";
 
-TEST(PokerStarsHand, BigBlindThenFoldLosesTheBlind) {
-  const HandReading hand = Read(std::wstring(kSeats) +
-                                LR"(
-    Bobby: posts small blind $0.05
-    Bob: posts big blind $0.10
-    *** HOLE CARDS ***
-    Dealt to Bob [Ah Kd]
-    Ann: raises $0.20 to $0.30
-    Bobby: folds
-    Bob: folds
-    Uncalled bet ($0.20) returned to Ann
-    Ann collected $0.25 from pot)");
-  EXPECT_TRUE(hand.accepted);
-  EXPECT_DOUBLE_EQ(hand.resultCents, -10);
-  EXPECT_FALSE(hand.allIn);
-}
-
-TEST(PokerStarsHand, FoldingWithNothingInIsACountedHandOfZero) {
-  const HandReading hand = Read(std::wstring(kSeats) +
-                                LR"(
-    Ann: posts small blind $0.05
-    Bobby: posts big blind $0.10
-    *** HOLE CARDS ***
-    Bob: folds)");
-  EXPECT_TRUE(hand.accepted);
-  EXPECT_EQ(hand.resultCents, 0.0);
-}
-
-TEST(PokerStarsHand, ARaiseSetsTheStreetAndAnUncalledBetComesBack) {
-  // Posts 1, raises to 6, gets 4 back: 2 went in and 3.90 came back.
-  const HandReading hand = Read(std::wstring(kSeats) +
-                                LR"(
-    Ann: posts small blind $0.50
-    Bob: posts big blind $1
-    *** HOLE CARDS ***
-    Bobby: calls $1
-    Ann: calls $0.50
-    Bob: raises $5 to $6
-    Bobby: calls $1 and is all-in
-    Ann: folds
-    Uncalled bet ($4) returned to Bob
-    *** FLOP *** [2c 7h 9d]
-    *** TURN *** [2c 7h 9d] [Ts]
-    *** RIVER *** [2c 7h 9d Ts] [3s]
-    *** SHOW DOWN ***
-    Bobby: shows [Qs Qd]
-    Bob: shows [Ah Kd]
-    Bobby collected $4.90 from pot
-    *** SUMMARY ***
-    Total pot $5 | Rake $0.10
-    Board [2c 7h 9d Ts 3s]
-    Seat 2: Bob (big blind) showed [Ah Kd] and lost
-    Seat 3: Bobby showed [Qs Qd] and won ($4.90))");
-  EXPECT_DOUBLE_EQ(hand.resultCents, -200);
-}
-
-TEST(PokerStarsHand, AnAnteIsDeadMoneyThatNoBlindReplaces) {
-  const HandReading hand = Read(std::wstring(kSeats) +
-                                LR"(
-    Ann: posts the ante $0.02
-    Bob: posts the ante $0.02
-    Bobby: posts the ante $0.02
-    Ann: posts small blind $0.05
-    Bob: posts big blind $0.10
-    *** HOLE CARDS ***
-    Bobby: raises $0.20 to $0.30
-    Ann: folds
-    Bob: calls $0.20
-    *** FLOP *** [2c 7h 9d]
-    Bob: checks
-    Bobby: bets $0.50
-    Bob: folds)");
-  EXPECT_DOUBLE_EQ(hand.resultCents, -32);
-}
-
-TEST(PokerStarsHand, ABlindPostedToComeInCountsOnce) {
-  // Bob comes in behind the blinds with a live big blind, then calls a
-  // raise to 0.30: 0.30 in, not 0.40.
-  const HandReading late = Read(std::wstring(kSeats) +
-                                LR"(
-    Ann: posts small blind $0.05
-    Bobby: posts big blind $0.10
-    Bob: posts big blind $0.10
-    *** HOLE CARDS ***
-    Ann: raises $0.20 to $0.30
-    Bobby: folds
-    Bob: calls $0.20
-    *** FLOP *** [2c 7h 9d]
-    Ann: bets $0.50
-    Bob: folds)");
-  EXPECT_DOUBLE_EQ(late.resultCents, -30);
-  // A returning player's small blind is dead, his big blind live.
-  const HandReading returning = Read(std::wstring(kSeats) +
-                                     LR"(
-    Ann: posts small blind $0.05
-    Bobby: posts big blind $0.10
-    Bob: posts small & big blinds $0.15
-    *** HOLE CARDS ***
-    Ann: raises $0.20 to $0.30
-    Bobby: folds
-    Bob: calls $0.20
-    *** FLOP *** [2c 7h 9d]
-    Ann: bets $0.50
-    Bob: folds)");
-  EXPECT_DOUBLE_EQ(returning.resultCents, -35);
-}
-
 TEST(PokerStarsHand, TheTablesSmallBlindIsLiveAndASecondOneDead) {
   // The live small blind is part of the call to 0.30.
   const HandReading live = Read(std::wstring(kSeats) +
@@ -168,28 +61,6 @@ TEST(PokerStarsHand, TheTablesSmallBlindIsLiveAndASecondOneDead) {
     Ann: bets $0.50
     Bob: folds)");
   EXPECT_DOUBLE_EQ(dead.resultCents, -35);
-}
-
-TEST(PokerStarsHand, LinesOfAPlayerWhoseNameBeginsWithTheHerosAreNotTheHeros) {
-  const HandReading hand = Read(std::wstring(kSeats) +
-                                LR"(
-    Bobby: posts small blind $0.05
-    Bob: posts big blind $0.10
-    *** HOLE CARDS ***
-    Ann: folds
-    Bobby: raises $0.40 to $0.50
-    Bob: calls $0.40
-    *** FLOP *** [Ac 7h 9d]
-    Bobby: bets $1
-    Bob: calls $1
-    Bobby: bets $2 and is all-in
-    Uncalled bet ($2) returned to Bobby
-    *** TURN *** [Ac 7h 9d] [2s]
-    *** RIVER *** [Ac 7h 9d 2s] [3s]
-    *** SHOW DOWN ***
-    Bobby collected $2.95 from pot
-    Bobby cashed out the hand for $5.00)");
-  EXPECT_DOUBLE_EQ(hand.resultCents, -150);
 }
 
 TEST(PokerStarsHand, CollectsFromEveryPotAndCashOutsCount) {
@@ -362,37 +233,6 @@ TEST(PokerStarsHand, ABoardRunTwiceDatesTheAllInByItsFirstRepeatedStreet) {
   EXPECT_DOUBLE_EQ(hand.resultCents, -5);
   ASSERT_TRUE(hand.allIn);
   EXPECT_THAT(hand.allIn->logLines, Contains(L"Hand #200001 win = -0.05 Board = 2c 7h 9d"));
-}
-
-TEST(PokerStarsHand, AnAllInOnTheRiverIsNoAllInHand) {
-  const HandReading hand =
-      Read(std::wstring(LR"(
-    Seat 1: Ann ($10 in chips)
-    Seat 2: Bob ($10 in chips)
-    Ann: posts small blind $0.05
-    Bob: posts big blind $0.10
-    *** HOLE CARDS ***
-    Dealt to Bob [Ah As]
-    Ann: calls $0.05
-    Bob: checks
-    *** FLOP *** [2c 7h 9d]
-    Bob: checks
-    Ann: checks
-    *** TURN *** [2c 7h 9d] [Ts]
-    Bob: checks
-    Ann: checks
-    *** RIVER *** [2c 7h 9d Ts] [3s]
-    Bob: bets $9.90 and is all-in
-    Ann: calls $9.90 and is all-in
-    *** SHOW DOWN ***
-    Bob collected $19.90 from pot
-    *** SUMMARY ***
-    Total pot $20 | Rake $0.10
-    Board [2c 7h 9d Ts 3s]
-    Seat 1: Ann (small blind) showed [Kh Qh] and lost
-    Seat 2: Bob (big blind) showed [Ah As] and won ($19.90))"));
-  EXPECT_DOUBLE_EQ(hand.resultCents, 990);
-  EXPECT_FALSE(hand.allIn);
 }
 
 }  // namespace
