@@ -56,15 +56,14 @@ TrackerFilter MakeTrackerFilter(const RunSettings& s, const HandFilter& hands) {
 /// and the date range, and gives the hand text in column "handhistory".
 std::wstring HoldemManager1Sql(const TrackerFilter& f, const std::wstring& from,
                                const std::wstring& to) {
-  static constexpr const wchar_t* kSizes[] = {L"= 2", L"= 3", L"between 4 and 6", L"> 6"};
   std::wstring sql = Format(
       L"select pokerhands.handhistory, pokerhands.handtimestamp from pokerhands, gametypes where "
       L"pokerhands.gametype_id = gametypes.gametype_id and pokerhands.site_id = %d and "
       L"gametypes.istourney = FALSE and gametypes.currencytype_id = %d",
       f.siteId, f.currency);
   if (f.cashLimit != 0) sql += Format(L" and gametypes.bigblindincents = %d", f.cashLimit);
-  if (f.numPl >= 0 && f.numPl < 4)
-    sql += Format(L" and gametypes.tablesize %s", std::wstring(kSizes[f.numPl]));
+  if (const std::wstring size = TableSizeCondition(f.numPl); !size.empty())
+    sql += L" and gametypes.tablesize " + size;
   return sql + Format(L" and pokerhands.handtimestamp between '%s' and '%s';", from, to);
 }
 

@@ -21,11 +21,14 @@ bool GatherIds(const TrackerDb& db, const std::wstring& sql, const wchar_t* colu
 
 }  // namespace
 
-std::wstring GameTypeFilterSql(const TrackerFilter& f) {
+std::wstring TableSizeCondition(int32_t numPl) {
   static constexpr const wchar_t* kSizes[] = {L"= 2", L"= 3", L"between 4 and 6", L"> 6"};
-  const std::wstring size = f.numPl >= 0 && f.numPl < 4
-                                ? Format(L" and TableSize %s", std::wstring(kSizes[f.numPl]))
-                                : L"";
+  return numPl >= 0 && numPl < 4 ? kSizes[numPl] : L"";
+}
+
+std::wstring GameTypeFilterSql(const TrackerFilter& f) {
+  const std::wstring condition = TableSizeCondition(f.numPl);
+  const std::wstring size = condition.empty() ? L"" : L" and TableSize " + condition;
   std::wstring sql = L"select * from gametypes where ";
   if (f.cashLimit == 0)
     sql += L"istourney = FALSE";

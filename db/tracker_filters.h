@@ -27,6 +27,10 @@ struct TrackerFilter {
   GameFlags games{};
 };
 
+/// HoldemManager's condition on a game type's table size ("= 2", "= 3",
+/// "between 4 and 6", "> 6"); empty for all table sizes.
+std::wstring TableSizeCondition(int32_t numPl);
+
 /// HoldemManager2's game-type query. Table sizes "All" ask for no size,
 /// and big blinds "All" for no big blind (the tracker has no game type of a
 /// big blind 0).
