@@ -92,8 +92,9 @@ std::wstring HandQuery(const RunSettings& settings, const TrackerFilter& filter,
           L"and handtimestamp between '%s' and '%s';",
           filter.siteId, condition, from, to);
     case kHvd: {
-      CollectHandIds(db, filter, hands.timeFrom, hands.timeTo, BuildHandWhereClause(filter),
-                     handIds);
+      if (!CollectHandIds(db, filter, hands.timeFrom, hands.timeTo, BuildHandWhereClause(filter),
+                          handIds))
+        break;
       const int64_t player = FindPlayerId(db, filter.siteId, settings.NickDB);
       if (player == 0) {
         ui.ShowMessage(L"Player is not founded in DB!");
@@ -173,6 +174,11 @@ bool RunDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
         {lines.empty() ? std::wstring() : HandIdOf(lines.front()),
          TimeOfStamp(rows->Field(L"handtimestamp").AsString()), bigBlind, 0.0, std::nullopt},
         out);
+  }
+  // Rows lost part-way would give a total that looks whole and is not.
+  if (rows->Failed()) {
+    RunReport(log, ui).OutputOnly(Format(L"Error: request <%s>!\n", sql));
+    return false;
   }
   out.completed = true;
   return true;

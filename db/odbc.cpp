@@ -144,14 +144,16 @@ bool CODBCRecordset::Fetch() {
   if (fetched == SQL_NO_DATA) return false;
   if (!Succeeded(fetched)) {
     LogFailure(m_log, L"reading a row", SQL_HANDLE_STMT, m_stmt);
+    m_failed = true;
     return false;
   }
   m_row.assign(m_columns.size(), std::nullopt);
   std::vector<SQLWCHAR> buffer(4096);
   for (size_t column = 0; column < m_columns.size(); ++column) {
     // Long texts (a stored hand) come in pieces; a piece that fills the
-    // buffer leaves room for its terminating zero.
-    std::wstring value;
+    // buffer leaves room for its terminating zero. The pieces are joined
+    // before decoding: one may end between the two halves of a surrogate pair.
+    SqlText value;
     bool null = false;
     const size_t capacity = buffer.size() - 1;
     while (true) {
@@ -162,6 +164,7 @@ bool CODBCRecordset::Fetch() {
       if (got == SQL_NO_DATA) break;
       if (!Succeeded(got)) {
         LogFailure(m_log, L"reading a column", SQL_HANDLE_STMT, m_stmt);
+        m_failed = true;
         return false;
       }
       if (indicator == SQL_NULL_DATA) {
@@ -170,11 +173,11 @@ bool CODBCRecordset::Fetch() {
       }
       const bool truncated =
           indicator == SQL_NO_TOTAL || static_cast<size_t>(indicator) / sizeof(SQLWCHAR) > capacity;
-      value += FromSql(buffer.data(),
-                       truncated ? capacity : static_cast<size_t>(indicator) / sizeof(SQLWCHAR));
+      value.append(buffer.data(),
+                   truncated ? capacity : static_cast<size_t>(indicator) / sizeof(SQLWCHAR));
       if (!truncated) break;
     }
-    if (!null) m_row[column] = std::move(value);
+    if (!null) m_row[column] = FromSql(value.data(), value.size());
   }
   return true;
 }
@@ -234,6 +237,7 @@ std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view connectionString, std
         Lower(FromSql(name, std::min<size_t>(static_cast<size_t>(length), std::size(name) - 1))));
   }
   rows->m_eof = columns == 0 || !rows->Fetch();
+  if (rows->m_failed) return nullptr;
   return rows;
 }
 

@@ -62,6 +62,8 @@ class CODBCRecordset {
 
   /// True once every row has been read (or a read failed).
   bool IsEOF() const { return m_eof; }
+  /// True when a read failed part-way: the rows seen so far are not all.
+  bool Failed() const { return m_failed; }
   /// Steps to the next row.
   void MoveNext();
   /// The column called `name` (case-insensitive) of the current row; an
@@ -78,14 +80,16 @@ class CODBCRecordset {
   SQLHSTMT m_stmt = SQL_NULL_HSTMT;
   bool m_connected = false;
   bool m_eof = true;
+  bool m_failed = false;
   LogFile* m_log = nullptr;
   std::vector<std::wstring> m_columns;  // lower-case names
   std::vector<std::optional<std::wstring>> m_row;
 };
 
 /// Connects with `connectionString` and runs `sql`. Returns the open rows
-/// (positioned on the first), or nullptr when the connection or the query
-/// failed; the driver's diagnostics then go to `log` (when given).
+/// (positioned on the first), or nullptr when the connection, the query or
+/// the reading of its first row failed; the driver's diagnostics then go to
+/// `log` (when given).
 std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view connectionString, std::wstring_view sql,
                                          LogFile* log);
 

@@ -63,7 +63,7 @@ bool ForEachRow(const TrackerDb& db, std::wstring_view sql,
   const auto rows = OpenODBC(db.connectionString, sql, db.log);
   if (!rows) return false;
   for (; !rows->IsEOF(); rows->MoveNext()) row(*rows);
-  return true;
+  return !rows->Failed();
 }
 
 SiteMap LoadSiteList(int32_t kind, const TrackerDb& db) {

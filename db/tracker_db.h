@@ -41,8 +41,8 @@ struct TrackerDb {
 };
 
 /// Runs `sql` and calls `row` with each row in the order the server gives
-/// them. False when the query could not be opened (the driver's words are
-/// in the log).
+/// them. False when the query could not be opened or a row could not be
+/// read (the driver's words are in the log).
 bool ForEachRow(const TrackerDb& db, std::wstring_view sql,
                 const std::function<void(const CODBCRecordset&)>& row);
 

@@ -103,12 +103,11 @@ bool BuildCashLimitFilter(const TrackerDb& db, const TrackerFilter& filter,
   return GatherIds(db, CashLimitFilterSql(filter), L"id_limit", ids, condition);
 }
 
-int32_t CollectHandIds(const TrackerDb& db, const TrackerFilter& filter, int64_t from, int64_t to,
-                       const std::wstring& where, std::set<int64_t>& ids) {
+bool CollectHandIds(const TrackerDb& db, const TrackerFilter& filter, int64_t from, int64_t to,
+                    const std::wstring& where, std::set<int64_t>& ids) {
   ids.clear();
-  ForEachRow(db, HandIdsSql(where, filter.siteId, from, to),
-             [&](const CODBCRecordset& row) { ids.insert(row.Field(L"idhand").AsLong()); });
-  return static_cast<int32_t>(ids.size());
+  return ForEachRow(db, HandIdsSql(where, filter.siteId, from, to),
+                    [&](const CODBCRecordset& row) { ids.insert(row.Field(L"idhand").AsLong()); });
 }
 
 }  // namespace lumora

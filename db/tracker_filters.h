@@ -58,8 +58,8 @@ bool BuildCashLimitFilter(const TrackerDb& db, const TrackerFilter& filter,
                           std::vector<int32_t>& ids, std::wstring& condition);
 
 /// Gathers the ids of HVD's hands that pass `where` on the site, within
-/// [from, to]. Returns their number (0 when the query could not be opened).
-int32_t CollectHandIds(const TrackerDb& db, const TrackerFilter& filter, int64_t from, int64_t to,
-                       const std::wstring& where, std::set<int64_t>& ids);
+/// [from, to]. False when the query failed.
+bool CollectHandIds(const TrackerDb& db, const TrackerFilter& filter, int64_t from, int64_t to,
+                    const std::wstring& where, std::set<int64_t>& ids);
 
 }  // namespace lumora

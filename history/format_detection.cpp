@@ -2,7 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <regex>
 
 #include "app/run_settings.h"
 #include "history/pattern.h"
@@ -142,13 +141,13 @@ bool DetectTigerGaming(std::wstring_view line, FileFormatInfo& info) {
 
 bool DetectIPoker(std::wstring_view line, FileFormatInfo& info) {
   if (line.find(L"<gametype>"sv) == std::wstring_view::npos) return false;
-  static const std::wregex kGameType(
+  static const boost::wregex kGameType(
       LR"re(<gametype>(.*) ([\$|€|£])\d+.?[0-9]{0,2}/[\$|€|£](\d+.?[0-9]{0,2})</gametype>)re");
-  std::wcmatch match;
-  if (std::regex_search(line.data(), line.data() + line.size(), match, kGameType)) {
+  LineMatch match;
+  if (SearchLine(line, kGameType, match)) {
     info.realMoney = true;
-    info.currency = CurrencyFromSign(std::wstring_view(match[2].first, 1));
-    info.bigBlind = Cents(ParseAmount(std::wstring_view(match[3].first, match[3].length())));
+    info.currency = CurrencyFromSign(CaptureView(match, 2));
+    info.bigBlind = Cents(CaptureAmount(match, 3));
   }
   return false;  // the last game type of the file counts
 }
@@ -164,11 +163,13 @@ bool DetectHistoryFormat(const TextLines& lines, FileFormatInfo& info) {
   for (const std::wstring_view raw : lines) {
     const std::wstring_view line = TrimView(raw);
     if (!roomKnown) {
-      if (const auto room = RoomMarker(line)) {
-        info.room = *room;
-        roomKnown = true;
-      }
-      continue;
+      const auto room = RoomMarker(line);
+      if (!room) continue;
+      info.room = *room;
+      roomKnown = true;
+      // An XML session may be written on one line: its declaration's line
+      // then holds the game type too.
+      if (info.room != kIPoker) continue;
     }
     bool done = false;
     switch (info.room) {

@@ -1,11 +1,11 @@
 #include "history/history_hands.h"
 
 #include <array>
-#include <regex>
 
 #include "app/run_settings.h"
 #include "equity/text.h"
 #include "history/party_header.h"
+#include "history/pattern.h"
 #include "history/poker888.h"
 #include "history/pokerstars_hand.h"
 #include "history/pokerstars_header.h"
@@ -37,8 +37,9 @@ bool IsNoise(std::wstring_view line) {
   if (line.find(L',') == std::wstring_view::npos ||
       line.find(L" said, "sv) == std::wstring_view::npos)
     return false;
-  static const std::wregex kChat(LR"re((.*) said, (.*))re");
-  return std::regex_search(line.begin(), line.end(), kChat);
+  static const boost::wregex kChat(LR"re((.*) said, (.*))re");
+  LineMatch match;
+  return SearchLine(line, kChat, match);
 }
 
 /// The header values of the hand being collected.
@@ -190,7 +191,7 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
     const bool zoomFits = header.zoom == 1 ? m_filter.zoom == 1 : m_filter.nonZoom == 1;
     const bool stakesFit =
         m_filter.cashLimit == 0 || static_cast<int32_t>(header.bigBlind * 100.0) == m_fileBigBlind;
-    if (!zoomFits || !stakesFit || !InRange(header.startTime)) return Step::kGoOn;
+    if (!header.taken || !zoomFits || !stakesFit || !InRange(header.startTime)) return Step::kGoOn;
     m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), true};
     Start(line);
     return Step::kGoOn;

@@ -5,6 +5,7 @@
 // or substring first, so most lines never reach a pattern.
 
 #include <boost/regex.hpp>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,23 @@ namespace lumora {
 using LineMatch = boost::match_results<std::wstring_view::const_iterator>;
 
 /// True when the whole of `text` matches `pattern`; `match` then holds the
-/// captures (valid while `text` is).
+/// captures (valid while `text` is). A line so long and odd that the matcher
+/// gives up is a line that does not match, never an exception out of a reader.
 inline bool MatchLine(std::wstring_view text, const boost::wregex& pattern, LineMatch& match) {
-  return boost::regex_match(text.begin(), text.end(), match, pattern);
+  try {
+    return boost::regex_match(text.begin(), text.end(), match, pattern);
+  } catch (const std::runtime_error&) {
+    return false;
+  }
+}
+
+/// True when `pattern` matches somewhere within `text`.
+inline bool SearchLine(std::wstring_view text, const boost::wregex& pattern, LineMatch& match) {
+  try {
+    return boost::regex_search(text.begin(), text.end(), match, pattern);
+  } catch (const std::runtime_error&) {
+    return false;
+  }
 }
 
 /// Capture `i` as a view of the matched text.

@@ -6,6 +6,7 @@
 #include "history/poker888.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "app/run_settings.h"
@@ -66,7 +67,7 @@ class Hand888Reader {
       : m_filter(filter),
         m_nick(filter.nick),
         m_room(room),
-        m_expectedBigBlind(expectedBigBlind),
+        m_bigBlind(expectedBigBlind),
         m_foldLine(filter.nick + L" folds"),
         m_muckPrefix(filter.nick + L" mucks") {}
 
@@ -89,11 +90,18 @@ class Hand888Reader {
     m_contributions[name] += static_cast<int32_t>(cents);
   }
   int32_t LargestOtherContribution() const;
+  /// True when a big blind (or an ante standing for one) is the table's. A
+  /// reader told no big blind (a database run over every limit) takes the
+  /// hand's first one as its own.
+  bool IsTableBigBlind(double cents) {
+    if (m_bigBlind == 0) m_bigBlind = static_cast<int32_t>(std::lround(cents));
+    return cents == m_bigBlind;
+  }
 
   const HandFilter& m_filter;
   const std::wstring& m_nick;
   int32_t m_room;
-  const int32_t m_expectedBigBlind;
+  int32_t m_bigBlind;  // cents
   const std::wstring m_foldLine;
   const std::wstring m_muckPrefix;
 
@@ -143,8 +151,7 @@ Hand888Reader::Verdict Hand888Reader::ReadPost(std::wstring_view line) {
       ContainsAfterStart(line, L"posts small blind"sv)) {
     if (!MatchLine(line, P().blind, m_match)) return Verdict::kNext;
     const double amount = CaptureAmount(m_match, 3) * kCents;
-    if (CaptureView(m_match, 2) == L"big"sv && amount != m_expectedBigBlind)
-      return Verdict::kRefuse;
+    if (CaptureView(m_match, 2) == L"big"sv && !IsTableBigBlind(amount)) return Verdict::kRefuse;
     SetContribution(Capture(m_match, 1), amount);
     if (IsHeroName(CaptureView(m_match, 1), m_nick)) m_heroTotal += amount;
     return Verdict::kNext;
@@ -158,7 +165,7 @@ Hand888Reader::Verdict Hand888Reader::ReadPost(std::wstring_view line) {
   // An ante (Flopomania's first to act included) must be the table's.
   if (MatchLine(line, P().firstToAct, m_match) || MatchLine(line, P().ante, m_match)) {
     const double amount = CaptureAmount(m_match, 2) * kCents;
-    if (amount != m_expectedBigBlind) return Verdict::kRefuse;
+    if (!IsTableBigBlind(amount)) return Verdict::kRefuse;
     SetContribution(Capture(m_match, 1), amount);
     if (IsHeroName(CaptureView(m_match, 1), m_nick)) m_heroTotal += amount;
   }
@@ -202,7 +209,7 @@ Hand888Reader::Verdict Hand888Reader::ReadHeroAction(std::wstring_view line, Han
   // big blind alone) has nothing to give back.
   const int32_t heroPart = m_contributions[m_nick];
   m_result = collected - heroPart;
-  if (heroPart != m_expectedBigBlind) {
+  if (heroPart != m_bigBlind) {
     const int32_t excess = heroPart - LargestOtherContribution();
     if (excess >= 1) m_result += excess;
   }

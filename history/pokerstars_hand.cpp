@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <map>
 #include <optional>
-#include <regex>
 
 #include "app/run_settings.h"
 #include "equity/all_in_ev.h"
@@ -45,10 +44,10 @@ struct Patterns {
   boost::wregex shownWithPosition{
       LR"re(Seat (\d+): (.*) \((button|small blind|big blind)\) (showed|mucked) \[(.*)\](.*))re"};
   boost::wregex shown{LR"re(Seat (\d+): (.*) (showed|mucked) \[(.*)\](.*))re"};
-  // Searched within the line, in the standard library's syntax.
-  std::wregex cashOutWithFee{
+  // Searched within the line.
+  boost::wregex cashOutWithFee{
       LR"re((.*) cashed out the hand for [\$|€|£](\d+.?[0-9]{0,2}) \| Cash Out Fee [\$|€|£](\d+.?[0-9]{0,2}))re"};
-  std::wregex cashOut{LR"re((.*) cashed out the hand for [\$|€|£](\d+.?[0-9]{0,2}))re"};
+  boost::wregex cashOut{LR"re((.*) cashed out the hand for [\$|€|£](\d+.?[0-9]{0,2}))re"};
 };
 
 const Patterns& P() {
@@ -328,11 +327,8 @@ void StarsHandReader::ReadHeroAction(std::wstring_view line) {
   }
   if (line.find(L"cashed out the hand for"sv) == std::wstring_view::npos) return;
   // The fee of a cash-out is already off the amount paid.
-  std::wcmatch cash;
-  if (std::regex_search(line.data(), line.data() + line.size(), cash, P().cashOutWithFee) ||
-      std::regex_search(line.data(), line.data() + line.size(), cash, P().cashOut)) {
-    if (IsHeroName(std::wstring_view(cash[1].first, cash[1].length()), m_nick))
-      m_result += ParseAmount(std::wstring_view(cash[2].first, cash[2].length())) * kCents;
+  if (SearchLine(line, P().cashOutWithFee, match) || SearchLine(line, P().cashOut, match)) {
+    if (IsHeroName(CaptureView(match, 1), m_nick)) m_result += CaptureAmount(match, 2) * kCents;
   }
 }
 

@@ -92,7 +92,10 @@ PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& g
       return header;
     const auto time =
         HeaderTimeAtOffset(FieldsFromCaptures(match, form.timeFields), kEasternSecondsWest);
-    if (time && IsTakenGame(GetTypeGameHH(header.gameName), games)) header.startTime = *time;
+    if (time && IsTakenGame(GetTypeGameHH(header.gameName), games)) {
+      header.taken = true;
+      header.startTime = *time;
+    }
     return header;
   }
   return header;

@@ -13,7 +13,8 @@
 namespace lumora {
 
 struct PokerStarsHeader {
-  int64_t startTime = 0;  ///< seconds since 1970; 0 when no form matched or the game is not taken
+  bool taken = false;     ///< a form matched, its dates are valid and its game is taken
+  int64_t startTime = 0;  ///< seconds since 1970; 0 when not taken
   double bigBlind = 0.0;  ///< currency units, as written
   int32_t currency = 0;   ///< currency index
   std::wstring gameName;  ///< "Hold'em No Limit", "Omaha Pot Limit" ...
@@ -23,8 +24,7 @@ struct PokerStarsHeader {
 /// Reads a header line (anything may stand before the marker). The time
 /// used is the one in Eastern time, taken as four hours behind UTC: the
 /// bracketed one when there are two. A hand of a game the readers do not
-/// take, or one that `games` does not select, gets start time 0, which lies
-/// outside every date range.
+/// take, or one that `games` does not select, is not `taken`.
 PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& games);
 
 /// Whether the readers take hands of game `code` under `games`: No Limit

@@ -5,10 +5,10 @@
 #include <wx/xml/xml.h>
 
 #include <optional>
-#include <regex>
 
 #include "equity/local_time.h"
 #include "equity/text.h"
+#include "history/pattern.h"
 
 namespace lumora {
 namespace {
@@ -19,10 +19,10 @@ std::wstring Text(const wxString& text) {
 
 /// The first amount in an attribute written with its currency sign ("$2.50").
 std::optional<double> AmountIn(const std::wstring& text) {
-  static const std::wregex kAmount(LR"re([\$|€|£](\d+.?[0-9]{0,2}))re");
-  std::wsmatch match;
-  if (!std::regex_search(text, match, kAmount)) return std::nullopt;
-  return ParseAmount(std::wstring_view(&*match[1].first, match[1].length()));
+  static const boost::wregex kAmount(LR"re([\$|€|£](\d+.?[0-9]{0,2}))re");
+  LineMatch match;
+  if (!SearchLine(text, kAmount, match)) return std::nullopt;
+  return CaptureAmount(match, 1);
 }
 
 class SessionReader {
@@ -55,7 +55,7 @@ bool SessionReader::ReadGeneral(const wxXmlNode& general) const {
 }
 
 bool SessionReader::ReadGame(const wxXmlNode& game) {
-  static const std::wregex kDate(
+  static const boost::wregex kDate(
       LR"re(([0-9]{4})-([0-9]{1,2})-([0-9]{1,2}) ([0-9]{2}):([0-9]{1,2}):([0-9]{1,2}))re");
   const std::wstring gameCode = Text(game.GetAttribute("gamecode"));
   int64_t startTime = 0;
@@ -65,9 +65,9 @@ bool SessionReader::ReadGame(const wxXmlNode& game) {
       if (child->GetType() != wxXML_ELEMENT_NODE) continue;
       if (child->GetName() == "startdate") {
         const std::wstring content = Text(child->GetNodeContent());
-        std::wsmatch match;
-        if (!std::regex_search(content, match, kDate)) continue;
-        const auto field = [&](int i) { return ParseInt(match.str(i)); };
+        LineMatch match;
+        if (!SearchLine(content, kDate, match)) continue;
+        const auto field = [&](int i) { return CaptureInt(match, i); };
         const CalendarFields fields{field(1), field(2), field(3), field(4), field(5), field(6)};
         const auto time = FieldsInRange(fields) ? MakeLocalTime(fields) : std::nullopt;
         if (!time) {

@@ -25,7 +25,13 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
   DetectHistoryFormat(lines, info);
   const bool seatsFit = info.room == kIPoker || filter.numPl == kAllTableSizes ||
                         (filter.minPl <= info.tableSeats && info.tableSeats <= filter.maxPl);
-  if (info.room != filter.room || !info.realMoney || !seatsFit || info.currency != filter.currency)
+  // An iPoker session states one limit for all its games and its games carry
+  // no big blind of their own, so a session at another limit is left whole;
+  // its games would otherwise be measured in the wrong big blind.
+  const bool limitFits =
+      info.room != kIPoker || filter.cashLimit == 0 || info.bigBlind == filter.cashLimit;
+  if (info.room != filter.room || !info.realMoney || !seatsFit || !limitFits ||
+      info.currency != filter.currency)
     return outcome;
   outcome.passedChecks = true;
   outcome.detectedBigBlind = info.bigBlind;

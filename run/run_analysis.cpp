@@ -23,6 +23,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
+/// Reads one file on a worker thread. Whatever goes wrong inside (memory
+/// running out on a huge file, say) ends the run with a message naming the
+/// file, rather than ending the program.
+FileOutcome ReadOneFile(const fs::path& path, const HandFilter& filter, const PokerLogic& engine) {
+  std::string reason;
+  try {
+    return ProcessHistoryFile(path, filter, engine);
+  } catch (const std::exception& error) {
+    reason = error.what();
+  } catch (...) {
+    reason = "unknown error";
+  }
+  FileOutcome failed;
+  failed.source.path = PathToText(path);
+  failed.source.fatalError =
+      Format(L"%s: the file could not be read (%s)", failed.source.path, Utf8ToWide(reason));
+  return failed;
+}
+
 /// Reads every listed file, on as many threads as the machine has cores,
 /// while the calling thread reports progress and polls for cancel. Results
 /// stand in list order whatever order the files finish in.
@@ -38,7 +57,7 @@ std::vector<FileOutcome> ReadFiles(const std::vector<fs::path>& files, const Han
 
   auto work = [&] {
     for (size_t i = next++; i < total && !stop; i = next++) {
-      outcomes[i] = ProcessHistoryFile(files[i], filter, engine);
+      outcomes[i] = ReadOneFile(files[i], filter, engine);
       std::lock_guard lock(mutex);
       ++done;
       progressed.notify_one();

@@ -23,6 +23,11 @@ TEST(RunSummary, AddsAllInHandsInMoneyAndInEachHandsBigBlinds) {
   EXPECT_DOUBLE_EQ(summary.m_dAllInWinBB, 20.0 - 8.0);
   EXPECT_DOUBLE_EQ(summary.m_dAllInEVBB, 8.0);
   EXPECT_DOUBLE_EQ(summary.m_dAllInDiffBB, 12.0);
+  // A hand of unknown big blind (a database run over every limit) counts in money only.
+  summary.AddAllInHand({{}, 1.0, 1.0, 0.0, 0.0, true});
+  EXPECT_EQ(summary.m_nAllInHands, 3);
+  EXPECT_DOUBLE_EQ(summary.m_dAllInWin, 9.0);
+  EXPECT_DOUBLE_EQ(summary.m_dAllInWinBB, 12.0);
 
   summary.ResetAllIn();
   EXPECT_EQ(summary.m_nAllInHands, 0);

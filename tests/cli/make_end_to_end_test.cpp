@@ -3,8 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "tests/support/run_program.h"
 
 namespace lumora {
@@ -13,6 +11,7 @@ namespace {
 using testing::ReadFile;
 using testing::RunProgram;
 using testing::TempDir;
+using testing::WithoutTime;
 
 /// Runs a whole-range analysis of `folder` (under tests/data) as Hero.
 testing::ProgramResult Make(const TempDir& dir, const std::string& folder, const char* room,
@@ -58,11 +57,6 @@ std::string BeforeRiskOfRuin(const std::string& out) {
 /// The fixtures' folder, ending with a separator.
 std::string Data() {
   return std::string(LUMORA_TEST_DATA_DIR) + "/";
-}
-
-/// The output with the elapsed time, which varies, written as "time = *".
-std::string WithoutTime(const std::string& out) {
-  return std::regex_replace(out, std::regex("time = \\d+\n"), "time = *\n");
 }
 
 TEST(MakeEndToEnd, PokerStarsRunTwiceFolder) {

@@ -3,8 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <regex>
-
 #include "tests/db/db_test_support.h"
 #include "tests/support/run_program.h"
 
@@ -14,6 +12,7 @@ namespace {
 using ::testing::HasSubstr;
 using testing::RunProgram;
 using testing::TempDir;
+using testing::WithoutTime;
 
 testing::ProgramResult Make(const TempDir& dir, const std::string& site) {
   const testing::TestServer server = testing::ReadTestServer();
@@ -60,7 +59,7 @@ TEST(DatabaseCli, MakeReadsTheTrackersHandsAndReports) {
   TempDir dir;
   const auto result = Make(dir, "PokerStars");
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  const std::string out = std::regex_replace(result.out, std::regex("time = \\d+\n"), "time = *\n");
+  const std::string out = WithoutTime(result.out);
   EXPECT_THAT(out, ::testing::StartsWith("time = *\nSummary: nHands = 23 Win = 2.77\n"
                                          "Summary all-in (money): nHands = 9 "));
   EXPECT_THAT(out, HasSubstr("\nSummary: BB 10 nHands = 23 Win = 2.77 WinRate = 120.43 "));

@@ -44,12 +44,16 @@ HighRank ClassifyFive(const std::vector<int>& five) {
     ++counts[CardRank(card)];
     flush = flush && CardSuit(card) == CardSuit(five[0]);
   }
-  // Ranks by count, then by rank, both from the highest.
+  // Ranks by count, then by rank, both from the highest: ranks arrive highest
+  // first, and each goes in after every group at least as large.
   std::array<std::pair<int, int>, 5> groups{};
   int distinct = 0;
-  for (int rank = 0; rank < 13; ++rank)
-    if (counts[rank] > 0) groups[distinct++] = {counts[rank], rank};
-  std::sort(groups.begin(), groups.begin() + distinct, std::greater<>());
+  for (int rank = 12; rank >= 0; --rank) {
+    if (counts[rank] == 0) continue;
+    int at = distinct++;
+    for (; at > 0 && groups[at - 1].first < counts[rank]; --at) groups[at] = groups[at - 1];
+    groups[at] = {counts[rank], rank};
+  }
 
   int straightTop = -1;
   if (distinct == 5) {

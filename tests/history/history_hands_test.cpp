@@ -155,6 +155,18 @@ TEST(Splitter, ChatAndSeatingLinesNeverReachAReader) {
   EXPECT_DOUBLE_EQ(hands[0].resultCents, -30);
 }
 
+TEST(Splitter, ALineOfMegabytesIsReadWithoutRunningOutOfStack) {
+  bool completed = false;
+  const std::wstring huge(1 << 20, L'x');
+  std::wstring text = StarsHand(1);
+  text.replace(
+      text.find(L"Bob: folds"), 10,
+      L"Ann said, " + huge + L"\nBob cashed out the hand for $0.1" + huge + L"\nBob: folds");
+  const auto hands = Read(text, BobsFilter(), completed);
+  EXPECT_TRUE(completed);
+  EXPECT_EQ(hands.size(), 1u);
+}
+
 TEST(Splitter, PokerStarsFiltersEachHandByItsHeader) {
   HandFilter filter = BobsFilter();
   filter.timeFrom = 1709632800;  // 5 March 2024 10:00 UTC
@@ -170,6 +182,16 @@ TEST(Splitter, PokerStarsFiltersEachHandByItsHeader) {
            filter, completed);
   EXPECT_TRUE(completed);
   EXPECT_THAT(Ids(hands), ElementsAre(L"2", L"4"));  // both ends of the range are inside
+}
+
+TEST(Splitter, HandsNotTakenStayOutOfARangeThatStartsIn1970) {
+  bool completed = false;
+  std::wstring limitHoldem = StarsHand(5);
+  limitHoldem.replace(limitHoldem.find(L"No Limit"), 8, L"Limit");
+  std::wstring badDate = StarsHand(6);
+  badDate.replace(badDate.find(L"2024/03/05 12"), 10, L"2024/13/05");
+  const auto hands = Read(limitHoldem + badDate + StarsHand(7), BobsFilter(), completed);
+  EXPECT_THAT(Ids(hands), ElementsAre(L"7"));
 }
 
 TEST(Splitter, AHandOfAnotherRoomAbandonsTheFile) {

@@ -86,5 +86,21 @@ TEST(Hand888, PlayersWhoseNamesHoldTheHerosOrAnAnteAreOthers) {
   EXPECT_DOUBLE_EQ(hand.resultCents, -100);
 }
 
+TEST(Hand888, WithoutAnExpectedBigBlindTheHandsOwnIsTheTables) {
+  // A database run over every limit knows no big blind: a walk is still a walk.
+  const std::wstring_view walk =
+      LR"(
+    Bobby posts small blind [$0.25]
+    Bob posts big blind [$0.50]
+    ** Dealing down cards **
+    Ann folds
+    Bobby folds
+    Bob collected [ $0.75 ])";
+  const HandReading anyLimit = Read(walk, BobsFilter(), kOpening, 0);
+  EXPECT_TRUE(anyLimit.accepted);
+  EXPECT_DOUBLE_EQ(anyLimit.resultCents, 25);
+  EXPECT_FALSE(Read(walk).accepted);  // a file at 0.10 refuses the hand
+}
+
 }  // namespace
 }  // namespace lumora

@@ -53,10 +53,10 @@ TEST(PokerStarsHeader, ReadsEveryForm) {
   EXPECT_DOUBLE_EQ(pounds.bigBlind, 2.0);
 }
 
-TEST(PokerStarsHeader, GamesTheReadersDoNotTakeOrTheSelectionLeavesOutGetNoTime) {
+TEST(PokerStarsHeader, GamesTheReadersDoNotTakeOrTheSelectionLeavesOutAreNotTaken) {
   constexpr const wchar_t* kLimitHoldem =
       L"PokerStars Hand #6: Hold'em Limit ($0.10/$0.20 USD) - 2020/05/05 10:00:00 ET";
-  EXPECT_EQ(ReadPokerStarsHeader(kLimitHoldem, AllGamesSelected()).startTime, 0);
+  EXPECT_FALSE(ReadPokerStarsHeader(kLimitHoldem, AllGamesSelected()).taken);
   EXPECT_DOUBLE_EQ(ReadPokerStarsHeader(kLimitHoldem, AllGamesSelected()).bigBlind, 0.20);
 
   GameFlags omahaOnly{};
@@ -65,28 +65,26 @@ TEST(PokerStarsHeader, GamesTheReadersDoNotTakeOrTheSelectionLeavesOutGetNoTime)
     return ReadPokerStarsHeader(std::wstring(L"PokerStars Hand #7: ") + game +
                                     L" ($0.05/$0.10 USD) - 2020/05/05 10:00:00 ET",
                                 omahaOnly)
-        .startTime;
+        .taken;
   };
-  EXPECT_NE(header(L"Omaha Pot Limit"), 0);
-  EXPECT_NE(header(L"Omaha Hi/Lo Pot Limit"), 0);
-  EXPECT_EQ(header(L"Hold'em No Limit"), 0);
-  EXPECT_EQ(header(L"5 Card Omaha Pot Limit"), 0);
+  EXPECT_TRUE(header(L"Omaha Pot Limit"));
+  EXPECT_TRUE(header(L"Omaha Hi/Lo Pot Limit"));
+  EXPECT_FALSE(header(L"Hold'em No Limit"));
+  EXPECT_FALSE(header(L"5 Card Omaha Pot Limit"));
 }
 
-TEST(PokerStarsHeader, ADateOutOfRangeOrAnUnknownFormGivesNoTime) {
+TEST(PokerStarsHeader, ADateOutOfRangeOrAnUnknownFormIsNotTaken) {
   const GameFlags all = AllGamesSelected();
-  EXPECT_EQ(ReadPokerStarsHeader(
-                L"PokerStars Hand #8: Hold'em No Limit ($0.05/$0.10 USD) - 2020/13/05 16:00:00 CET "
-                L"[2020/05/05 10:00:00 ET]",
-                all)
-                .startTime,
-            0);
-  EXPECT_EQ(
+  EXPECT_FALSE(ReadPokerStarsHeader(
+                   L"PokerStars Hand #8: Hold'em No Limit ($0.05/$0.10 USD) - 2020/13/05 16:00:00 "
+                   L"CET [2020/05/05 10:00:00 ET]",
+                   all)
+                   .taken);
+  EXPECT_FALSE(
       ReadPokerStarsHeader(L"PokerStars Home Game Hand #9: Hold'em No Limit ($0.05/$0.10 USD) "
                            L"- 2020/05/05 10:00:00 ET",
                            all)
-          .startTime,
-      0);
+          .taken);
 }
 
 TEST(PartyHeader, ReadsBothFormsAsLocalTime) {

@@ -80,5 +80,28 @@ TEST(ProcessHistoryFile, RefusesAFileOfAnotherCurrencyTableSizeOrRoomWhole) {
   EXPECT_TRUE(missing.source.hands.empty());
 }
 
+TEST(ProcessHistoryFile, TakesAnXmlSessionOnOneLineOnlyAtTheRunsLimit) {
+  testing::TempDir dir;
+  const auto path = dir.Write(
+      "session.xml",
+      "<?xml version=\"1.0\"?><session><general><mode>real</mode><gametype>Holdem NL "
+      "$0.05/$0.10</gametype><nickname>Bob</nickname></general><game gamecode=\"7\"><general>"
+      "<startdate>2024-03-05 10:00:00</startdate><players><player name=\"Bob\" win=\"$0.30\" "
+      "bet=\"$0.10\" /><player name=\"Ann\" win=\"$0\" bet=\"$0.20\" /></players></general>"
+      "</game></session>");
+  HandFilter filter = Filter(0);
+  filter.room = 4;
+  const FileOutcome atTen = ProcessHistoryFile(path, filter, Engine());
+  EXPECT_TRUE(atTen.passedChecks);
+  EXPECT_EQ(atTen.detectedBigBlind, 10);
+  ASSERT_EQ(atTen.source.hands.size(), 1u);
+  EXPECT_DOUBLE_EQ(atTen.source.hands[0].resultCents, 20);
+
+  filter.cashLimit = 25;  // its games would be counted in the wrong big blind
+  EXPECT_FALSE(ProcessHistoryFile(path, filter, Engine()).passedChecks);
+  filter.cashLimit = 0;  // every limit
+  EXPECT_TRUE(ProcessHistoryFile(path, filter, Engine()).passedChecks);
+}
+
 }  // namespace
 }  // namespace lumora

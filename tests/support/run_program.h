@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tests/support/temp_dir.h"
@@ -50,6 +51,18 @@ inline ProgramResult RunProgram(const std::string& program, const std::vector<st
   result.out = ReadFile(out);
   result.err = ReadFile(err);
   return result;
+}
+
+/// `out` with the elapsed time of a run, which varies, written as "time = *".
+inline std::string WithoutTime(std::string out) {
+  constexpr std::string_view kLabel = "time = ";
+  for (size_t at = out.find(kLabel); at != std::string::npos; at = out.find(kLabel, at + 1)) {
+    const size_t digits = at + kLabel.size();
+    size_t end = digits;
+    while (end < out.size() && out[end] >= '0' && out[end] <= '9') ++end;
+    if (end > digits) out.replace(digits, end - digits, "*");
+  }
+  return out;
 }
 
 }  // namespace lumora::testing
