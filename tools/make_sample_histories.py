@@ -974,6 +974,18 @@ def hero_note(rec: HandRecord, script: HandScript, events) -> str:
 
 # --------------------------------------------------------------------------- PokerStars text
 
+TABLE_TALK = ("timeout", "sitting out", "chat")
+
+
+def table_talk_line(kind: str, e) -> str:
+    """What PokerStars and Tiger Gaming both write, alike, for talk around the play."""
+    if kind == "timeout":
+        return f"{e[1]} has timed out"
+    if kind == "sitting out":
+        return f"{e[1]} is sitting out"
+    return f'{e[1]} said, "{e[2]}"'
+
+
 def stars_pot_labels(count: int) -> list[str]:
     if count == 1:
         return ["pot"]
@@ -1037,12 +1049,8 @@ def render_stars(rec: HandRecord) -> list[str]:
                 lines.append(f"*** {STREET_NAMES[s - 1]} *** [{' '.join(before)}] [{' '.join(new)}]")
         elif kind == "uncalled":
             lines.append(f"Uncalled bet ({m(e[2])}) returned to {e[1]}")
-        elif kind == "timeout":
-            lines.append(f"{e[1]} has timed out")
-        elif kind == "sitting out":
-            lines.append(f"{e[1]} is sitting out")
-        elif kind == "chat":
-            lines.append(f'{e[1]} said, "{e[2]}"')
+        elif kind in TABLE_TALK:
+            lines.append(table_talk_line(kind, e))
         elif kind == "join":
             lines.append(f"{e[1]} joins the table at seat #{e[2]} ")
         elif kind == "leave":
@@ -1278,12 +1286,8 @@ def render_tiger(rec: HandRecord) -> list[str]:
         elif kind == "uncalled":
             if not e[4]:
                 lines.append(f"Uncalled bet ({m(e[2])}) returned to {e[1]}")
-        elif kind == "timeout":
-            lines.append(f"{e[1]} has timed out")
-        elif kind == "sitting out":
-            lines.append(f"{e[1]} is sitting out")
-        elif kind == "chat":
-            lines.append(f'{e[1]} said, "{e[2]}"')
+        elif kind in TABLE_TALK:
+            lines.append(table_talk_line(kind, e))
         elif kind == "join":
             lines.append(f"{e[1]} joins the table at seat #{e[2]}")
         else:
