@@ -49,16 +49,6 @@ testing::ProgramResult Make(const TempDir& dir, const std::string& folder, const
                     dir);
 }
 
-/// The report up to its risk-of-ruin lines.
-std::string BeforeRiskOfRuin(const std::string& out) {
-  return out.substr(0, out.find("RoR = "));
-}
-
-/// The fixtures' folder, ending with a separator.
-std::string Data() {
-  return std::string(LUMORA_TEST_DATA_DIR) + "/";
-}
-
 TEST(MakeEndToEnd, PokerStarsRunTwiceFolder) {
   TempDir dir;
   const auto result = Make(dir, "pokerstars/run_twice", "PokerStars", "10");
@@ -104,77 +94,6 @@ TEST(MakeEndToEnd, PokerStarsRunTwiceFolder) {
   const std::string log = ReadFile(dir / "Lumora.log");
   EXPECT_NE(log.find("  Hand #249196721351 win = 9.15 Board = \n"), std::string::npos);
   EXPECT_NE(log.find("  Equity = 88.19% EV = 6.89  Diff = 2.26\n"), std::string::npos);
-}
-
-TEST(MakeEndToEnd, PartyPokerBasicsFolder) {
-  TempDir dir;
-  const auto result = Make(dir, "partypoker/basics", "PartyPoker", "25");
-  ASSERT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_THAT(
-      WithoutTime(result.out),
-      ::testing::StartsWith("File: " + std::string(LUMORA_TEST_DATA_DIR) +
-                            "/partypoker/basics/PartyPoker Clifton 20240612.txt nHands = 12 "
-                            "Result = 193.00\n"
-                            "time = *\n"
-                            "Summary: nHands = 12 Win = 1.93\n"
-                            "Summary all-in (money): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"
-                            "Summary all-in (BBs): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"
-                            "Summary: nHands = 12 Win = 1.93 WinRate = 64.33\n"
-                            "Summary: BB 25 nHands = 12 Win = 1.93 WinRate = 64.33 sv = 2.83 "
-                            "sw = 8.16 Sharpe ratio = 2.28\n"
-                            "RoR = 50.00 Bankroll (ROR) =  4.31 BB (1.08 $) "));
-}
-
-TEST(MakeEndToEnd, TigerGamingUnmatchedFolder) {
-  TempDir dir;
-  const auto result = Make(dir, "tigergaming/unmatched", "TigerGaming", "10");
-  ASSERT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(
-      BeforeRiskOfRuin(WithoutTime(result.out)),
-      "File: " + Data() +
-          "tigergaming/unmatched/TigerGaming Koala 20240305.txt nHands = 6 Result = 1312.00\n"
-          "time = *\n"
-          "Summary: nHands = 6 Win = 13.12\n"
-          "Summary all-in (money): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"
-          "Summary all-in (BBs): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"
-          "Summary: nHands = 6 Win = 13.12 WinRate = 2186.67\n"
-          "Summary: BB 10 nHands = 6 Win = 13.12 WinRate = 2186.67 sv = 54.22 sw = 221.34 Sharpe "
-          "ratio = 4.03\n");
-}
-
-TEST(MakeEndToEnd, EightEightEightSidePotsFolder) {
-  TempDir dir;
-  const auto result = Make(dir, "888poker/side_pots", "888 Poker", "10");
-  ASSERT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(
-      BeforeRiskOfRuin(WithoutTime(result.out)),
-      "File: " + Data() +
-          "888poker/side_pots/888poker20240305 Lyon 6 Max No Limit Holdem $0.05-$0.10.txt nHands = "
-          "4 Result = 1071.00\n"
-          "time = *\n"
-          "Summary: nHands = 4 Win = 10.71\n"
-          "Summary all-in (money): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"
-          "Summary all-in (BBs): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"
-          "Summary: nHands = 4 Win = 10.71 WinRate = 2677.50\n"
-          "Summary: BB 10 nHands = 4 Win = 10.71 WinRate = 2677.50 sv = 70.07 sw = 350.36 Sharpe "
-          "ratio = 3.82\n");
-}
-
-TEST(MakeEndToEnd, XmlBasicsFolder) {
-  TempDir dir;
-  const auto result = Make(dir, "ipoker/basics", "iPoker", "10");
-  ASSERT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_EQ(
-      BeforeRiskOfRuin(WithoutTime(result.out)),
-      "File: " + Data() +
-          "ipoker/basics/20240305 Sirius Holdem NL $0.05-$0.10.xml nHands = 6 Result = 603.00\n"
-          "time = *\n"
-          "Summary: nHands = 6 Win = 6.03\n"
-          "Summary all-in (money): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"
-          "Summary all-in (BBs): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"
-          "Summary: nHands = 6 Win = 6.03 WinRate = 1005.00\n"
-          "Summary: BB 10 nHands = 6 Win = 6.03 WinRate = 1005.00 sv = 22.57 sw = 92.15 Sharpe "
-          "ratio = 4.45\n");
 }
 
 TEST(MakeEndToEnd, AllBigBlindsStopAfterTheTotalsButStillWriteTheHands) {

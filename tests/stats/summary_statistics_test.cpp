@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-#include "app/limit_results.h"
-
 namespace lumora {
 namespace {
 
@@ -37,17 +35,6 @@ TEST(SummaryStatistics, TotalScalesEachResultBeforeAdding) {
   // In binary floating point 0.1 + 0.2 is not (10 + 20) * 0.01.
   EXPECT_EQ(TotalInCurrency({10.0, 20.0}), 0.1 + 0.2);
   EXPECT_EQ(ComputeSummaryStatistics({25.0, -25.0}, 2).winRate, 0.0);
-}
-
-TEST(LimitResults, RepeatedRunKeepsOneEntryWithLaterFiguresAndFirstBigBlind) {
-  LimitResultMap map;
-  UpdateLimitResult(map, {10, 2, 0}, 10, 5.0, 90.0);
-  UpdateLimitResult(map, {10, 2, 0}, 20, 7.5, 80.0);
-  ASSERT_EQ(map.size(), 1u);
-  const LimitResult& entry = map.begin()->second;
-  EXPECT_EQ(entry.bigBlind, 10);
-  EXPECT_EQ(entry.winRate, 7.5);
-  EXPECT_EQ(entry.sd, 80.0);
 }
 
 }  // namespace
