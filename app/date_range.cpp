@@ -4,8 +4,8 @@
 
 #include "app/profile.h"
 #include "app/profile_keys.h"
-#include "equity/local_time.h"
-#include "equity/text.h"
+#include "base/local_time.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

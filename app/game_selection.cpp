@@ -4,7 +4,7 @@
 
 #include "app/profile.h"
 #include "app/profile_keys.h"
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

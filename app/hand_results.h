@@ -1,15 +1,11 @@
 #pragma once
-// What reading one source (a history file, or the rows of a tracker query)
-// yields: the hero's result of every counted hand with what the reports need
-// beside it. The run merges these values in list order, so the outputs are the
-// same whether files are read one after another or side by side.
+// The hero's result of every counted hand with what the reports need beside
+// it: the record the readers fill and the run's statistics and exports read.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
-
-#include "app/run_summary.h"
 
 namespace lumora {
 
@@ -23,17 +19,5 @@ struct HandResult {
 
 /// The results of one source, in reading order.
 using HandResultStore = std::vector<HandResult>;
-
-struct SourceResult {
-  std::wstring path;                ///< file path, or the source label of a database run
-  HandResultStore hands;            ///< counted hands in reading order
-  std::vector<double> allInValues;  ///< actual minus EV of each hand with an EV, currency units
-  std::vector<AllInHandReport> allInReports;  ///< log block and sums of each all-in hand
-  std::vector<std::wstring> paneNotes;        ///< lines the reader wants shown in the output pane
-  bool completed = false;  ///< read to its end; an abandoned source contributes nothing
-  /// A fault in the source that ends the whole run (a header date out of
-  /// range): the message names the file and the line. Empty when none.
-  std::wstring fatalError;
-};
 
 }  // namespace lumora

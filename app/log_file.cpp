@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "app/system_info.h"
-#include "equity/local_time.h"
-#include "equity/text.h"
+#include "base/local_time.h"
+#include "base/text.h"
 
 namespace lumora {
 

@@ -3,6 +3,8 @@
 // the figures of the last run, the results of every limit analysed, the
 // risk-of-ruin curves and the log. The faces own one instance for the life of
 // the process and hand it to the run; the object composes, it does no work.
+// The equity engine is not among them: it belongs to the run, which is the
+// only layer that asks it.
 
 #include <filesystem>
 #include <mutex>
@@ -13,7 +15,6 @@
 #include "app/ror_curve.h"
 #include "app/run_settings.h"
 #include "app/run_summary.h"
-#include "equity/poker_logic.h"
 
 namespace lumora {
 
@@ -32,8 +33,6 @@ class CLumoraApp {
   LimitResultMap m_limitResults;
   RorCurve m_rorCurve;
   LogFile m_log;
-  /// The equity engine the all-in evaluation asks; safe from several threads.
-  PokerLogic m_engine;
   /// Held while an all-in hand's report block and sums are written.
   std::mutex m_criticalSection;
 };

@@ -14,7 +14,7 @@
 #include <system_error>
 #include <vector>
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

@@ -3,8 +3,6 @@
 
 #include <cstdint>
 
-#include "equity/all_in_report.h"
-
 namespace lumora {
 
 struct RunSummary {
@@ -23,8 +21,6 @@ struct RunSummary {
 
   /// Zeroes the all-in count and sums at the start of a run.
   void ResetAllIn();
-  /// Adds one evaluated hand: the count first, then the six sums.
-  void AddAllInHand(const AllInHandReport& hand);
 };
 
 }  // namespace lumora

@@ -1,6 +1,6 @@
 #include "app/settings_lists.h"
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 

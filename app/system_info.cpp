@@ -1,13 +1,12 @@
 #include "app/system_info.h"
 
 #include <wx/stdpaths.h>
-#include <wx/utils.h>
 
 #include <system_error>
-#include <thread>
 
 #include "app/log_file.h"
-#include "equity/text.h"
+#include "base/system_description.h"
+#include "base/text.h"
 
 namespace lumora {
 
@@ -42,13 +41,11 @@ std::filesystem::path GetUserDataDir() {
 }
 
 void OSInfoLog(LogFile& log) {
-  log.WriteRaw(L"OS: " + wxGetOsDescription().ToStdWstring() + L"\n");
+  log.WriteRaw(OperatingSystemDescription() + L"\n");
 }
 
 void CPUInfoLog(LogFile& log) {
-  log.WriteRaw(Format(L"CPU: %s, %d logical processors\n",
-                      wxGetCpuArchitectureName().ToStdWstring(),
-                      static_cast<int>(std::thread::hardware_concurrency())));
+  log.WriteRaw(ProcessorDescription() + L"\n");
 }
 
 }  // namespace lumora

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "app/run_settings.h"
-#include "equity/history_file.h"
+#include "base/history_file.h"
+#include "base/text.h"
 #include "equity/poker_logic.h"
-#include "equity/text.h"
 #include "history/history_hands.h"
 #include "run/process_file.h"
 

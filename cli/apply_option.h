@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/text.h"
 #include "cli/cli_options.h"
 #include "cli/console_ui.h"
-#include "equity/text.h"
 
 namespace lumora {
 

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "app/settings_lists.h"
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

@@ -3,11 +3,11 @@
 #include <CLI/CLI.hpp>
 
 #include "app/settings_store.h"
+#include "base/text.h"
 #include "cli/apply_option.h"
 #include "cli/cli_options.h"
 #include "cli/console_ui.h"
 #include "cli/profile_session.h"
-#include "equity/text.h"
 #include "stats/limit_comparison.h"
 
 namespace lumora {

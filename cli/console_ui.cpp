@@ -1,6 +1,6 @@
 #include "cli/console_ui.h"
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 

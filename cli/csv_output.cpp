@@ -3,7 +3,7 @@
 #include <cmath>
 #include <fstream>
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

@@ -2,11 +2,11 @@
 
 #include <CLI/CLI.hpp>
 
+#include "base/text.h"
 #include "cli/console_ui.h"
 #include "equity/cards.h"
 #include "equity/enumerator.h"
 #include "equity/poker_logic.h"
-#include "equity/text.h"
 
 namespace lumora {
 namespace {

@@ -8,14 +8,14 @@
 #include "app/date_range.h"
 #include "app/game_selection.h"
 #include "app/settings_store.h"
+#include "base/local_time.h"
+#include "base/text.h"
 #include "cli/apply_option.h"
 #include "cli/cli_options.h"
 #include "cli/console_ui.h"
 #include "cli/csv_output.h"
 #include "cli/profile_session.h"
 #include "db/tracker_db.h"
-#include "equity/local_time.h"
-#include "equity/text.h"
 #include "run/run_analysis.h"
 
 namespace lumora {

@@ -3,7 +3,7 @@
 #include "app/date_range.h"
 #include "app/game_selection.h"
 #include "app/settings_store.h"
-#include "equity/local_time.h"
+#include "base/local_time.h"
 
 namespace lumora {
 

@@ -4,10 +4,10 @@
 
 #include "app/log_file.h"
 #include "app/run_report.h"
+#include "base/local_time.h"
+#include "base/text.h"
 #include "db/tracker_db.h"
 #include "db/tracker_filters.h"
-#include "equity/local_time.h"
-#include "equity/text.h"
 #include "history/history_hands.h"
 #include "history/poker888.h"
 #include "history/pokerstars_hand.h"

@@ -5,11 +5,11 @@
 
 #include <string_view>
 
-#include "app/hand_results.h"
 #include "app/run_settings.h"
 #include "app/user_interface.h"
-#include "equity/history_file.h"
+#include "base/history_file.h"
 #include "history/hand_filter.h"
+#include "history/source_result.h"
 
 namespace lumora {
 

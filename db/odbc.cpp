@@ -3,7 +3,7 @@
 #include <cwctype>
 
 #include "app/log_file.h"
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

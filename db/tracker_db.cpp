@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

@@ -1,7 +1,7 @@
 #include "db/tracker_filters.h"
 
 #include "app/settings_lists.h"
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "base/text.h"
 #include "equity/cards.h"
 #include "equity/enumerator.h"
 #include "equity/poker_logic.h"
-#include "equity/text.h"
 
 namespace lumora {
 namespace {

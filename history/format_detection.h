@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "equity/history_file.h"
+#include "base/history_file.h"
 
 namespace lumora {
 

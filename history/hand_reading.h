@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/hand_results.h"
+#include "base/history_file.h"
 #include "equity/all_in_report.h"
-#include "equity/history_file.h"
+#include "history/source_result.h"
 
 namespace lumora {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "equity/local_time.h"
+#include "base/local_time.h"
 #include "history/pattern.h"
 
 namespace lumora {

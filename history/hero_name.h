@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "app/run_settings.h"
-#include "equity/text.h"
+#include "base/text.h"
 #include "history/party_header.h"
 #include "history/pattern.h"
 #include "history/poker888.h"

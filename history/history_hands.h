@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/hand_results.h"
-#include "equity/history_file.h"
+#include "base/history_file.h"
 #include "history/hand_filter.h"
+#include "history/source_result.h"
 
 namespace lumora {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 

@@ -6,7 +6,7 @@
 
 #include "app/run_settings.h"
 #include "equity/all_in_ev.h"
-#include "equity/game_codes.h"
+#include "history/game_codes.h"
 #include "history/hero_money.h"
 #include "history/hero_name.h"
 #include "history/pattern.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <optional>
 
-#include "equity/game_codes.h"
+#include "history/game_codes.h"
 #include "history/header_date.h"
 #include "history/pattern.h"
 

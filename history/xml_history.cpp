@@ -6,8 +6,8 @@
 
 #include <optional>
 
-#include "equity/local_time.h"
-#include "equity/text.h"
+#include "base/local_time.h"
+#include "base/text.h"
 #include "history/pattern.h"
 
 namespace lumora {

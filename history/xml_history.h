@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/hand_results.h"
 #include "history/hand_filter.h"
+#include "history/source_result.h"
 
 namespace lumora {
 

@@ -9,7 +9,7 @@
 
 #include "app/log_file.h"
 #include "app/run_settings.h"
-#include "equity/text.h"
+#include "base/text.h"
 #include "run/stars_file_name.h"
 
 namespace lumora {

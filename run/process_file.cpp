@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "app/run_settings.h"
-#include "equity/history_file.h"
-#include "equity/text.h"
+#include "base/history_file.h"
+#include "base/text.h"
 #include "history/format_detection.h"
 #include "history/history_hands.h"
 #include "history/xml_history.h"

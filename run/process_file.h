@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "app/hand_results.h"
 #include "history/hand_filter.h"
+#include "history/source_result.h"
 
 namespace lumora {
 

@@ -11,8 +11,9 @@
 #include "app/lumora_app.h"
 #include "app/run_report.h"
 #include "app/user_interface.h"
+#include "base/text.h"
 #include "db/database_run.h"
-#include "equity/text.h"
+#include "equity/poker_logic.h"
 #include "run/folder_walk.h"
 #include "run/process_file.h"
 #include "run/source_merge.h"
@@ -22,6 +23,13 @@ namespace lumora {
 namespace {
 
 namespace fs = std::filesystem;
+
+/// The equity engine of this process, built on first use and shared by every
+/// run: matchups it has worked out are remembered from one run to the next.
+const PokerLogic& Engine() {
+  static const PokerLogic engine;
+  return engine;
+}
 
 /// Reads one file on a worker thread. Whatever goes wrong inside (memory
 /// running out on a huge file, say) ends the run with a message naming the
@@ -125,7 +133,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
 
   if (settings.Source == kDatabaseSource) {
     SourceResult source;
-    if (!RunDatabaseQuery(settings, filter, app.m_engine, app.m_log, ui, source)) {
+    if (!RunDatabaseQuery(settings, filter, Engine(), app.m_log, ui, source)) {
       ui.ShowMessage(L"You have no data!");
       return false;
     }
@@ -142,7 +150,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
       report.LogOnly(Format(L"m_nBC[%d] = %d", i, app.m_nBC[i]));
 
     bool cancelled = false;
-    const std::vector<FileOutcome> outcomes = ReadFiles(files, filter, app.m_engine, ui, cancelled);
+    const std::vector<FileOutcome> outcomes = ReadFiles(files, filter, Engine(), ui, cancelled);
     if (cancelled) {
       ui.ShowMessage(L"The analysis was cancelled.");
       return false;

@@ -4,10 +4,23 @@
 
 #include "app/lumora_app.h"
 #include "app/run_report.h"
-#include "equity/text.h"
+#include "base/text.h"
 #include "run/run_analysis.h"
 
 namespace lumora {
+
+void AddAllInHand(RunSummary& summary, const AllInHandReport& hand) {
+  summary.m_nAllInHands += 1;
+  summary.m_dAllInWin += hand.win;
+  summary.m_dAllInEV += hand.ev;
+  summary.m_dAllInDiff += hand.diff;
+  // A hand read without a known big blind (a database run over every limit)
+  // counts in money only; in big blinds it would be infinite.
+  if (hand.bigBlind <= 0) return;
+  summary.m_dAllInWinBB += hand.win / hand.bigBlind;
+  summary.m_dAllInEVBB += hand.ev / hand.bigBlind;
+  summary.m_dAllInDiffBB += hand.diff / hand.bigBlind;
+}
 
 bool Contributes(const SourceResult& source) {
   return source.completed && !source.hands.empty();
@@ -19,7 +32,7 @@ void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult&
   std::lock_guard lock(app.m_criticalSection);
   for (const AllInHandReport& hand : source.allInReports) {
     for (const std::wstring& line : hand.logLines) report.LogOnly(line);
-    app.m_summary.AddAllInHand(hand);
+    AddAllInHand(app.m_summary, hand);
   }
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/hand_results.h"
+#include "history/source_result.h"
 #include "run/process_file.h"
 
 namespace lumora {
@@ -14,6 +14,11 @@ namespace lumora {
 class CLumoraApp;
 class RunReport;
 struct RunHands;
+struct RunSummary;
+
+/// Adds one evaluated all-in hand to the run's all-in count and sums: the
+/// count first, then the six sums (in money, and in each hand's own big blinds).
+void AddAllInHand(RunSummary& summary, const AllInHandReport& hand);
 
 /// True when a source counts: read to its end, with hands. A source
 /// abandoned half-way contributes nothing, not even its hands read before.

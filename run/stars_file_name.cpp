@@ -3,7 +3,7 @@
 #include <boost/regex.hpp>
 #include <string>
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

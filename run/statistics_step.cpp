@@ -5,7 +5,7 @@
 #include "app/lumora_app.h"
 #include "app/run_report.h"
 #include "app/user_interface.h"
-#include "equity/text.h"
+#include "base/text.h"
 #include "stats/limit_comparison.h"
 #include "stats/risk_of_ruin.h"
 #include "stats/summary_statistics.h"

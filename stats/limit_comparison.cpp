@@ -1,7 +1,7 @@
 #include "stats/limit_comparison.h"
 
 #include "app/settings_lists.h"
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "app/profile.h"
-#include "equity/local_time.h"
+#include "base/local_time.h"
 #include "tests/support/scoped_time_zone.h"
 #include "tests/support/temp_dir.h"
 

@@ -5,35 +5,10 @@
 #include "app/game_kinds.h"
 #include "app/limit_results.h"
 #include "app/output_list.h"
-#include "app/run_summary.h"
 #include "tests/support/temp_dir.h"
 
 namespace lumora {
 namespace {
-
-TEST(RunSummary, AddsAllInHandsInMoneyAndInEachHandsBigBlinds) {
-  RunSummary summary;
-  summary.m_nHands = 7;  // per-run figures are not the all-in evaluation's business
-  summary.AddAllInHand({{}, 10.0, 4.0, 6.0, 0.5, true});
-  summary.AddAllInHand({{}, -2.0, 0.0, 0.0, 0.25, false});  // counted, no EV
-  EXPECT_EQ(summary.m_nAllInHands, 2);
-  EXPECT_DOUBLE_EQ(summary.m_dAllInWin, 8.0);
-  EXPECT_DOUBLE_EQ(summary.m_dAllInEV, 4.0);
-  EXPECT_DOUBLE_EQ(summary.m_dAllInDiff, 6.0);
-  EXPECT_DOUBLE_EQ(summary.m_dAllInWinBB, 20.0 - 8.0);
-  EXPECT_DOUBLE_EQ(summary.m_dAllInEVBB, 8.0);
-  EXPECT_DOUBLE_EQ(summary.m_dAllInDiffBB, 12.0);
-  // A hand of unknown big blind (a database run over every limit) counts in money only.
-  summary.AddAllInHand({{}, 1.0, 1.0, 0.0, 0.0, true});
-  EXPECT_EQ(summary.m_nAllInHands, 3);
-  EXPECT_DOUBLE_EQ(summary.m_dAllInWin, 9.0);
-  EXPECT_DOUBLE_EQ(summary.m_dAllInWinBB, 12.0);
-
-  summary.ResetAllIn();
-  EXPECT_EQ(summary.m_nAllInHands, 0);
-  EXPECT_EQ(summary.m_dAllInWinBB, 0.0);
-  EXPECT_EQ(summary.m_nHands, 7);
-}
 
 TEST(LimitResults, ARepeatedLimitKeepsOneEntryWithTheLaterFiguresAndItsFirstBigBlind) {
   LimitResultMap map;

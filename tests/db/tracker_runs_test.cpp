@@ -7,10 +7,10 @@
 #include <numeric>
 
 #include "app/log_file.h"
+#include "base/text.h"
 #include "db/database_run.h"
 #include "db/tracker_db.h"
 #include "equity/poker_logic.h"
-#include "equity/text.h"
 #include "tests/db/db_test_support.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/scoped_time_zone.h"

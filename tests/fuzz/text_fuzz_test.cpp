@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "equity/history_file.h"
-#include "equity/local_time.h"
-#include "equity/text.h"
+#include "base/history_file.h"
+#include "base/local_time.h"
+#include "base/text.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace lumora {

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "app/run_settings.h"
-#include "equity/history_file.h"
+#include "base/history_file.h"
 #include "history/format_detection.h"
 #include "history/history_hands.h"
 #include "history/xml_history.h"

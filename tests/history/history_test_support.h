@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "base/text.h"
 #include "equity/poker_logic.h"
-#include "equity/text.h"
 #include "history/hand_filter.h"
 #include "history/hand_reading.h"
 

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "equity/history_file.h"
+#include "base/history_file.h"
 #include "tests/history/history_test_support.h"
 #include "tests/support/scoped_time_zone.h"
 #include "tests/support/temp_dir.h"

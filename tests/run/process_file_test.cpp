@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text.h"
 #include "equity/poker_logic.h"
-#include "equity/text.h"
 #include "tests/support/temp_dir.h"
 
 namespace lumora {

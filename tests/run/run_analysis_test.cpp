@@ -5,7 +5,8 @@
 
 #include "app/lumora_app.h"
 #include "app/run_report.h"
-#include "equity/text.h"
+#include "app/run_summary.h"
+#include "base/text.h"
 #include "run/source_merge.h"
 #include "run/statistics_step.h"
 #include "tests/support/recording_ui.h"
@@ -20,6 +21,30 @@ using ::testing::IsEmpty;
 using testing::ReadFile;
 using ::testing::StartsWith;
 using testing::TempDir;
+
+TEST(RunSummary, AddsAllInHandsInMoneyAndInEachHandsBigBlinds) {
+  RunSummary summary;
+  summary.m_nHands = 7;  // per-run figures are not the all-in evaluation's business
+  AddAllInHand(summary, {{}, 10.0, 4.0, 6.0, 0.5, true});
+  AddAllInHand(summary, {{}, -2.0, 0.0, 0.0, 0.25, false});  // counted, no EV
+  EXPECT_EQ(summary.m_nAllInHands, 2);
+  EXPECT_DOUBLE_EQ(summary.m_dAllInWin, 8.0);
+  EXPECT_DOUBLE_EQ(summary.m_dAllInEV, 4.0);
+  EXPECT_DOUBLE_EQ(summary.m_dAllInDiff, 6.0);
+  EXPECT_DOUBLE_EQ(summary.m_dAllInWinBB, 20.0 - 8.0);
+  EXPECT_DOUBLE_EQ(summary.m_dAllInEVBB, 8.0);
+  EXPECT_DOUBLE_EQ(summary.m_dAllInDiffBB, 12.0);
+  // A hand of unknown big blind (a database run over every limit) counts in money only.
+  AddAllInHand(summary, {{}, 1.0, 1.0, 0.0, 0.0, true});
+  EXPECT_EQ(summary.m_nAllInHands, 3);
+  EXPECT_DOUBLE_EQ(summary.m_dAllInWin, 9.0);
+  EXPECT_DOUBLE_EQ(summary.m_dAllInWinBB, 12.0);
+
+  summary.ResetAllIn();
+  EXPECT_EQ(summary.m_nAllInHands, 0);
+  EXPECT_EQ(summary.m_dAllInWinBB, 0.0);
+  EXPECT_EQ(summary.m_nHands, 7);
+}
 
 /// Records each output line with whether the log already held it, which
 /// tells the order a line went to its two destinations.

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

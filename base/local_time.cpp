@@ -1,10 +1,10 @@
-#include "equity/local_time.h"
+#include "base/local_time.h"
 
 #include <chrono>
 #include <ctime>
 #include <cwchar>
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 

@@ -1,4 +1,4 @@
-#include "equity/local_time.h"
+#include "base/local_time.h"
 
 #include <gtest/gtest.h>
 

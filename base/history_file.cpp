@@ -1,4 +1,4 @@
-#include "equity/history_file.h"
+#include "base/history_file.h"
 
 #include <array>
 #include <cstdint>
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {

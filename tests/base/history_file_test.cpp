@@ -1,4 +1,4 @@
-#include "equity/history_file.h"
+#include "base/history_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "equity/game_codes.h"
+#include "history/game_codes.h"
 
 #include <array>
 #include <utility>
 
-#include "equity/text.h"
+#include "base/text.h"
 
 namespace lumora {
 namespace {
