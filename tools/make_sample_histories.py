@@ -3565,6 +3565,10 @@ def check_coverage():
     assert sum("truncation" in note for ns in notes.values() for note in ns) == 1
 
 
+# Fixture folders written by hand (see tests/data/README.md), which a run keeps.
+HAND_WRITTEN = "blind_raises"
+
+
 def main() -> int:
     targets = {
         "examples/pokerstars": examples_pokerstars,
@@ -3580,9 +3584,14 @@ def main() -> int:
     }
     for rel, make in targets.items():
         folder = ROOT / rel
-        if folder.exists():
-            shutil.rmtree(folder)
-        folder.mkdir(parents=True)
+        folder.mkdir(parents=True, exist_ok=True)
+        for entry in folder.iterdir():
+            if entry.name == HAND_WRITTEN:
+                continue
+            if entry.is_dir():
+                shutil.rmtree(entry)
+            else:
+                entry.unlink()
         make(folder)
     check_coverage()
     width = max(len(str(p.relative_to(ROOT))) for p, _, _ in WRITTEN)
