@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/lumora_app.h"
 #include "app/run_report.h"
 #include "app/run_summary.h"
@@ -129,6 +131,48 @@ TEST_F(Run, ADatabaseThatCannotBeReachedEndsWithNoData) {
   EXPECT_FALSE(RunAnalysis(app, ui));
   EXPECT_THAT(ui.messages, ElementsAre(L"You have no data!"));
   EXPECT_THAT(Log(), HasSubstr("ODBC: connecting failed: "));
+}
+
+TEST_F(Run, FilesReadOnSeveralWorkersAreReportedInListOrder) {
+  // The first file is still being read when the small ones behind it have
+  // finished (given two cores or more); its lines, log blocks and hands must
+  // still come first.
+  const std::filesystem::path data = LUMORA_TEST_DATA_DIR "/pokerstars";
+  const auto fixture = [&](const char* name) { return ReadFile(data / name); };
+  const std::string sidePots =
+      fixture("side_pots/HH20240305 Ankaa - $0.05-$0.10 - USD No Limit Hold'em.txt");
+  std::string large = sidePots;
+  for (int i = 0; i < 100; ++i) large += sidePots.substr(3);  // without the byte-order mark
+  dir.Write("hands/a.txt", large);
+  dir.Write("hands/b.txt",
+            fixture("run_twice/HH20240305 Pollux - $0.05-$0.10 - USD No Limit Hold'em.txt"));
+  dir.Write("hands/c.txt",
+            fixture("basics/HH20240305 Halley - $0.05-$0.10 - USD No Limit Hold'em.txt"));
+  dir.Write("hands/d.txt",
+            fixture("blind_raises/HH20240308 Electra - $0.05-$0.10 - USD No Limit Hold'em.txt"));
+  app.m_settings.PokerRoom = kPokerStars;
+  app.m_settings.NickName = L"Hero";
+  app.m_settings.NumPl = kAllTableSizes;
+  RunHands runHands;
+  RunAnalysis(app, ui, &runHands);
+
+  const auto path = [&](const char* name) { return PathToText(dir / "hands" / name); };
+  std::vector<std::wstring> fileLines;
+  for (const auto& line : ui.lines)
+    if (line.starts_with(L"File: ")) fileLines.push_back(line);
+  EXPECT_THAT(fileLines, ElementsAre(StartsWith(L"File: " + path("a.txt") + L" nHands = 1010 "),
+                                     StartsWith(L"File: " + path("b.txt") + L" nHands = 4 "),
+                                     StartsWith(L"File: " + path("c.txt") + L" "),
+                                     StartsWith(L"File: " + path("d.txt") + L" ")));
+  const std::string log = Log();
+  ASSERT_NE(log.find("Hand #249196708146 "), std::string::npos);
+  EXPECT_LT(log.rfind("Hand #249196634160 "), log.find("Hand #249196708146 "));
+  EXPECT_THAT(runHands.sources,
+              ElementsAre(path("a.txt"), path("b.txt"), path("c.txt"), path("d.txt")));
+  ASSERT_EQ(runHands.hands.size(), 1010u + 4 + 13 + 7);
+  EXPECT_TRUE(std::is_sorted(runHands.sourceOfHand.begin(), runHands.sourceOfHand.end()));
+  EXPECT_EQ(runHands.hands[1010].handId, L"249196708146");
+  EXPECT_EQ(runHands.hands.back().handId, L"249310423918");
 }
 
 FileOutcome Outcome(const wchar_t* path, bool completed, HandResultStore hands, int32_t bigBlind,
