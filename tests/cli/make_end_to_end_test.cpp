@@ -45,7 +45,9 @@ testing::ProgramResult Make(const TempDir& dir, const std::string& folder, const
                      "--nonzoom",
                      "on",
                      "--hands-csv",
-                     (dir / "hands.csv").string()},
+                     (dir / "hands.csv").string(),
+                     "--curve-csv",
+                     (dir / "curve.csv").string()},
                     dir);
 }
 
@@ -94,6 +96,17 @@ TEST(MakeEndToEnd, PokerStarsRunTwiceFolder) {
   const std::string log = ReadFile(dir / "Lumora.log");
   EXPECT_NE(log.find("  Hand #249196721351 win = 9.15 Board = \n"), std::string::npos);
   EXPECT_NE(log.find("  Equity = 88.19% EV = 6.89  Diff = 2.26\n"), std::string::npos);
+
+  // The curves agree with the bankrolls above: a 1% risk at 327.77 big blinds
+  // puts 100 at 0.01^(100 / 327.77) = 24.54%. A point below 0.1% is the last
+  // drawn, and the allowing-for-uncertainty curve stops with it.
+  const std::string curve = ReadFile(dir / "curve.csv");
+  EXPECT_TRUE(
+      curve.starts_with("point,bankroll_bb,ror_percent,roru_percent\n"
+                        "1,100,24.537,24.7894\n"
+                        "2,200,6.0206,6.2722\n"));
+  EXPECT_NE(curve.find("\n5,500,0.0889,0\n6,600,0,0\n"), std::string::npos);
+  EXPECT_TRUE(curve.ends_with("\n100,10000,0,0\n"));
 }
 
 TEST(MakeEndToEnd, AllBigBlindsStopAfterTheTotalsButStillWriteTheHands) {
@@ -105,6 +118,8 @@ TEST(MakeEndToEnd, AllBigBlindsStopAfterTheTotalsButStillWriteTheHands) {
       ::testing::EndsWith("Summary all-in (BBs): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"));
   EXPECT_EQ(result.err, "");
   EXPECT_NE(ReadFile(dir / "hands.csv").find(",249196136105,"), std::string::npos);
+  EXPECT_FALSE(
+      std::filesystem::exists(dir / "curve.csv"));  // a run that stops early writes no curves
 }
 
 }  // namespace
