@@ -111,17 +111,5 @@ TEST(LogFile, OpeningALargeLogTrimsItFirst) {
   EXPECT_THAT(lines[1], ::testing::EndsWith("new line"));
 }
 
-TEST(WriteStartupBlock, WritesTheStartLinesAndTheVersionBlock) {
-  TempDir dir;
-  LogFile log;
-  log.Open(dir / "Lumora.log");
-  WriteStartupBlock(log);
-  const std::string text = ReadFile(dir / "Lumora.log");
-  EXPECT_THAT(text, ::testing::HasSubstr("  \n================================\n"));
-  EXPECT_THAT(text, ::testing::HasSubstr("  Lumora start\n"));
-  EXPECT_THAT(text, ::testing::HasSubstr("\nVersion build date:  "));
-  EXPECT_THAT(text, ::testing::HasSubstr("\nVersion number v3.1\nVersion Release 304\n"));
-}
-
 }  // namespace
 }  // namespace lumora

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "tests/support/temp_dir.h"
 
 namespace lumora {
@@ -77,16 +75,6 @@ TEST(Profile, AWriteThatCannotReachTheFileFails) {
   dir.Write("plain file", "x");
   Profile profile(dir / "plain file" / "lumora.ini");
   EXPECT_FALSE(profile.WriteInt(L"NumPl", 1));
-}
-
-TEST(Profile, DefaultPathIsInTheUsersConfigFolder) {
-  const char* old = std::getenv("XDG_CONFIG_HOME");
-  const std::string saved = old ? old : "";
-  setenv("XDG_CONFIG_HOME", "/somewhere/config", 1);
-  EXPECT_EQ(Profile::DefaultPath(), fs::path("/somewhere/config/lumora/lumora.ini"));
-  setenv("XDG_CONFIG_HOME", "relative", 1);  // not absolute: ignored
-  EXPECT_EQ(Profile::DefaultPath().parent_path().parent_path().filename(), ".config");
-  old ? setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace

@@ -64,15 +64,5 @@ TEST(FieldsInRange, AcceptsOnlyTheHeaderRanges) {
     EXPECT_FALSE(FieldsInRange(f)) << f.year << '-' << f.month << '-' << f.day;
 }
 
-TEST(ToLocalDate, GivesFieldsAndWeekday) {
-  ScopedTimeZone zone("UTC");
-  const auto date = ToLocalDate(1796478310);  // Saturday 5 December 2026
-  ASSERT_TRUE(date);
-  EXPECT_EQ(date->fields.year, 2026);
-  EXPECT_EQ(date->fields.month, 12);
-  EXPECT_EQ(date->fields.day, 5);
-  EXPECT_EQ(date->weekday, 6);
-}
-
 }  // namespace
 }  // namespace lumora

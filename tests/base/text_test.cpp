@@ -64,13 +64,6 @@ TEST(Utf8, InvalidBytesBecomeReplacementCharacters) {
   EXPECT_EQ(Utf8ToWide("\xED\xA0\x80x"), L"\uFFFDx");  // encoded surrogate
 }
 
-TEST(Format, FormatsWideTextAndNumbersAsPrintfWould) {
-  EXPECT_EQ(Format(L"File: %s nHands = %d Result = %.2lf\n", std::wstring(L"/h/a.txt"), 3, -12.345),
-            L"File: /h/a.txt nHands = 3 Result = -12.35\n");
-  EXPECT_EQ(Format(L"%.2lf", 1.0 / 0.0), L"inf");
-  EXPECT_EQ(Format(L"%d", 123456789012LL), L"123456789012");
-}
-
 TEST(PathText, RoundTripsNonAsciiNames) {
   const std::wstring text = L"/hands/Ren\u00E9/\u20AC table.txt";
   EXPECT_EQ(PathToText(PathFromText(text)), text);

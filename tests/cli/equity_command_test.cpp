@@ -43,11 +43,6 @@ TEST(EquityCommand, PrintsEachHandInTheOrderGiven) {
   EXPECT_EQ(printed.err, "");
 }
 
-TEST(EquityCommand, AcceptsBlanksAndEitherCase) {
-  const Printed printed = RunCommand({{"as ks", "Qh Qd", "jc,tc"}, "", "", false});
-  EXPECT_EQ(printed.out, "AsKs 40.20918\nQhQd 41.05449\nJcTc 18.73633\n");
-}
-
 TEST(EquityCommand, GameFollowsFromTheHandSize) {
   EXPECT_EQ(RunCommand({{"AsAhKsKhQd", "JdTd9c8c7h"}, "", "", false}).out,
             "AsAhKsKhQd 55.16218\nJdTd9c8c7h 44.83782\n");

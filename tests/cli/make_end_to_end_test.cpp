@@ -16,39 +16,15 @@ using testing::WithoutTime;
 /// Runs a whole-range analysis of `folder` (under tests/data) as Hero.
 testing::ProgramResult Make(const TempDir& dir, const std::string& folder, const char* room,
                             const char* bigBlind) {
-  return RunProgram(LUMORA_CLI,
-                    {"make",
-                     "--profile",
-                     (dir / "lumora.ini").string(),
-                     "--log",
-                     (dir / "Lumora.log").string(),
-                     "--history",
-                     std::string(LUMORA_TEST_DATA_DIR) + "/" + folder,
-                     "--room",
-                     room,
-                     "--nick",
-                     "Hero",
-                     "--bb",
-                     bigBlind,
-                     "--currency",
-                     "USD",
-                     "--table",
-                     "All",
-                     "--players",
-                     "2-10",
-                     "--range",
-                     "all-dates",
-                     "--games",
-                     "All",
-                     "--zoom",
-                     "on",
-                     "--nonzoom",
-                     "on",
-                     "--hands-csv",
-                     (dir / "hands.csv").string(),
-                     "--curve-csv",
-                     (dir / "curve.csv").string()},
-                    dir);
+  return RunProgram(
+      LUMORA_CLI,
+      testing::Words("make --nick Hero --currency USD --table All --players 2-10 --range all-dates "
+                     "--games All --zoom on --nonzoom on",
+                     {"--room", room, "--bb", bigBlind, "--profile", (dir / "lumora.ini").string(),
+                      "--log", (dir / "Lumora.log").string(), "--history",
+                      std::string(LUMORA_TEST_DATA_DIR) + "/" + folder, "--hands-csv",
+                      (dir / "hands.csv").string(), "--curve-csv", (dir / "curve.csv").string()}),
+      dir);
 }
 
 TEST(MakeEndToEnd, PokerStarsRunTwiceFolder) {

@@ -16,43 +16,15 @@ using testing::WithoutTime;
 
 testing::ProgramResult Make(const TempDir& dir, const std::string& site) {
   const testing::TestServer server = testing::ReadTestServer();
-  return RunProgram(LUMORA_CLI,
-                    {"make",
-                     "--profile",
-                     (dir / "lumora.ini").string(),
-                     "--log",
-                     (dir / "Lumora.log").string(),
-                     "--source",
-                     "database",
-                     "--db-kind",
-                     "HoldemManager2",
-                     "--server",
-                     server.host,
-                     "--port",
-                     server.port,
-                     "--db-name",
-                     "lumora_hm2",
-                     "--db-user",
-                     server.user,
-                     "--site",
-                     site,
-                     "--db-nick",
-                     "Hero",
-                     "--bb",
-                     "10",
-                     "--currency",
-                     "USD",
-                     "--table",
-                     "SH (6-Max)",
-                     "--players",
-                     "2-10",
-                     "--games",
-                     "All",
-                     "--from",
-                     "05.03.2024 00:00:00",
-                     "--to",
-                     "06.03.2024 00:00:00"},
-                    dir, {"LUMORA_DB_PASSWORD=" + server.password, "TZ=UTC"});
+  return RunProgram(
+      LUMORA_CLI,
+      testing::Words(
+          "make --source database --db-kind HoldemManager2 --db-name lumora_hm2 "
+          "--db-nick Hero --bb 10 --currency USD --players 2-10 --games All",
+          {"--table", "SH (6-Max)", "--from", "05.03.2024 00:00:00", "--to", "06.03.2024 00:00:00",
+           "--site", site, "--server", server.host, "--port", server.port, "--db-user", server.user,
+           "--profile", (dir / "lumora.ini").string(), "--log", (dir / "Lumora.log").string()}),
+      dir, {"LUMORA_DB_PASSWORD=" + server.password, "TZ=UTC"});
 }
 
 TEST(DatabaseCli, MakeReadsTheTrackersHandsAndReports) {

@@ -31,20 +31,7 @@ HandReading Read(std::wstring_view body, HandFilter filter = BobsFilter()) {
   return ReadPokerStarsHand(L"f", filter, testing::ViewsOf(lines), 0, 25, headerSeen, Engine());
 }
 
-TEST(PartyPokerHand, ABlindPostedToComeInCountsOnceAndADeadOneToo) {
-  const HandReading late = Read(
-      LR"(
-    Ann posts small blind [$0.10 USD].
-    Bob 2 posts big blind [$0.25 USD].
-    Bob posts big blind [$0.25 USD].
-    ** Dealing down cards **
-    Ann raises [$0.65 USD]
-    Bob 2 folds
-    Bob calls [$0.50 USD]
-    ** Dealing Flop ** [ 4c, 3s, 7c ]
-    Ann bets [$1 USD]
-    Bob folds)");
-  EXPECT_DOUBLE_EQ(late.resultCents, -75);
+TEST(PartyPokerHand, ADeadBlindCountsInFull) {
   // Both ways of writing a dead blind: the sign after the amount, with a
   // decimal comma, and the sign first as the client writes it.
   for (const wchar_t* post : {L"[0,35 $].", L"[$0.35]."}) {

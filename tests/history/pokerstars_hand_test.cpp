@@ -35,20 +35,8 @@ constexpr std::wstring_view kSeats =
   Seat 3: Bobby ($10 in chips)
 )";
 
-TEST(PokerStarsHand, TheTablesSmallBlindIsLiveAndASecondOneDead) {
-  // The live small blind is part of the call to 0.30.
-  const HandReading live = Read(std::wstring(kSeats) +
-                                LR"(
-    Bob: posts small blind $0.05
-    Bobby: posts big blind $0.10
-    *** HOLE CARDS ***
-    Ann: raises $0.20 to $0.30
-    Bob: calls $0.25
-    *** FLOP *** [2c 7h 9d]
-    Ann: bets $0.50
-    Bob: folds)");
-  EXPECT_DOUBLE_EQ(live.resultCents, -30);
-  // Posted behind the table's small blind it is dead: the whole call follows.
+TEST(PokerStarsHand, ASmallBlindPostedBehindTheTablesOneIsDead) {
+  // The call to 0.30 follows it in full.
   const HandReading dead = Read(std::wstring(kSeats) +
                                 LR"(
     Ann: posts small blind $0.05

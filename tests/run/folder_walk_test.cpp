@@ -134,19 +134,6 @@ TEST_F(FolderWalk, PokerStarsNamesFilterByStakesAndCurrency) {
                                         "my own name.txt"));
 }
 
-TEST_F(FolderWalk, TracesEveryCandidateInTheLog) {
-  TempDir logDir;
-  m_log.Open(logDir / "Lumora.log");
-  File("in.txt");
-  File("out.txt", kTo + 86401);
-  Walk(Filter(kTigerGaming));
-  const std::string log = testing::ReadFile(logDir / "Lumora.log");
-  EXPECT_THAT(log, ::testing::HasSubstr("DirWalkHistory 1: file = in.txt\n"));
-  EXPECT_THAT(log, ::testing::HasSubstr("DirWalkHistory 2: file = in.txt\n"));
-  EXPECT_THAT(log, ::testing::HasSubstr("DirWalkHistory 1: file = out.txt\n"));
-  EXPECT_THAT(log, ::testing::Not(::testing::HasSubstr("DirWalkHistory 2: file = out.txt")));
-}
-
 TEST(ParseStarsFileName, ReadsStakesAndCurrencyFromBothNameForms) {
   int32_t bigBlind = -1;
   int32_t currency = -1;

@@ -20,8 +20,6 @@ LimitResultMap TwoLimits() {
 TEST(LimitComparison, MixFollowsSquaredSharpeRatios) {
   const auto c = RefreshComparison(TwoLimits(), {10, 2, 20, 3, kUsd});
   ASSERT_TRUE(c.has_value());
-  EXPECT_EQ(ComparisonTitle(c->bb1, c->numPl1), L"BB10-SH");
-  EXPECT_EQ(ComparisonTitle(c->bb2, c->numPl2), L"BB20-FR");
   EXPECT_DOUBLE_EQ(c->sharpe1, 0.5);
   EXPECT_DOUBLE_EQ(c->sharpe2, 1.0);
   EXPECT_DOUBLE_EQ(c->mix1, 20.0);
@@ -52,10 +50,6 @@ TEST(LimitComparison, LimitAgainstItselfSplitsEvenlyWithoutCutoff) {
   LimitResultMap single = TwoLimits();
   single.erase(single.begin());
   EXPECT_FALSE(RefreshComparison(single, {20, 3, 20, 3, kUsd})->show);
-}
-
-TEST(LimitComparison, TitleOfAllTableSizesSaysAll) {
-  EXPECT_EQ(ComparisonTitle(5, 4), L"BB5-All");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -51,6 +52,19 @@ inline ProgramResult RunProgram(const std::string& program, const std::vector<st
   result.out = ReadFile(out);
   result.err = ReadFile(err);
   return result;
+}
+
+/// The blank-separated words of `line`, for the options of a command line
+/// whose values hold no blanks; the words of `more` follow as they are.
+inline std::vector<std::string> Words(std::string_view line, std::vector<std::string> more = {}) {
+  std::vector<std::string> words;
+  for (size_t at = line.find_first_not_of(' '); at != std::string_view::npos;) {
+    const size_t end = std::min(line.find(' ', at), line.size());
+    words.emplace_back(line.substr(at, end - at));
+    at = line.find_first_not_of(' ', end);
+  }
+  words.insert(words.end(), more.begin(), more.end());
+  return words;
 }
 
 /// `out` with the elapsed time of a run, which varies, written as "time = *".
