@@ -142,19 +142,6 @@ TEST(Splitter, ReadsEveryHandAndTheLastLineBelongsToTheLastHand) {
   EXPECT_EQ(hands[0].startTime, 1709632800);  // 6:00 ET = 10:00 UTC
 }
 
-TEST(Splitter, ChatAndSeatingLinesNeverReachAReader) {
-  // "Bob: folds" said in chat would end the hand at once.
-  bool completed = false;
-  std::wstring text = StarsHand(1);
-  text.replace(text.find(L"Bob: folds"), 10,
-               L"Ann said, \"Bob: folds\"\nBob: calls $0.20\n"
-               L"Cy joins the table at seat #3\n"
-               L"Ann collected $0.55 from pot");
-  const auto hands = Read(text, BobsFilter(), completed);
-  ASSERT_EQ(hands.size(), 1u);
-  EXPECT_DOUBLE_EQ(hands[0].resultCents, -30);
-}
-
 TEST(Splitter, ALineOfMegabytesIsReadWithoutRunningOutOfStack) {
   bool completed = false;
   const std::wstring huge(1 << 20, L'x');

@@ -31,19 +31,6 @@ HandReading Read(std::wstring_view body, HandFilter filter = BobsFilter()) {
   return ReadPokerStarsHand(L"f", filter, testing::ViewsOf(lines), 0, 25, headerSeen, Engine());
 }
 
-TEST(PartyPokerHand, ADeadBlindCountsInFull) {
-  // Both ways of writing a dead blind: the sign after the amount, with a
-  // decimal comma, and the sign first as the client writes it.
-  for (const wchar_t* post : {L"[0,35 $].", L"[$0.35]."}) {
-    const HandReading dead = Read(std::wstring(LR"(
-      Ann posts small blind [$0.10 USD].
-      Bob 2 posts big blind [$0.25 USD].
-      Bob posts big blind + dead )") +
-                                  post + L"\n** Dealing down cards **\nBob folds");
-    EXPECT_DOUBLE_EQ(dead.resultCents, -35) << post;
-  }
-}
-
 TEST(PartyPokerHand, RefusesClosedTablesCrowdsAndOtherStakes) {
   EXPECT_FALSE(Read(L"Bob posts big blind [$0.25 USD].\nTable Closed").accepted);
   HandFilter sixMax = BobsFilter();

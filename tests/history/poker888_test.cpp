@@ -72,20 +72,6 @@ TEST(Hand888, RejectsHandsTheHeroWasNotDealtOrCannotBeTrusted) {
                    .accepted);
 }
 
-TEST(Hand888, PlayersWhoseNamesHoldTheHerosOrAnAnteAreOthers) {
-  const HandReading hand = Read(
-      LR"(
-    Bobby posts small blind [$0.05]
-    Bob posts big blind [$0.10]
-    ** Dealing down cards **
-    Dante calls [$0.10]
-    Bobby raises [$0.95]
-    Bob calls [$0.90]
-    Bobby collected [ $2.05 ])",
-      BobsFilter(), std::wstring(kOpening) + L"Seat 4: Dante ( $10 )\n");
-  EXPECT_DOUBLE_EQ(hand.resultCents, -100);
-}
-
 TEST(Hand888, WithoutAnExpectedBigBlindTheHandsOwnIsTheTables) {
   // A database run over every limit knows no big blind: a walk is still a walk.
   const std::wstring_view walk =

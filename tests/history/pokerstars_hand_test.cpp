@@ -35,22 +35,6 @@ constexpr std::wstring_view kSeats =
   Seat 3: Bobby ($10 in chips)
 )";
 
-TEST(PokerStarsHand, ASmallBlindPostedBehindTheTablesOneIsDead) {
-  // The call to 0.30 follows it in full.
-  const HandReading dead = Read(std::wstring(kSeats) +
-                                LR"(
-    Ann: posts small blind $0.05
-    Bobby: posts big blind $0.10
-    Bob: posts small blind $0.05
-    *** HOLE CARDS ***
-    Ann: raises $0.20 to $0.30
-    Bob: calls $0.30
-    *** FLOP *** [2c 7h 9d]
-    Ann: bets $0.50
-    Bob: folds)");
-  EXPECT_DOUBLE_EQ(dead.resultCents, -35);
-}
-
 TEST(PokerStarsHand, CollectsFromEveryPotAndCashOutsCount) {
   const HandReading hand = Read(std::wstring(kSeats) +
                                 LR"(
