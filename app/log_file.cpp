@@ -69,12 +69,7 @@ bool TrimLogFile(const std::filesystem::path& path, std::uintmax_t keep, std::ui
 }
 
 std::filesystem::path DefaultLogPath() {
-  const std::filesystem::path beside = GetExecDir() / "Lumora.log";
-  if (std::FILE* probe = std::fopen(beside.c_str(), "ab")) {
-    std::fclose(probe);
-    return beside;
-  }
-  return GetUserDataDir() / "Lumora.log";
+  return GetUserStateDir() / "Lumora.log";
 }
 
 void WriteStartupBlock(LogFile& log) {

@@ -48,8 +48,8 @@ class LogFile {
 /// temporary file, so a failure leaves it as it was. Returns false on failure.
 bool TrimLogFile(const std::filesystem::path& path, std::uintmax_t keep, std::uintmax_t trimAbove);
 
-/// "Lumora.log" beside the executable when that folder is writable,
-/// otherwise in the user's data folder.
+/// "Lumora.log" in the user's state folder (GetUserStateDir): an installed
+/// program's own folder is not writable, and the log is the user's.
 std::filesystem::path DefaultLogPath();
 
 /// Writes the start-up block: the separator and start lines, then the time,

@@ -22,16 +22,14 @@ std::filesystem::path GetExecPath() {
   return std::filesystem::path(wxStandardPaths::Get().GetExecutablePath().ToStdWstring());
 }
 
-std::filesystem::path GetExecDir() {
-  return GetExecPath().parent_path();
-}
-
-std::filesystem::path GetUserDataDir() {
+std::filesystem::path GetUserStateDir() {
   std::filesystem::path dir;
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
+  // XDG ignores a relative XDG_STATE_HOME.
+  if (const char* xdg = std::getenv("XDG_STATE_HOME");
+      xdg && std::filesystem::path(xdg).is_absolute()) {
     dir = std::filesystem::path(xdg) / "lumora";
   } else if (const char* home = std::getenv("HOME"); home && *home) {
-    dir = std::filesystem::path(home) / ".local" / "share" / "lumora";
+    dir = std::filesystem::path(home) / ".local" / "state" / "lumora";
   } else {
     dir = std::filesystem::temp_directory_path() / "lumora";
   }

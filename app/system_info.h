@@ -14,12 +14,13 @@ inline constexpr int kReleaseNumber = 304;
 /// "Version build date:  " and the date and time this program was built.
 std::wstring BuildDateText();
 
-/// The running program's full path, and its folder (no trailing separator).
+/// The running program's full path.
 std::filesystem::path GetExecPath();
-std::filesystem::path GetExecDir();
 
-/// The user's data folder for Lumora (created when missing).
-std::filesystem::path GetUserDataDir();
+/// The user's state folder for Lumora, where the log lives (created when
+/// missing): "lumora" under $XDG_STATE_HOME when it is absolute, else
+/// ~/.local/state/lumora.
+std::filesystem::path GetUserStateDir();
 
 /// Appends a description of the operating system / the processor to the log.
 void OSInfoLog(LogFile& log);

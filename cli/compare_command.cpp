@@ -35,7 +35,7 @@ CLI::App* AddCompareCommand(CLI::App& cli, CompareOptions& o) {
   compare->add_option("--currency", o.currency,
                       "Currency both limits were played in: USD, EUR, GBP");
   compare->add_flag("--save", o.save, "Write the options back to the profile");
-  compare->add_option("--log", o.log, "Log file (default: Lumora.log beside the program)");
+  compare->add_option("--log", o.log, "Log file (default: ~/.local/state/lumora/Lumora.log)");
   return compare;
 }
 

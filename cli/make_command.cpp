@@ -171,7 +171,7 @@ CLI::App* AddMakeCommand(CLI::App& cli, MakeOptions& o) {
   make->add_option("--hands-csv", o.handsCsv,
                    "Write one row per counted hand: file,hand,time,bb_cents,result_cents,allin_ev");
   make->add_option("--curve-csv", o.curveCsv, "Write the two risk-of-ruin curves");
-  make->add_option("--log", o.log, "Log file (default: Lumora.log beside the program)");
+  make->add_option("--log", o.log, "Log file (default: ~/.local/state/lumora/Lumora.log)");
   make->add_option("--db-kind", o.dbKind,
                    "Tracker: HoldemManager1, HoldemManager2, \"PokerTracker 4\", HVD, or 0-3");
   make->add_option("--server", o.server, "Database server address");

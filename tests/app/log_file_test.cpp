@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
 #include <sstream>
 #include <thread>
 
@@ -109,6 +111,32 @@ TEST(LogFile, OpeningALargeLogTrimsItFirst) {
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "last old line");
   EXPECT_THAT(lines[1], ::testing::EndsWith("new line"));
+}
+
+/// Sets an environment variable for the life of the guard.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const std::string& value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old;
+    setenv(name, value.c_str(), 1);
+  }
+  ~ScopedEnv() { m_old ? setenv(m_name, m_old->c_str(), 1) : unsetenv(m_name); }
+
+ private:
+  const char* m_name;
+  std::optional<std::string> m_old;
+};
+
+TEST(DefaultLogPath, LivesInTheUsersStateFolder) {
+  TempDir dir;
+  {
+    ScopedEnv state("XDG_STATE_HOME", dir.path().string());
+    EXPECT_EQ(DefaultLogPath(), dir / "lumora" / "Lumora.log");
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "lumora"));
+  }
+  ScopedEnv relative("XDG_STATE_HOME", "relative/state");  // not absolute: ignored
+  ScopedEnv home("HOME", dir.path().string());
+  EXPECT_EQ(DefaultLogPath(), dir / ".local" / "state" / "lumora" / "Lumora.log");
 }
 
 }  // namespace

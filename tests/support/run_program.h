@@ -40,7 +40,7 @@ inline ProgramResult RunProgram(const std::string& program, const std::vector<st
     command += setting.substr(0, equals + 1) + ShellQuote(setting.substr(equals + 1)) + " ";
   }
   command += "XDG_CONFIG_HOME=" + ShellQuote((scratch / "config").string()) +
-             " XDG_DATA_HOME=" + ShellQuote((scratch / "data").string()) + " " +
+             " XDG_STATE_HOME=" + ShellQuote((scratch / "state").string()) + " " +
              ShellQuote(program);
   for (const auto& arg : args) command += " " + ShellQuote(arg);
   const auto out = scratch / "stdout.txt";
