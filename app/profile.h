@@ -34,6 +34,10 @@ class Profile {
 
   const std::filesystem::path& path() const { return m_path; }
 
+  /// False when the file exists but cannot be read: every value then reads
+  /// as its default and every write fails, so the settings are not kept.
+  bool IsReadable() const { return !m_unreadable; }
+
   /// Values of section "Base"; a missing key (or, for ReadInt, a text that
   /// is no number) gives the default.
   int32_t ReadInt(std::wstring_view key, int32_t defaultValue) const;

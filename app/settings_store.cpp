@@ -1,6 +1,8 @@
 #include "app/settings_store.h"
 
+#include "app/date_range.h"
 #include "app/game_selection.h"
+#include "app/lumora_app.h"
 #include "app/profile.h"
 #include "app/profile_keys.h"
 #include "app/settings_lists.h"
@@ -93,6 +95,12 @@ bool SaveRunSettings(Profile& profile, const RunSettings& s) {
   putInt(keys::kMinPl, s.minPl);
   putInt(keys::kMaxPl, s.maxPl);
   return ok;
+}
+
+void LoadSavedState(const Profile& profile, CLumoraApp& app, int64_t now) {
+  app.m_settings = LoadRunSettings(profile);
+  app.m_nBC = LoadGameSelection(profile);
+  app.m_dateRange = LoadDateRange(profile, now).range;
 }
 
 }  // namespace lumora

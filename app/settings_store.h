@@ -2,10 +2,13 @@
 // Moving the whole of RunSettings between the profile and memory, as the main
 // frame does at start-up and the command line does with --save.
 
+#include <cstdint>
+
 #include "app/run_settings.h"
 
 namespace lumora {
 
+class CLumoraApp;
 class Profile;
 
 /// Reads every setting of section "Base" with its default. The big-blind
@@ -23,5 +26,10 @@ RunSettings LoadRunSettings(const Profile& profile);
 /// selection and the date range have their own savers. Returns false when
 /// the profile cannot be written.
 bool SaveRunSettings(Profile& profile, const RunSettings& settings);
+
+/// What both faces start from: every setting (LoadRunSettings), the game
+/// selection and the date range as the profile keeps them at `now` (seconds
+/// since 1970), loaded into `app`. Nothing is written.
+void LoadSavedState(const Profile& profile, CLumoraApp& app, int64_t now);
 
 }  // namespace lumora

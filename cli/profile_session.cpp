@@ -1,7 +1,5 @@
 #include "cli/profile_session.h"
 
-#include "app/date_range.h"
-#include "app/game_selection.h"
 #include "app/settings_store.h"
 #include "base/local_time.h"
 
@@ -25,9 +23,7 @@ ProfileSession OpenProfileSession(const std::optional<std::string>& profilePath,
 
   CLumoraApp& app = *session.app;
   WriteStartupBlock(app.m_log);
-  app.m_settings = LoadRunSettings(*session.profile);
-  app.m_nBC = LoadGameSelection(*session.profile);
-  app.m_dateRange = LoadDateRange(*session.profile, NowSeconds()).range;
+  LoadSavedState(*session.profile, app, NowSeconds());
   app.m_limitResults = LoadLimitResults(session.limitsPath);
   return session;
 }
