@@ -62,12 +62,10 @@ int RunCompareCommand(const CompareOptions& o, std::FILE* out, std::FILE* err) {
               L"they must differ.\n");
     return 1;
   }
-  const Comparison& c = *comparison;
-  WriteUtf8(out, Format(L" \t%s\t%s\n", ComparisonTitle(c.bb1, c.numPl1),
-                        ComparisonTitle(c.bb2, c.numPl2)));
-  WriteUtf8(out, Format(L"Sharpe ratio\t%.2f\t%.2f\n", c.sharpe1, c.sharpe2));
-  WriteUtf8(out, Format(L"Mix\t%.1f\t%.1f\n", c.mix1, c.mix2));
-  WriteUtf8(out, Format(L"Cutoff: %.1f USD\n", c.cutoff));
+  const ComparisonTexts texts = FormatComparison(*comparison);
+  for (const auto& row : texts.table)
+    WriteUtf8(out, row[0] + L"\t" + row[1] + L"\t" + row[2] + L"\n");
+  WriteUtf8(out, texts.cutoff + L"\n");
   return 0;
 }
 

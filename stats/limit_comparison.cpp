@@ -54,4 +54,13 @@ std::wstring ComparisonTitle(int32_t bigBlindCents, int32_t numPl) {
   return Format(L"BB%d-%s", bigBlindCents, std::wstring(ComparisonTableLabel(numPl)));
 }
 
+ComparisonTexts FormatComparison(const Comparison& c) {
+  ComparisonTexts texts;
+  texts.table[0] = {L" ", ComparisonTitle(c.bb1, c.numPl1), ComparisonTitle(c.bb2, c.numPl2)};
+  texts.table[1] = {L"Sharpe ratio", Format(L"%.2f", c.sharpe1), Format(L"%.2f", c.sharpe2)};
+  texts.table[2] = {L"Mix", Format(L"%.1f", c.mix1), Format(L"%.1f", c.mix2)};
+  texts.cutoff = Format(L"Cutoff: %.1f USD", c.cutoff);
+  return texts;
+}
+
 }  // namespace lumora

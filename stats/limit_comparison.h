@@ -2,6 +2,7 @@
 // Comparing two analysed limits: their Sharpe ratios, the mix that shares the
 // playing time in proportion to the squared Sharpe ratios, and the cutoff.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,5 +30,15 @@ std::optional<Comparison> RefreshComparison(const LimitResultMap& results,
 /// A column title: "BB%d-%s" with the big blind in cents and the short
 /// table-size label ("BB10-SH").
 std::wstring ComparisonTitle(int32_t bigBlindCents, int32_t numPl);
+
+/// A comparison as the player reads it: a table of three rows of three cells
+/// (the limits' titles over a blank corner, "Sharpe ratio" with "%.2f" of
+/// each, "Mix" with "%.1f" of each) and the cutoff line "Cutoff: %.1f USD",
+/// which says USD whatever the currency.
+struct ComparisonTexts {
+  std::array<std::array<std::wstring, 3>, 3> table;
+  std::wstring cutoff;
+};
+ComparisonTexts FormatComparison(const Comparison& comparison);
 
 }  // namespace lumora
