@@ -14,6 +14,11 @@ function(lumora_test_program name)
     LUMORA_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
     LUMORA_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   set(properties LABELS ${ARG_LABEL} ENVIRONMENT "TZ=UTC")
+  if(ARG_LABEL STREQUAL "gui")
+    # One X display serves every GUI test: they take turns, so that no test
+    # moves the pointer over another's window.
+    list(APPEND properties RESOURCE_LOCK x_display)
+  endif()
   if(ARG_FIXTURES)
     list(APPEND properties FIXTURES_REQUIRED "${ARG_FIXTURES}")
   endif()
