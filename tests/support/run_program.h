@@ -42,7 +42,11 @@ inline ProgramResult RunProgram(const std::string& program, const std::vector<st
   command += "XDG_CONFIG_HOME=" + ShellQuote((scratch / "config").string()) +
              " XDG_STATE_HOME=" + ShellQuote((scratch / "state").string()) + " " +
              ShellQuote(program);
-  for (const auto& arg : args) command += " " + ShellQuote(arg);
+  for (const auto& arg : args) {
+    // Two appends: GCC 12 warns (-Wrestrict, wrongly) about " " + a temporary.
+    command += ' ';
+    command += ShellQuote(arg);
+  }
   const auto out = scratch / "stdout.txt";
   const auto err = scratch / "stderr.txt";
   command += " </dev/null >" + ShellQuote(out.string()) + " 2>" + ShellQuote(err.string());
