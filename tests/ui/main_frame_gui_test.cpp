@@ -265,12 +265,17 @@ TEST_F(MainWindow, MakeReportsWhatTheCommandLineReportsAndCompareFillsTheTable) 
   title.SetMask(wxLIST_MASK_TEXT);
   for (int column = 0; column < 3; ++column) {
     table->GetColumn(column, title);
-    shown += (column ? "\t" : "") + title.GetText().utf8_string();
+    if (column > 0) shown += '\t';
+    shown += title.GetText().utf8_string();
   }
   for (long row = 0; row < table->GetItemCount(); ++row)
-    for (int column = 0; column < 3; ++column)
-      shown += (column ? "\t" : "\n") + table->GetItemText(row, column).utf8_string();
-  shown += "\n" + frame->tasks().cutoffList()->GetItemText(0).utf8_string() + "\n";
+    for (int column = 0; column < 3; ++column) {
+      shown += column > 0 ? '\t' : '\n';
+      shown += table->GetItemText(row, column).utf8_string();
+    }
+  shown += '\n';
+  shown += frame->tasks().cutoffList()->GetItemText(0).utf8_string();
+  shown += '\n';
   EXPECT_EQ(shown, compare.out);
   testing::SaveScreenshot(*frame, "main-window-after-compare");
 }
