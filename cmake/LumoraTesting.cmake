@@ -19,6 +19,10 @@ function(lumora_test_program name)
     # moves the pointer over another's window.
     list(APPEND properties RESOURCE_LOCK x_display)
   endif()
+  if(LUMORA_SANITIZE)
+    list(APPEND properties ENVIRONMENT_MODIFICATION
+      "LSAN_OPTIONS=set:suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp")
+  endif()
   if(ARG_FIXTURES)
     list(APPEND properties FIXTURES_REQUIRED "${ARG_FIXTURES}")
   endif()

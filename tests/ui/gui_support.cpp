@@ -85,6 +85,20 @@ void ClickRibbonButton(CMainFrame& frame, int id) {
   Settle();
 }
 
+void DragMouse(const wxPoint& from, const wxPoint& to) {
+  wxUIActionSimulator mouse;
+  mouse.MouseMove(from);
+  Settle();
+  mouse.MouseDown();
+  Settle();
+  mouse.MouseMove((from + to) / 2);
+  Settle();
+  mouse.MouseMove(to);
+  Settle();
+  mouse.MouseUp();
+  Settle();
+}
+
 std::filesystem::path SaveScreenshot(wxWindow& window, const std::string& name) {
   window.Raise();
   window.Refresh();
@@ -120,11 +134,3 @@ int DialogDriver::Enter(wxDialog* dialog) {
 }
 
 }  // namespace lumora::testing
-
-// GTK and the libraries under it keep caches for the life of the process,
-// which LeakSanitizer reports when the test program ends.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libfontconfig.so\nleak:libdbus-1.so\nleak:libglib-2.0.so\nleak:libgobject-2.0.so\n"
-         "leak:libgtk-3.so\nleak:libgdk-3.so\nleak:libpango-1.0.so\nleak:libpangoft2-1.0.so\n"
-         "leak:libcairo.so\nleak:libX11.so\nleak:libatk\n";
-}
