@@ -17,11 +17,16 @@
 #include "cli/profile_session.h"
 #include "db/tracker_db.h"
 #include "run/run_analysis.h"
+#include "ui/plot_figures.h"
+#include "ui/plot_render.h"
 
 namespace lumora {
 namespace {
 
 constexpr std::wstring_view kCommand = L"make";
+
+/// The pictures of --results-png and --ror-png, in pixels.
+const wxSize kPictureSize(1000, 600);
 
 /// The run's date range from --range, or --from/--to over the profile's.
 bool ApplyDateOptions(const MakeOptions& options, int64_t now, DateRange& range, std::FILE* err) {
@@ -171,6 +176,9 @@ CLI::App* AddMakeCommand(CLI::App& cli, MakeOptions& o) {
   make->add_option("--hands-csv", o.handsCsv,
                    "Write one row per counted hand: file,hand,time,bb_cents,result_cents,allin_ev");
   make->add_option("--curve-csv", o.curveCsv, "Write the two risk-of-ruin curves");
+  make->add_option("--results-png", o.resultsPng,
+                   "Draw net won over the hands played, and its all-in adjusted line, as PNG");
+  make->add_option("--ror-png", o.rorPng, "Draw the two risk-of-ruin curves as PNG");
   make->add_option("--log", o.log, "Log file (default: ~/.local/state/lumora/Lumora.log)");
   make->add_option("--db-kind", o.dbKind,
                    "Tracker: HoldemManager1, HoldemManager2, \"PokerTracker 4\", HVD, or 0-3");
@@ -203,6 +211,18 @@ int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
   if (options.handsCsv && !hands.hands.empty())
     written =
         ReportWrite(WriteHandsCsv(*options.handsCsv, hands), *options.handsCsv, err) && written;
+  const std::wstring title = PlotTitle(app.m_settings);
+  if (options.resultsPng && !hands.hands.empty()) {
+    PlotModel plot = MakeResultsPlot(MakeResultsSeries(hands.hands), title);
+    written = ReportWrite(SavePlotPng(plot, kPictureSize, *options.resultsPng), *options.resultsPng,
+                          err) &&
+              written;
+  }
+  if (options.rorPng && finished) {
+    PlotModel plot = MakeRorPlot(app.m_rorCurve, title);
+    written = ReportWrite(SavePlotPng(plot, kPictureSize, *options.rorPng), *options.rorPng, err) &&
+              written;
+  }
   if (options.curveCsv && finished)
     written =
         ReportWrite(WriteCurveCsv(*options.curveCsv, app.m_rorCurve), *options.curveCsv, err) &&

@@ -15,7 +15,7 @@ namespace lumora {
 struct MakeOptions {
   std::optional<std::string> profile, history, nick, room, bigBlind, table, currency;
   std::optional<std::string> from, to, range, games, players, zoom, nonZoom, source;
-  std::optional<std::string> handsCsv, curveCsv, log;
+  std::optional<std::string> handsCsv, curveCsv, resultsPng, rorPng, log;
   // The tracker database of a run with --source database.
   std::optional<std::string> dbKind, server, port, dbName, dbUser, dbPassword, site, dbNick;
   bool save = false;

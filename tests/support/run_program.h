@@ -71,6 +71,24 @@ inline std::vector<std::string> Words(std::string_view line, std::vector<std::st
   return words;
 }
 
+/// "lumora-cli make" over the bundled example folder `example` as Hero, as
+/// tools/run-examples.sh runs it: every table size, seat count, game and
+/// date, zoom and ordinary tables, US dollars. Profile and log go to
+/// `files`; the words of `more` follow.
+inline std::vector<std::string> ExampleMake(const std::filesystem::path& files,
+                                            const std::string& example, const std::string& room,
+                                            const std::string& bigBlind,
+                                            std::vector<std::string> more = {}) {
+  std::vector<std::string> words = Words(
+      "make --nick Hero --currency USD --table All --players 2-10 --range all-dates --games All "
+      "--zoom on --nonzoom on",
+      {"--room", room, "--bb", bigBlind, "--profile", (files / "lumora.ini").string(), "--log",
+       (files / "Lumora.log").string(), "--history",
+       std::string(LUMORA_SOURCE_DIR) + "/examples/" + example});
+  words.insert(words.end(), more.begin(), more.end());
+  return words;
+}
+
 /// `out` with the elapsed time of a run, which varies, written as "time = *".
 inline std::string WithoutTime(std::string out) {
   constexpr std::string_view kLabel = "time = ";
