@@ -5,6 +5,7 @@
 #include <wx/sizer.h>
 
 #include "app/game_selection.h"
+#include "ui/wx_convert.h"
 
 namespace lumora {
 namespace {
@@ -18,8 +19,7 @@ constexpr std::array<std::array<int, 2>, 3> kColumns = {
 CGameSelection::CGameSelection(wxWindow* parent, const GameFlags& flags)
     : wxDialog(parent, wxID_ANY, "GameSelection") {
   for (int i = 0; i < kGameKindCount; ++i) {
-    m_boxes[i] = new wxCheckBox(this, kFirstBoxId + i,
-                                wxString(kGameKinds[i].label.data(), kGameKinds[i].label.size()));
+    m_boxes[i] = new wxCheckBox(this, kFirstBoxId + i, ToWx(kGameKinds[i].label));
     if (i == kAllGames || IsGroupBox(i)) m_boxes[i]->SetFont(m_boxes[i]->GetFont().Bold());
   }
   Bind(wxEVT_CHECKBOX, &CGameSelection::OnBoxClicked, this, kFirstBoxId,

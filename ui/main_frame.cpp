@@ -11,6 +11,8 @@
 #include <wx/statusbr.h>
 #include <wx/utils.h>
 
+#include <memory>
+
 #include "app/lumora_app.h"
 #include "app/profile.h"
 #include "app/system_info.h"
@@ -22,6 +24,7 @@
 #include "ui/command_ids.h"
 #include "ui/main_ribbon.h"
 #include "ui/output_pane.h"
+#include "ui/plot_figures.h"
 #include "ui/result_window.h"
 #include "ui/run_checks.h"
 #include "ui/task_pane.h"
@@ -36,7 +39,7 @@ enum StatusField { kStatusText = 0, kStatusGauge = 1, kStatusCancel = 2 };
 
 /// Runs one analysis as "Make" does; the seam carries everything it says.
 /// Whatever escapes the core ends the run with a message, not the program.
-bool RunMake(CLumoraApp& app, UserInterface& ui) {
+bool RunMake(CLumoraApp& app, UserInterface& ui, RunHands& hands) {
   try {
     if (app.m_settings.Source == kDatabaseSource) {
       if (const auto problem = CheckDatabaseReachable(app.m_settings, app.m_log)) {
@@ -44,7 +47,7 @@ bool RunMake(CLumoraApp& app, UserInterface& ui) {
         return false;
       }
     }
-    return RunAnalysis(app, ui);
+    return RunAnalysis(app, ui, &hands);
   } catch (const std::exception& error) {
     ui.ShowMessage(L"The analysis stopped: " + Utf8ToWide(error.what()));
   }
@@ -55,7 +58,7 @@ bool RunMake(CLumoraApp& app, UserInterface& ui) {
 
 CMainFrame::CMainFrame(Profile& profile, CLumoraApp& app)
     : wxFrame(nullptr, wxID_ANY, wxString("Lumora ") + kVersionNumber, wxDefaultPosition,
-              wxSize(1360, 860)),
+              wxSize(1400, 940)),
       m_profile(profile),
       m_app(app),
       m_editor(profile, app),
@@ -83,7 +86,7 @@ CMainFrame::CMainFrame(Profile& profile, CLumoraApp& app)
                               .Name(kOutputPane)
                               .Caption("Output")
                               .Bottom()
-                              .BestSize(-1, 230)
+                              .BestSize(-1, 190)
                               .MinSize(-1, 120)
                               .MaximizeButton(false));
   m_tasks = new CMSMTasksPane(dock);
@@ -249,12 +252,16 @@ void CMainFrame::OnMake(wxRibbonButtonBarEvent&) {
   SetStatusText("Reading files...", kStatusText);
   m_output->ShowDebug();
   m_worker = std::thread([this] {
-    const bool finished = RunMake(m_app, m_ui);
-    CallAfter([this, finished] { OnRunFinished(finished); });
+    RunHands hands;
+    const bool finished = RunMake(m_app, m_ui, hands);
+    // The results graph's lines are worked out here, off the window's thread.
+    auto results = std::make_shared<ResultsSeries>(finished ? MakeResultsSeries(hands.hands)
+                                                            : ResultsSeries{});
+    CallAfter([this, finished, results] { OnRunFinished(finished, std::move(*results)); });
   });
 }
 
-void CMainFrame::OnRunFinished(bool finished) {
+void CMainFrame::OnRunFinished(bool finished, ResultsSeries results) {
   if (m_worker.joinable()) m_worker.join();
   if (m_closing) return;
   m_ribbon->SetRunning(false);
@@ -263,12 +270,13 @@ void CMainFrame::OnRunFinished(bool finished) {
   SetStatusText(finished ? "Ready" : "The analysis ended early.", kStatusText);
   for (const std::wstring& message : m_ui.TakeMessages())
     wxMessageBox(message, "Lumora", wxOK | wxICON_INFORMATION, this);
-  if (finished) OpenResultWindow();
+  if (finished) OpenResultWindow(std::move(results));
 }
 
-void CMainFrame::OpenResultWindow() {
-  CLumoraDoc document{Format(L"BB %d", m_app.m_settings.CashLimit), m_app.m_summary,
-                      m_app.m_rorCurve};
+void CMainFrame::OpenResultWindow(ResultsSeries results) {
+  const RunSettings& s = m_app.m_settings;
+  CLumoraDoc document{Format(L"BB %d", s.CashLimit), PlotTitle(s), m_app.m_summary,
+                      m_app.m_rorCurve, std::move(results)};
   const wxString title = document.title;
   m_results->AddPage(new CResultWindow(m_results, std::move(document)), title, true);
 }

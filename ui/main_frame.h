@@ -11,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "ui/results_series.h"
 #include "ui/settings_editor.h"
 #include "ui/window_ui.h"
 
@@ -56,8 +57,8 @@ class CMainFrame : public wxFrame {
 
   void OnMake(wxRibbonButtonBarEvent& event);
   void OnCompare(wxRibbonButtonBarEvent& event);
-  void OnRunFinished(bool finished);
-  void OpenResultWindow();
+  void OnRunFinished(bool finished, ResultsSeries results);
+  void OpenResultWindow(ResultsSeries results);
   void ShowOutputPane(bool show);
   void OnLook(wxCommandEvent& event);
   void OnClose(wxCloseEvent& event);

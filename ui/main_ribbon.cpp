@@ -20,6 +20,7 @@
 #include "ui/game_selection_dialog.h"
 #include "ui/players_seated_dialog.h"
 #include "ui/settings_editor.h"
+#include "ui/wx_convert.h"
 
 namespace lumora {
 
@@ -56,10 +57,6 @@ const TextBinding kTextBindings[] = {
 const wchar_t* const kDatePresetLabels[] = {
     L"All dates", L"This year", L"Last year", L"This month", L"Last month",
     L"This week", L"Last week", L"Today",     L"Yesterday",  L"Custom..."};
-
-wxString ToWx(std::wstring_view text) {
-  return wxString(text.data(), text.size());
-}
 
 template <std::size_t N>
 void Fill(wxChoice* choice, const std::array<std::wstring_view, N>& labels) {

@@ -1,24 +1,27 @@
 #include "ui/result_window.h"
 
+#include <wx/notebook.h>
 #include <wx/sizer.h>
-#include <wx/textctrl.h>
+
+#include "ui/calc_view.h"
+#include "ui/graph_view.h"
+#include "ui/plot_figures.h"
 
 namespace lumora {
 
 CResultWindow::CResultWindow(wxWindow* parent, CLumoraDoc document)
     : wxPanel(parent), m_document(std::move(document)) {
-  const RunSummary& s = m_document.summary;
-  wxString text;
-  text << wxString::Format("Hands: %d\n", s.m_nHands)
-       << wxString::Format("Net won: %.2f\n", s.m_dWin)
-       << wxString::Format("Win rate: %.2f BB/100 hands\n", s.m_dWinRate)
-       << wxString::Format("Standard deviation: %.2f BB per hand\n", s.m_dSD)
-       << wxString::Format("All-in hands: %d, won %.2f, EV %.2f\n", s.m_nAllInHands, s.m_dAllInWin,
-                           s.m_dAllInEV);
-  auto* view = new wxTextCtrl(this, wxID_ANY, text, wxDefaultPosition, wxDefaultSize,
-                              wxTE_MULTILINE | wxTE_READONLY | wxBORDER_NONE);
+  m_tabs = new wxNotebook(this, wxID_ANY);
+  m_calculator = new CCalcView(m_tabs, m_document);
+  m_graph = new CGraphView(m_tabs, MakeRorPlot(m_document.curve, m_document.plotTitle),
+                           "risk-of-ruin.png");
+  m_results = new CGraphView(m_tabs, MakeResultsPlot(m_document.results, m_document.plotTitle),
+                             "results.png");
+  m_tabs->AddPage(m_calculator, "Table", true);
+  m_tabs->AddPage(m_graph, "Graph");
+  m_tabs->AddPage(m_results, "Results");
   auto* sizer = new wxBoxSizer(wxVERTICAL);
-  sizer->Add(view, 1, wxEXPAND | wxALL, 12);
+  sizer->Add(m_tabs, 1, wxEXPAND);
   SetSizer(sizer);
 }
 

@@ -4,6 +4,7 @@
 // ribbon buttons, modal dialogs answered by the test, and screenshots.
 
 #include <wx/dialog.h>
+#include <wx/gdicmn.h>
 #include <wx/modalhook.h>
 
 #include <chrono>
@@ -31,6 +32,10 @@ void Settle();
 /// Clicks ribbon button `id` of `frame` with the real mouse, after bringing
 /// its page to the front.
 void ClickRibbonButton(CMainFrame& frame, int id);
+
+/// Drags the real mouse with the left button from `from` to `to` (screen
+/// pixels), through a point between them.
+void DragMouse(const wxPoint& from, const wxPoint& to);
 
 /// Saves what `window` shows on screen as build/<preset>/screenshots/<name>.png;
 /// returns the file's path.

@@ -7,6 +7,7 @@
 #include <wx/aui/auibook.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/dcmemory.h>
 #include <wx/listctrl.h>
 #include <wx/textctrl.h>
 
@@ -21,11 +22,15 @@
 #include "base/local_time.h"
 #include "tests/support/run_program.h"
 #include "tests/ui/gui_support.h"
+#include "ui/calc_view.h"
 #include "ui/command_ids.h"
 #include "ui/game_selection_dialog.h"
+#include "ui/graph_view.h"
+#include "ui/line_plot.h"
 #include "ui/main_frame.h"
 #include "ui/main_ribbon.h"
 #include "ui/output_pane.h"
+#include "ui/result_window.h"
 #include "ui/task_pane.h"
 
 namespace lumora {
@@ -114,38 +119,13 @@ class MainWindow : public ::testing::Test {
     return text;
   }
 
-  /// lumora-cli make over the same folder with the same settings.
+  /// lumora-cli make over the same folder with the same settings; its
+  /// profile, log and limit results live apart from the window's.
   testing::ProgramResult CliMake(const std::string& room, const std::string& folder,
                                  const std::string& bigBlind) {
+    std::filesystem::create_directories(dir / "cli");
     return testing::RunProgram(LUMORA_CLI,
-                               {"make",
-                                "--profile",
-                                (dir / "cli.ini").string(),
-                                "--log",
-                                (dir / "cli.log").string(),
-                                "--history",
-                                kExamples + folder,
-                                "--room",
-                                room,
-                                "--nick",
-                                "Hero",
-                                "--bb",
-                                bigBlind,
-                                "--currency",
-                                "USD",
-                                "--table",
-                                "All",
-                                "--players",
-                                "2-10",
-                                "--games",
-                                "All",
-                                "--range",
-                                "all-dates",
-                                "--zoom",
-                                "on",
-                                "--nonzoom",
-                                "on"},
-                               dir);
+                               testing::ExampleMake(dir / "cli", folder, room, bigBlind), dir);
   }
 
   TempDir dir;
@@ -251,12 +231,13 @@ TEST_F(MainWindow, MakeReportsWhatTheCommandLineReportsAndCompareFillsTheTable) 
   testing::ClickRibbonButton(*frame, ids::kCompare);
   Settle();
 
-  const auto compare =
-      testing::RunProgram(LUMORA_CLI,
-                          {"compare", "--profile", (dir / "cli.ini").string(), "--log",
-                           (dir / "cli.log").string(), "--first-bb", "10", "--first-table", "All",
-                           "--second-bb", "25", "--second-table", "All", "--currency", "USD"},
-                          dir);
+  const auto compare = testing::RunProgram(
+      LUMORA_CLI,
+      testing::Words("compare --first-bb 10 --first-table All --second-bb 25 --second-table All "
+                     "--currency USD",
+                     {"--profile", (dir / "cli" / "lumora.ini").string(), "--log",
+                      (dir / "cli" / "Lumora.log").string()}),
+      dir);
   ASSERT_EQ(compare.exitCode, 0) << compare.err;
   wxListCtrl* table = frame->tasks().comparisonTable();
   ASSERT_NE(table, nullptr);
@@ -278,6 +259,47 @@ TEST_F(MainWindow, MakeReportsWhatTheCommandLineReportsAndCompareFillsTheTable) 
   shown += '\n';
   EXPECT_EQ(shown, compare.out);
   testing::SaveScreenshot(*frame, "main-window-after-compare");
+}
+
+TEST_F(MainWindow, AResultWindowShowsItsRunInThreeTabsAndItsGraphZooms) {
+  SetUpRun("PokerStars", "pokerstars", "10");
+  Make();
+  ASSERT_EQ(frame->results().GetPageText(1), "BB 10");
+  auto* window = dynamic_cast<CResultWindow*>(frame->results().GetPage(1));
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(window->calculator().field(4).GetValue(), "30.00");
+  const char* tabs[] = {"table", "graph", "results"};
+  for (int tab = 0; tab < 3; ++tab) {
+    window->tabs().SetSelection(tab);
+    testing::SaveScreenshot(*window, std::string("result-window-") + tabs[tab]);
+  }
+  // The results graph drawn into a memory bitmap, as an export draws it.
+  wxBitmap picture(900, 500);
+  {
+    wxMemoryDC memory(picture);
+    window->results().plot().Render(memory, picture.GetSize());
+  }
+  EXPECT_TRUE(picture.SaveFile(std::string(LUMORA_SCREENSHOT_DIR) + "/results-graph.png",
+                               wxBITMAP_TYPE_PNG));
+
+  window->tabs().SetSelection(1);
+  Settle();
+  CLinePlot& graph = window->graph().plot();
+  const AxisRange shown = graph.model().range();
+  const PixelRect area = graph.model().layout().plot;
+  const auto at = [&](double x, double y) {
+    return graph.ClientToScreen(
+        wxPoint(area.left + int(area.width * x), area.top + int(area.height * y)));
+  };
+  testing::DragMouse(at(0.2, 0.2), at(0.6, 0.7));
+  const AxisRange zoomed = graph.model().range();
+  EXPECT_NEAR(zoomed.xMin, 20, 1);
+  EXPECT_NEAR(zoomed.xMax, 60, 1);
+  EXPECT_NEAR(zoomed.yMin, 30, 1);
+  EXPECT_NEAR(zoomed.yMax, 80, 1);
+  testing::SaveScreenshot(*window, "result-window-graph-zoomed");
+  testing::DragMouse(at(0.6, 0.7), at(0.2, 0.2));  // upward: back out
+  EXPECT_EQ(graph.model().range(), shown);
 }
 
 TEST_F(MainWindow, BadInputIsOneMessageAndNoRun) {
