@@ -78,9 +78,9 @@ void CListCtrlEx::SortBy(int column) {
   Refresh();
 }
 
-void CListCtrlEx::EditCell(int row, int column) {
+wxTextCtrl* CListCtrlEx::EditCell(int row, int column) {
   wxRect cell;
-  if (!GetSubItemRect(row, column, cell)) return;
+  if (!GetSubItemRect(row, column, cell)) return nullptr;
   if (m_edit == nullptr) {
     m_edit = new wxTextCtrl(this, wxID_ANY, "", wxDefaultPosition, wxDefaultSize,
                             wxTE_PROCESS_ENTER | wxBORDER_SIMPLE);
@@ -97,6 +97,7 @@ void CListCtrlEx::EditCell(int row, int column) {
   m_edit->Show();
   m_edit->SetFocus();
   m_edit->SelectAll();
+  return m_edit;
 }
 
 void CListCtrlEx::CommitEdit() {

@@ -30,9 +30,9 @@ class CListCtrlEx : public wxListCtrl {
   /// Sorts the rows by `column`, ascending the first time and turning
   /// round on every further call for the same column.
   void SortBy(int column);
-  /// Opens the edit in place over a cell; Enter or leaving it writes the
-  /// text into the cell.
-  void EditCell(int row, int column);
+  /// Opens the edit in place over a cell and returns it; Enter or leaving
+  /// it writes the text into the cell. Null when the cell is not shown.
+  wxTextCtrl* EditCell(int row, int column);
 
  protected:
   wxString OnGetItemText(long item, long column) const override;

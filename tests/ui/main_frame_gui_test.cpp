@@ -27,6 +27,7 @@
 #include "ui/game_selection_dialog.h"
 #include "ui/graph_view.h"
 #include "ui/line_plot.h"
+#include "ui/list_ctrl_ex.h"
 #include "ui/main_frame.h"
 #include "ui/main_ribbon.h"
 #include "ui/output_pane.h"
@@ -267,7 +268,8 @@ TEST_F(MainWindow, AResultWindowShowsItsRunInThreeTabsAndItsGraphZooms) {
   ASSERT_EQ(frame->results().GetPageText(1), "BB 10");
   auto* window = dynamic_cast<CResultWindow*>(frame->results().GetPage(1));
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(window->calculator().field(4).GetValue(), "30.00");
+  CCalcView& calculator = window->calculator();
+  EXPECT_EQ(calculator.field(4).GetValue(), "30.00");
   const char* tabs[] = {"table", "graph", "results"};
   for (int tab = 0; tab < 3; ++tab) {
     window->tabs().SetSelection(tab);
@@ -281,6 +283,34 @@ TEST_F(MainWindow, AResultWindowShowsItsRunInThreeTabsAndItsGraphZooms) {
   }
   EXPECT_TRUE(picture.SaveFile(std::string(LUMORA_SCREENSHOT_DIR) + "/results-graph.png",
                                wxBITMAP_TYPE_PNG));
+
+  // "Calculate" follows the typed deviation in the result line only.
+  CListCtrlEx& table = calculator.riskTable();
+  const wxString fivePercent = table.Cell(kNonProRow, 1);
+  const wxString before = calculator.resultLine().GetItemText(0, 3);
+  calculator.field(3).SetValue("40");
+  calculator.Calculate();
+  EXPECT_NE(calculator.resultLine().GetItemText(0, 3), before);
+  EXPECT_EQ(table.Cell(kNonProRow, 1), fivePercent);
+  // Sorted twice by risk, largest first: the marked rows keep their colours.
+  table.SortBy(0);
+  table.SortBy(0);
+  EXPECT_EQ(table.Cell(0, 0), "50%");
+  EXPECT_EQ(table.Cell(8, 0), "0.01%");
+  EXPECT_EQ(table.Cell(kNonProRow, 0), "5%");
+  table.SortBy(0);
+  EXPECT_EQ(table.Cell(0, 0), "0.01%");
+  const int nonPro = 8 - kNonProRow;
+  EXPECT_EQ(table.Cell(nonPro, 3), "NonPro");
+  EXPECT_EQ(table.colours().Resolve(nonPro, 1).background, kNonProColour);
+  // A cell edited in place keeps what was typed.
+  wxTextCtrl* edit = table.EditCell(2, 3);
+  ASSERT_NE(edit, nullptr);
+  edit->SetValue("mine");
+  wxCommandEvent enter(wxEVT_TEXT_ENTER, edit->GetId());
+  enter.SetEventObject(edit);
+  edit->ProcessWindowEvent(enter);
+  EXPECT_EQ(table.Cell(2, 3), "mine");
 
   window->tabs().SetSelection(1);
   Settle();
