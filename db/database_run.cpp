@@ -166,7 +166,8 @@ bool RunDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
     bool headerSeen = true;
     HandReading reading =
         settings.DBPokerRoomIndex == k888Poker
-            ? Read888Hand(filter, lines, settings.DBPokerRoomIndex, bigBlind, headerSeen)
+            ? Read888Hand(kDatabaseLabel, filter, lines, settings.DBPokerRoomIndex, bigBlind,
+                          headerSeen, engine)
             : ReadPokerStarsHand(kDatabaseLabel, filter, lines, settings.DBPokerRoomIndex, bigBlind,
                                  headerSeen, engine);
     AppendReading(

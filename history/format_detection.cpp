@@ -1,18 +1,25 @@
 #include "history/format_detection.h"
 
 #include <array>
+#include <cmath>
 #include <optional>
 
 #include "app/run_settings.h"
+#include "history/amount.h"
+#include "history/banners.h"
+#include "history/party_header.h"
 #include "history/pattern.h"
+#include "history/poker888.h"
+#include "history/stars_lines.h"
 
 namespace lumora {
 
 using namespace std::string_view_literals;
 namespace {
 
-constexpr std::array<std::wstring_view, 3> kStarsMarkers = {
-    L"PokerStars Hand #", L"PokerStars Zoom Hand #", L"PokerStars Home Game Hand #"};
+constexpr std::array<std::wstring_view, 4> kStarsMarkers = {
+    L"PokerStars Hand #", L"PokerStars Zoom Hand #", L"PokerStars Home Game Hand #",
+    L"PokerStars Game #"};
 
 bool HasStarsMarker(std::wstring_view line) {
   for (std::wstring_view marker : kStarsMarkers)
@@ -21,14 +28,19 @@ bool HasStarsMarker(std::wstring_view line) {
 }
 
 /// The room whose marker opens this line, if any. A tournament hand of
-/// PokerStars says nothing about the cash hands that may follow it.
-std::optional<int32_t> RoomMarker(std::wstring_view line) {
-  if (StartsWith(line, L"Game #"sv)) return kPartyPoker;
-  if (HasStarsMarker(line) && line.find(L"Tournament"sv) == std::wstring_view::npos)
-    return kPokerStars;
-  if (StartsWith(line, L"#Game No :"sv)) return k888Poker;
+/// PokerStars says nothing about the cash hands that may follow it. A "#Game
+/// No :" line is written by PartyPoker and 888poker alike: the banner after
+/// it decides.
+std::optional<int32_t> RoomMarker(std::wstring_view line, FileFormatInfo& info) {
+  if (StartsWith(line, L"Game #"sv) || IsPartyBanner(line)) return kPartyPoker;
+  if (HasStarsMarker(line)) {
+    if (line.find(L"Tournament"sv) == std::wstring_view::npos) return kPokerStars;
+    info.tournament = true;
+    return std::nullopt;
+  }
+  if (Is888Banner(line)) return k888Poker;
   if (StartsWith(line, L"Tiger Gaming Game #"sv)) return kTigerGaming;
-  if (StartsWith(line, L"<?xml version="sv)) return kIPoker;
+  if (StartsWith(line, L"<?xml version="sv) || StartsWith(line, L"<session"sv)) return kIPoker;
   return std::nullopt;
 }
 
@@ -40,7 +52,7 @@ int32_t CurrencyFromSign(std::wstring_view sign) {
 }
 
 int32_t Cents(double amount) {
-  return static_cast<int32_t>(amount * 100.0);
+  return static_cast<int32_t>(std::llround(amount * 100.0));
 }
 
 /// The rooms that write PokerStars-style lines: a "Table " line gives the seat
@@ -62,8 +74,11 @@ bool DetectByTableAndBlind(std::wstring_view line, FileFormatInfo& info,
   }
   if (!ContainsAfterStart(line, L"posts big blind"sv)) return false;
   info.realMoney = true;
-  if (!MatchLine(line, rule.blind, match)) return rule.endsWithoutMatch;
-  info.bigBlind = Cents(CaptureAmount(match, rule.amountCapture));
+  bool allIn = false;
+  if (!MatchLine(WithoutActionRemarks(line, allIn), rule.blind, match))
+    return rule.endsWithoutMatch;
+  info.bigBlind =
+      static_cast<int32_t>(ReadAmountCents(CaptureView(match, rule.amountCapture)).value_or(0));
   if (rule.currencyCapture != 0)
     info.currency = CurrencyFromSign(CaptureView(match, rule.currencyCapture));
   return true;
@@ -73,27 +88,46 @@ bool DetectByTableAndBlind(std::wstring_view line, FileFormatInfo& info,
 bool DetectPokerStars(std::wstring_view line, FileFormatInfo& info) {
   static const boost::wregex kTable(LR"re(Table '.*' (\d+)-max Seat #\d+ is the button)re");
   static const boost::wregex kBlind(
-      LR"re((.*): posts (small|big|small & big) blinds? (.)(\d+.?[0-9]{0,2}))re");
+      WithAmounts(LR"re((.*): posts (small|big|small & big) blinds? (.){A})re"));
   return DetectByTableAndBlind(line, info, {kTable, kBlind, 4, 3, false});
 }
 
 bool DetectPartyPoker(std::wstring_view line, FileFormatInfo& info) {
   static const boost::wregex kPlayers(LR"re(Total number of players : \d+/(\d+))re");
-  static const boost::wregex kBlind(
-      LR"re(([\w|\$\-]+\s?[\w|\$]*) posts (small|big) blind \[\$(\d+.?[0-9]{0,2}) USD\].)re");
+  static const boost::wregex kBlind(LR"re((.+) posts (small|big) blind \[([^\]]*)\]\.?)re");
   LineMatch match;
   if (StartsWith(line, L"Total number of players :"sv)) {
     if (MatchLine(line, kPlayers, match)) info.tableSeats = CaptureInt(match, 1);
     return false;
   }
+  if (StartsWith(line, L"NL Texas Hold'em  Trny:"sv) ||
+      StartsWith(line, L"Table Double or Nothing"sv) || StartsWith(line, L"Table WPT Step"sv)) {
+    info.tournament = true;
+    info.realMoney = false;
+    return true;
+  }
+  if (ContainsAfterStart(line, L"NL Texas Hold'em -"sv) ||
+      ContainsAfterStart(line, L"PL Omaha"sv)) {
+    // The stakes line of the first hand: its blinds, or its buy-in.
+    const HandHeader header = ReadPartyHeader(line);
+    if (header.matched && info.bigBlind == 0) {
+      info.bigBlind = Cents(header.bigBlind);
+      info.currency = header.currency;
+    }
+    return false;
+  }
   if (ContainsAfterStart(line, L"posts big blind"sv)) {
-    // Play-money tables post blinds without a dollar sign.
-    if (line.find(L'$', 1) == std::wstring_view::npos) return true;
+    // Play-money tables post blinds without a currency sign.
+    if (line.find_first_of(L"$\u20AC\u00A3", 1) == std::wstring_view::npos) return true;
     info.realMoney = true;
-    // A poster whose name the pattern cannot read ("dr. spaz") says nothing
-    // of the stakes: the next big blind will.
+    // A poster whose blind the pattern cannot read says nothing of the
+    // stakes: the next big blind will.
+    if (info.bigBlind != 0) return true;
     if (!MatchLine(line, kBlind, match)) return false;
-    info.bigBlind = Cents(CaptureAmount(match, 3));
+    const std::wstring_view amount = CaptureView(match, 3);
+    info.bigBlind = static_cast<int32_t>(ReadAmountCents(amount).value_or(0));
+    const size_t sign = amount.find_first_of(L"$\u20AC\u00A3");
+    if (sign != std::wstring_view::npos) info.currency = CurrencyFromSign(amount.substr(sign, 1));
     return true;
   }
   if (StartsWith(line, L"Blinds("sv)) {
@@ -104,29 +138,20 @@ bool DetectPartyPoker(std::wstring_view line, FileFormatInfo& info) {
 }
 
 bool Detect888(std::wstring_view line, FileFormatInfo& info) {
-  static const boost::wregex kTable(LR"re(Table .* (\d+) Max (.*))re");
-  static const boost::wregex kBlinds(
-      LR"re(([\$|€|£])\d+.?[0-9]{0,2}/[\$|€|£](\d+.?[0-9]{0,2}) Blinds .*)re");
-  static const boost::wregex kFlopomania(
-      LR"re(([\$|€|£])(\d+.?[0-9]{0,2}) Ante NL Flopomania .*)re");
+  static const boost::wregex kSeats(LR"re(Table .* (\d+) Max .*)re");
   LineMatch match;
   if (StartsWith(line, L"Table "sv)) {
-    if (MatchLine(line, kTable, match)) {
-      info.tableSeats = CaptureInt(match, 1);
-      const std::wstring_view money = CaptureView(match, 2);
-      if (money == L"(Real Money)"sv) info.realMoney = true;
-      if (money == L"(Play Money)"sv) info.realMoney = false;
-    }
-  } else if (ContainsAfterStart(line, L"Blinds"sv)) {
-    if (MatchLine(line, kBlinds, match)) {
-      info.currency = CurrencyFromSign(CaptureView(match, 1));
-      info.bigBlind = Cents(CaptureAmount(match, 2));
-    }
-  } else if (ContainsAfterStart(line, L"Flopomania"sv)) {
+    if (MatchLine(line, kSeats, match)) info.tableSeats = CaptureInt(match, 1);
+    if (line.ends_with(L"(Real Money)"sv)) info.realMoney = true;
+    if (line.ends_with(L"(Play Money)"sv)) info.realMoney = false;
+  } else if (StartsWith(line, L"Tournament"sv)) {
+    info.tournament = true;
+  } else if (ContainsAfterStart(line, L"Blinds"sv) || ContainsAfterStart(line, L"Flopomania"sv)) {
     // Flopomania has no blinds: the ante stands in for the big blind.
-    if (MatchLine(line, kFlopomania, match)) {
-      info.currency = CurrencyFromSign(CaptureView(match, 1));
-      info.bigBlind = Cents(CaptureAmount(match, 2));
+    const HandHeader stakes = Read888Stakes(line);
+    if (stakes.matched) {
+      info.currency = stakes.currency;
+      info.bigBlind = Cents(stakes.bigBlind);
     }
   }
   return false;  // the last stakes of the file count
@@ -135,19 +160,19 @@ bool Detect888(std::wstring_view line, FileFormatInfo& info) {
 bool DetectTigerGaming(std::wstring_view line, FileFormatInfo& info) {
   static const boost::wregex kTable(LR"re(Table '.*' (\d+)-Max, Seat #\d+ is the button)re");
   static const boost::wregex kBlind(
-      LR"re((.*): posts (small|big|small & big) blinds? (\d+.?[0-9]{0,2}))re");
+      WithAmounts(LR"re((.*): posts (small|big|small & big) blinds? {A})re"));
   return DetectByTableAndBlind(line, info, {kTable, kBlind, 3, 0, true});
 }
 
 bool DetectIPoker(std::wstring_view line, FileFormatInfo& info) {
   if (line.find(L"<gametype>"sv) == std::wstring_view::npos) return false;
   static const boost::wregex kGameType(
-      LR"re(<gametype>(.*) ([\$|€|£])\d+.?[0-9]{0,2}/[\$|€|£](\d+.?[0-9]{0,2})</gametype>)re");
+      WithAmounts(LR"re(<gametype>(.*) ([\$€£])[^/<]*/[\$€£]?{A}</gametype>)re"));
   LineMatch match;
   if (SearchLine(line, kGameType, match)) {
     info.realMoney = true;
     info.currency = CurrencyFromSign(CaptureView(match, 2));
-    info.bigBlind = Cents(CaptureAmount(match, 3));
+    info.bigBlind = static_cast<int32_t>(ReadAmountCents(CaptureView(match, 3)).value_or(0));
   }
   return false;  // the last game type of the file counts
 }
@@ -159,14 +184,16 @@ bool DetectHistoryFormat(const TextLines& lines, FileFormatInfo& info) {
   info.tableSeats = 0;
   info.bigBlind = 0;
   info.currency = 0;
+  info.tournament = false;
+  info.roomFound = false;
   bool roomKnown = false;
   for (const std::wstring_view raw : lines) {
     const std::wstring_view line = TrimView(raw);
     if (!roomKnown) {
-      const auto room = RoomMarker(line);
+      const auto room = RoomMarker(line, info);
       if (!room) continue;
       info.room = *room;
-      roomKnown = true;
+      info.roomFound = roomKnown = true;
       // An XML session may be written on one line: its declaration's line
       // then holds the game type too.
       if (info.room != kIPoker) continue;

@@ -1,10 +1,17 @@
 #include "history/hand_reading.h"
 
+#include "base/text.h"
+
 namespace lumora {
 
 void AppendReading(HandReading&& reading, HandResult hand, SourceResult& out) {
   for (std::wstring& note : reading.paneNotes) out.paneNotes.push_back(std::move(note));
-  if (!reading.accepted) return;
+  if (!reading.accepted) {
+    out.LeaveOut(reading.leftOut);
+    if (!reading.logNote.empty())
+      out.logNotes.push_back(Format(L"%s: hand #%s %s", out.path, hand.handId, reading.logNote));
+    return;
+  }
   hand.resultCents = reading.resultCents;
   if (reading.allIn) {
     if (reading.allIn->hasEv) {
@@ -14,6 +21,14 @@ void AppendReading(HandReading&& reading, HandResult hand, SourceResult& out) {
     out.allInReports.push_back(std::move(*reading.allIn));
   }
   out.hands.push_back(std::move(hand));
+}
+
+std::wstring CutOffNote() {
+  return L"ends before its summary (a truncated file or a lost connection): not counted";
+}
+
+std::wstring BadAmountNote(std::wstring_view amount) {
+  return Format(L"holds an amount no table could hold (\"%s\"): not counted", std::wstring(amount));
 }
 
 }  // namespace lumora

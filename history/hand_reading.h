@@ -8,6 +8,7 @@
 
 #include "base/history_file.h"
 #include "equity/all_in_report.h"
+#include "history/left_out.h"
 #include "history/source_result.h"
 
 namespace lumora {
@@ -20,14 +21,32 @@ struct HandReading {
   bool accepted = false;     ///< the hand counts; a refused hand contributes nothing
   double resultCents = 0.0;  ///< the hero's net result (positive = won)
   /// The all-in evaluation of a hand that was all in before the river and
-  /// shown down (PokerStars hands only).
+  /// shown down.
   std::optional<AllInHandReport> allIn;
   std::vector<std::wstring> paneNotes;  ///< lines the reader wants in the output pane
+  /// Why a refused hand is not counted.
+  HandLeftOut leftOut = HandLeftOut::kRefused;
+  /// For the log, when the user should learn why the hand is not counted:
+  /// what follows "hand #N" ("is cut off before its summary").
+  std::wstring logNote;
+
+  /// Refuses the hand for `reason`.
+  HandReading& LeaveOut(HandLeftOut reason, std::wstring note = {}) {
+    accepted = false;
+    leftOut = reason;
+    logNote = std::move(note);
+    return *this;
+  }
 };
 
 /// Appends an accepted reading to a source's results: `hand` (its id, start
 /// and big blind) with the reading's result and EV, and the all-in report.
-/// A refused reading adds nothing but its notes.
+/// A refused reading adds its notes and its reason to the source's counts.
 void AppendReading(HandReading&& reading, HandResult hand, SourceResult& out);
+
+/// The log note of a hand whose text ends before its summary.
+std::wstring CutOffNote();
+/// The log note of a hand holding an amount that cannot be read.
+std::wstring BadAmountNote(std::wstring_view amount);
 
 }  // namespace lumora

@@ -1,9 +1,12 @@
 #include "history/history_hands.h"
 
 #include <array>
+#include <cmath>
+#include <optional>
 
 #include "app/run_settings.h"
 #include "base/text.h"
+#include "history/banners.h"
 #include "history/party_header.h"
 #include "history/pattern.h"
 #include "history/poker888.h"
@@ -16,13 +19,11 @@ namespace lumora {
 using namespace std::string_view_literals;
 namespace {
 
-constexpr std::array<std::wstring_view, 3> kStarsMarkers = {
-    L"PokerStars Hand #", L"PokerStars Zoom Hand #", L"PokerStars Home Game Hand #"};
-constexpr std::array<std::wstring_view, 3> k888Banners = {
-    L"***** 888poker", L"***** LotosPoker ",
-    L"***** 888poker Flopomania Table Hand History for Game "};
+constexpr std::array<std::wstring_view, 4> kStarsMarkers = {
+    L"PokerStars Hand #", L"PokerStars Zoom Hand #", L"PokerStars Home Game Hand #",
+    L"PokerStars Game #"};
 
-bool StartsWithAny(std::wstring_view line, const std::array<std::wstring_view, 3>& prefixes) {
+bool StartsWithAny(std::wstring_view line, const std::array<std::wstring_view, 4>& prefixes) {
   for (std::wstring_view prefix : prefixes)
     if (StartsWith(line, prefix)) return true;
   return false;
@@ -42,13 +43,20 @@ bool IsNoise(std::wstring_view line) {
   return SearchLine(line, kChat, match);
 }
 
+/// A PartyPoker tournament: its hands are never read.
+bool IsPartyTournament(std::wstring_view line) {
+  return StartsWith(line, L"NL Texas Hold'em  Trny:"sv) ||
+         StartsWith(line, L"Table Double or Nothing"sv) || StartsWith(line, L"Table WPT Step"sv);
+}
+
 /// The header values of the hand being collected.
 struct HandHeaderValues {
   int64_t startTime = 0;
   double bigBlind = 0.0;  // currency units
   int32_t currency = 0;
   std::wstring handId;
-  bool countable = false;  // a header was read and its time lies in the range
+  /// Why the hand is not counted, from its header; none when it may be.
+  std::optional<HandLeftOut> leftOut = HandLeftOut::kRefused;
 };
 
 class HandSplitter {
@@ -71,7 +79,22 @@ class HandSplitter {
   Step ReadPartyHeaderLine(std::wstring_view line, size_t lineNumber);
   Step Read888HeaderLine(std::wstring_view line, size_t lineNumber);
   Step OpenTigerHand(std::wstring_view line, size_t lineNumber);
+  Step Abandon(FileSkip reason) {
+    m_out.skip = reason;
+    return Step::kAbandon;
+  }
   void ProcessHand();
+  /// The header of a hand whose stakes and date line comes later.
+  void OpenWithoutHeader(std::wstring_view line) {
+    m_header = {0, 0.0, 0, HandIdOf(line), HandLeftOut::kRefused};
+    m_bannerSeen = false;
+    Start(line);
+  }
+  std::optional<HandLeftOut> DateLeftOut(const HandHeader& header) const {
+    if (!header.matched) return HandLeftOut::kRefused;
+    if (!InRange(header.startTime)) return HandLeftOut::kOutsideDates;
+    return std::nullopt;
+  }
   bool InRange(int64_t time) const { return m_filter.timeFrom <= time && time <= m_filter.timeTo; }
   Step BadDate(size_t lineNumber, std::wstring_view line);
   void Start(std::wstring_view line) {
@@ -89,7 +112,8 @@ class HandSplitter {
   HandLines m_buffer;  // views into the file's lines
   bool m_inHand = false;
   HandHeaderValues m_header;
-  int m_stage = 0;  // 888: 0 after "#Game No :", 1 after the banner, 2 after the header
+  bool m_bannerSeen = false;  // PartyPoker and 888: the hand's banner line was read
+  int m_stage = 0;            // 888: 0 after "#Game No :", 1 after the banner, 2 after the header
 };
 
 HandSplitter::Step HandSplitter::BadDate(size_t lineNumber, std::wstring_view line) {
@@ -106,7 +130,7 @@ HandSplitter::Step HandSplitter::ReadPartyHeaderLine(std::wstring_view line, siz
   m_header.currency = header.currency;
   // A hand outside the range is skipped alone, as it is in any other room:
   // abandoning the file would lose the hands of the session inside it.
-  m_header.countable = header.matched && InRange(header.startTime);
+  m_header.leftOut = DateLeftOut(header);
   m_buffer.emplace_back(line);
   return Step::kGoOn;
 }
@@ -117,7 +141,7 @@ HandSplitter::Step HandSplitter::Read888HeaderLine(std::wstring_view line, size_
   // A hand outside the range is skipped alone: abandoning the file would lose
   // the hands of the session inside it.
   m_header = {header.startTime, header.bigBlind, header.currency, m_header.handId,
-              header.matched && InRange(header.startTime)};
+              DateLeftOut(header)};
   m_buffer.emplace_back(line);
   m_stage = 2;
   return Step::kGoOn;
@@ -126,16 +150,19 @@ HandSplitter::Step HandSplitter::Read888HeaderLine(std::wstring_view line, size_
 HandSplitter::Step HandSplitter::InHand(std::wstring_view line, size_t lineNumber) {
   switch (m_filter.room) {
     case kPartyPoker:
-      if (StartsWith(line, L"NL Texas Hold'em  Trny:"sv) ||
-          StartsWith(line, L"Table Double or Nothing"sv) || StartsWith(line, L"Table WPT Step"sv))
-        return Step::kAbandon;
+      if (IsPartyTournament(line)) return Abandon(FileSkip::kTournament);
       if (ContainsAfterStart(line, L"NL Texas Hold'em -"sv) ||
           ContainsAfterStart(line, L"PL Omaha"sv))
         return ReadPartyHeaderLine(line, lineNumber);
-      if (StartsWith(line, L"Game #"sv)) {
+      // A hand opens with "Game #N starts.", or in the client's later
+      // format with "#Game No : N" or its banner: a second banner, or a
+      // "#Game No :" after one, opens the next hand.
+      if (StartsWith(line, L"Game #"sv) ||
+          ((StartsWith(line, L"#Game No :"sv) || IsPartyBanner(line)) && m_bannerSeen)) {
         ProcessHand();
         return OpenHand(line, lineNumber);
       }
+      if (IsPartyBanner(line)) m_bannerSeen = true;
       break;
     case kPokerStars:
       if (StartsWithAny(line, kStarsMarkers)) {
@@ -144,12 +171,15 @@ HandSplitter::Step HandSplitter::InHand(std::wstring_view line, size_t lineNumbe
       }
       break;
     case k888Poker:
-      if (StartsWith(line, L"Tournament"sv)) return Step::kAbandon;
+      if (StartsWith(line, L"Tournament"sv)) return Abandon(FileSkip::kTournament);
       if (m_stage == 1) return Read888HeaderLine(line, lineNumber);
-      if (StartsWithAny(line, k888Banners)) m_stage = 1;
-      if (StartsWith(line, L"#Game No :"sv)) {
+      if (StartsWith(line, L"#Game No :"sv) || (Is888Banner(line) && m_bannerSeen)) {
         ProcessHand();
         return OpenHand(line, lineNumber);
+      }
+      if (Is888Banner(line)) {
+        m_stage = 1;
+        m_bannerSeen = true;
       }
       break;
     case kTigerGaming:
@@ -167,51 +197,65 @@ HandSplitter::Step HandSplitter::OpenTigerHand(std::wstring_view line, size_t li
   const HandHeader header = ReadTigerHeader(line);
   if (header.badDate) return BadDate(lineNumber, line);
   // A hand outside the range is skipped alone, its lines with it.
-  if (!header.matched || !InRange(header.startTime)) return Step::kGoOn;
-  m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), true};
+  if (const std::optional<HandLeftOut> leftOut = DateLeftOut(header)) {
+    m_out.LeaveOut(*leftOut);
+    return Step::kGoOn;
+  }
+  m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), std::nullopt};
   Start(line);
   return Step::kGoOn;
 }
 
 HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNumber) {
   const int32_t room = m_filter.room;
-  if (StartsWith(line, L"Game #"sv)) {
-    if (room != kPartyPoker) return Step::kAbandon;
-    m_header = {0, 0.0, 0, HandIdOf(line), false};  // its header line comes later
-    Start(line);
+  if (StartsWith(line, L"Game #"sv) || IsPartyBanner(line)) {
+    if (room != kPartyPoker) return Abandon(FileSkip::kOtherRoom);
+    OpenWithoutHeader(line);  // its stakes line comes later
+    m_bannerSeen = IsPartyBanner(line);
     return Step::kGoOn;
   }
   for (std::wstring_view marker : kStarsMarkers) {
     const size_t at = line.find(marker);
     if (at == std::wstring_view::npos) continue;
     if (line.find(L"Tournament"sv) != std::wstring_view::npos) return Step::kGoOn;
-    if (room != kPokerStars) return Step::kAbandon;
+    if (room != kPokerStars) return Abandon(FileSkip::kOtherRoom);
     line.remove_prefix(at);
     const PokerStarsHeader header = ReadPokerStarsHeader(line, m_filter.games);
     const bool zoomFits = header.zoom == 1 ? m_filter.zoom == 1 : m_filter.nonZoom == 1;
     const bool stakesFit =
-        m_filter.cashLimit == 0 || static_cast<int32_t>(header.bigBlind * 100.0) == m_fileBigBlind;
-    if (!header.taken || !zoomFits || !stakesFit || !InRange(header.startTime)) return Step::kGoOn;
-    m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), true};
+        m_filter.cashLimit == 0 ||
+        static_cast<int32_t>(std::llround(header.bigBlind * 100.0)) == m_fileBigBlind;
+    std::optional<HandLeftOut> leftOut;
+    if (!header.taken || !zoomFits)
+      leftOut = HandLeftOut::kOtherGame;
+    else if (!stakesFit)
+      leftOut = HandLeftOut::kOtherLimit;
+    else if (!InRange(header.startTime))
+      leftOut = HandLeftOut::kOutsideDates;
+    if (leftOut) {
+      m_out.LeaveOut(*leftOut);
+      return Step::kGoOn;
+    }
+    m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), std::nullopt};
     Start(line);
     return Step::kGoOn;
   }
-  if (StartsWithAny(line, k888Banners)) {
-    if (room != k888Poker) return Step::kAbandon;
+  if (Is888Banner(line)) {
+    if (room != k888Poker) return Abandon(FileSkip::kOtherRoom);
+    OpenWithoutHeader(line);
     m_stage = 1;
-    m_header = {0, 0.0, 0, HandIdOf(line), false};
-    Start(line);
+    m_bannerSeen = true;
     return Step::kGoOn;
   }
   if (StartsWith(line, L"#Game No :"sv)) {
-    if (room != k888Poker) return Step::kAbandon;
+    // PartyPoker's later format and 888poker's both open with it.
+    if (room != k888Poker && room != kPartyPoker) return Abandon(FileSkip::kOtherRoom);
+    OpenWithoutHeader(line);
     m_stage = 0;
-    m_header = {0, 0.0, 0, HandIdOf(line), false};
-    Start(line);
     return Step::kGoOn;
   }
   if (StartsWith(line, L"Tiger Gaming Game #"sv)) {
-    if (room != kTigerGaming) return Step::kAbandon;
+    if (room != kTigerGaming) return Abandon(FileSkip::kOtherRoom);
     return OpenTigerHand(line, lineNumber);
   }
   return Step::kGoOn;  // a line outside any hand
@@ -219,11 +263,15 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
 
 void HandSplitter::ProcessHand() {
   m_inHand = false;
-  const int32_t bigBlind = static_cast<int32_t>(m_header.bigBlind * 100.0);
+  const int32_t bigBlind = static_cast<int32_t>(std::llround(m_header.bigBlind * 100.0));
   // A hand whose header never came (or lay outside the range) has no date
   // or stakes to check: it is not counted.
-  if (!m_header.countable || m_header.currency != m_filter.currency ||
-      (m_filter.cashLimit != 0 && m_filter.cashLimit != bigBlind)) {
+  std::optional<HandLeftOut> leftOut = m_header.leftOut;
+  if (!leftOut && m_header.currency != m_filter.currency) leftOut = HandLeftOut::kOtherCurrency;
+  if (!leftOut && m_filter.cashLimit != 0 && m_filter.cashLimit != bigBlind)
+    leftOut = HandLeftOut::kOtherLimit;
+  if (leftOut) {
+    m_out.LeaveOut(*leftOut);
     m_buffer.clear();
     return;
   }
@@ -236,10 +284,12 @@ void HandSplitter::ProcessHand() {
                                    headerSeen, m_engine);
       break;
     case k888Poker:
-      reading = Read888Hand(m_filter, m_buffer, m_filter.room, m_fileBigBlind, headerSeen);
+      reading = Read888Hand(m_path, m_filter, m_buffer, m_filter.room, m_fileBigBlind, headerSeen,
+                            m_engine);
       break;
     case kTigerGaming:
-      reading = ReadTigerHand(m_filter, m_buffer, m_filter.room, m_fileBigBlind, headerSeen);
+      reading = ReadTigerHand(m_path, m_filter, m_buffer, m_filter.room, m_fileBigBlind, headerSeen,
+                              m_engine);
       break;
   }
   m_buffer.clear();

@@ -1,39 +1,40 @@
 // The PartyPoker lines of a hand. PartyPoker writes what each action adds to
 // the pot ("raises [$0.50 USD]" puts in 0.50 more), so everything the hero
 // puts in is simply summed; an uncalled bet comes back inside the amount he
-// wins.
+// wins. Names may hold dots and blanks ("dr. spaz"), so a line is the hero's
+// when it begins with his nick and a known word follows.
 
 #include <array>
+#include <optional>
 
+#include "equity/all_in_ev.h"
+#include "history/amount.h"
+#include "history/card_text.h"
+#include "history/chip_ledger.h"
+#include "history/hand_end.h"
 #include "history/hero_name.h"
+#include "history/history_hands.h"
 #include "history/pattern.h"
 #include "history/pokerstars_hand.h"
+#include "history/street_tracker.h"
 
 namespace lumora {
 
 using namespace std::string_view_literals;
 namespace {
 
-constexpr double kCents = 100.0;
-
-/// A line that opens with a PartyPoker name: a word, then at most one blank
-/// and a second word.
-boost::wregex NamedPattern(std::wstring_view rest) {
-  return boost::wregex(LR"re(([\w|\$\-]+\s?[\w|\$]*))re" + std::wstring(rest));
-}
-
 struct PartyPatterns {
   boost::wregex players{LR"re(Total number of players : \d+/(\d+))re"};
-  boost::wregex blind{
-      NamedPattern(LR"re( posts (small|big) blind \[\$(\d+.?[0-9]{0,2}) USD\].)re")};
-  boost::wregex deadBlind{
-      NamedPattern(LR"re( posts (small|big) blind \+ dead \[(\d+[.|\,]?[0-9]{0,2}) \$\].)re")};
-  // The client writes the sign first: "posts big blind + dead [$0.35]."
-  boost::wregex deadBlindSignFirst{
-      NamedPattern(LR"re( posts (small|big) blind \+ dead \[\$(\d+[.|\,]?[0-9]{0,2})\].)re")};
-  boost::wregex action{NamedPattern(LR"re( (calls|bets|raises) \[\$(\d+.?[0-9]{0,2}) USD\])re")};
-  boost::wregex wins{NamedPattern(LR"re( wins \$(\d+.?[0-9]{0,2}) USD[\w|\s|\.|,]*)re")};
-  boost::wregex allIn{NamedPattern(LR"re( is all-In\s+\[\$(\d+.?[0-9]{0,2}) USD\])re")};
+  boost::wregex seat{LR"re(Seat \d+: (.+) \( (.*) \))re"};
+  // Amounts stand in brackets, the sign before or after them: "[$0.10 USD]",
+  // "[$0.35]", "[0,35 $]".
+  boost::wregex blind{LR"re((.+) posts (small|big) blind \[([^\]]*)\]\.?)re"};
+  boost::wregex deadBlind{LR"re((.+) posts (?:small|big) blind \+ dead \[([^\]]*)\]\.?)re"};
+  boost::wregex action{LR"re((.+) (?:calls|bets|raises) \[([^\]]*)\])re"};
+  boost::wregex allIn{LR"re((.+) is all-In\s+\[([^\]]*)\])re"};
+  // "wins $14.18 USD", "... from the side pot 1 with ...", "wins Lo ($0.09 USD) ...".
+  boost::wregex wins{WithAmounts(LR"re((.+) wins (?:Lo \()?[\$€£]?{A}(?:[ )].*)?)re")};
+  boost::wregex shows{LR"re((.+) (?:shows|doesn't show) \[(.*)\].*)re"};
 };
 
 const PartyPatterns& P() {
@@ -41,80 +42,244 @@ const PartyPatterns& P() {
   return kPatterns;
 }
 
-/// A blind line: "posts big blind" or "posts small blind" after the start,
-/// with a '$' after the word "blind" that follows "posts".
-bool IsBlindLine(std::wstring_view line) {
-  if (!ContainsAfterStart(line, L"posts big blind"sv) &&
-      !ContainsAfterStart(line, L"posts small blind"sv))
-    return false;
-  const size_t posts = line.find(L"posts"sv);
-  const size_t blind = line.find(L"blind"sv, posts);
-  return blind != std::wstring_view::npos && line.find(L'$', blind) != std::wstring_view::npos;
+/// A line that moves money, or a player's win.
+struct PartyMove {
+  enum class Kind { kBlind, kBigBlind, kDeadBlind, kAdd, kWin };
+  Kind kind = Kind::kAdd;
+  std::wstring_view name;
+  int64_t cents = 0;
+};
+
+std::optional<PartyMove> ReadPartyMove(std::wstring_view line, HandAmounts& amounts,
+                                       LineMatch& match) {
+  PartyMove move;
+  if (line.find(L" posts "sv) != std::wstring_view::npos) {
+    if (MatchLine(line, P().blind, match)) {
+      move.kind =
+          CaptureView(match, 2) == L"big"sv ? PartyMove::Kind::kBigBlind : PartyMove::Kind::kBlind;
+      move.cents = amounts.Capture(match, 3);
+    } else if (MatchLine(line, P().deadBlind, match)) {
+      move.kind = PartyMove::Kind::kDeadBlind;
+      move.cents = amounts.Capture(match, 2);
+    } else {
+      return std::nullopt;
+    }
+  } else if (line.find(L" wins "sv) != std::wstring_view::npos) {
+    if (!MatchLine(line, P().wins, match)) return std::nullopt;
+    move.kind = PartyMove::Kind::kWin;
+    move.cents = amounts.Capture(match, 2);
+  } else if (line.find(L" is all-In "sv) != std::wstring_view::npos) {
+    if (!MatchLine(line, P().allIn, match)) return std::nullopt;
+    move.cents = amounts.Capture(match, 2);
+  } else if (line.find(L" ["sv) != std::wstring_view::npos &&
+             (line.find(L" calls ["sv) != std::wstring_view::npos ||
+              line.find(L" bets ["sv) != std::wstring_view::npos ||
+              line.find(L" raises ["sv) != std::wstring_view::npos)) {
+    if (!MatchLine(line, P().action, match)) return std::nullopt;
+    move.cents = amounts.Capture(match, 2);
+  } else {
+    return std::nullopt;
+  }
+  move.name = CaptureView(match, 1);
+  return move;
 }
 
-/// A decimal comma read as a point ("0,35" is 0.35).
-double CommaAmount(std::wstring_view text) {
-  std::wstring amount(text);
-  for (wchar_t& c : amount)
-    if (c == L',') c = L'.';
-  return ParseAmount(amount);
+/// A player's action on a street: the words stand at the end of the line or
+/// before the amount.
+bool IsActionLine(std::wstring_view line) {
+  return line.ends_with(L" folds"sv) || line.ends_with(L" checks"sv) ||
+         line.find(L" calls ["sv) != std::wstring_view::npos ||
+         line.find(L" bets ["sv) != std::wstring_view::npos ||
+         line.find(L" raises ["sv) != std::wstring_view::npos ||
+         line.find(L" is all-In "sv) != std::wstring_view::npos;
+}
+
+/// The words that show a player was dealt in and acting.
+bool IsPlayWord(std::wstring_view rest) {
+  for (std::wstring_view word :
+       {L"posts "sv, L"calls "sv, L"bets "sv, L"raises "sv, L"is all-In"sv, L"folds"sv, L"checks"sv,
+        L"shows "sv, L"doesn't show"sv, L"wins "sv})
+    if (StartsWith(rest, word)) return true;
+  return false;
+}
+
+class PartyHandReader {
+ public:
+  PartyHandReader(const std::wstring& source, const HandFilter& filter, int32_t fileBigBlind,
+                  const PokerLogic& engine)
+      : m_source(source),
+        m_filter(filter),
+        m_nick(filter.nick),
+        m_bigBlind(fileBigBlind),
+        m_engine(engine),
+        m_foldLine(filter.nick + L" folds"),
+        m_dealtPrefix(L"Dealt to " + filter.nick + L" [") {}
+
+  HandReading Read(const HandLines& lines, bool& headerSeen);
+
+ private:
+  bool IsAllInPost(std::wstring_view name, int64_t cents);
+  void ReadHeroLine(std::wstring_view line);
+  std::optional<AllInHandReport> EvaluateAllIn(const HandLines& lines, int64_t result);
+
+  const std::wstring& m_source;
+  const HandFilter& m_filter;
+  const std::wstring& m_nick;
+  int32_t m_bigBlind;  // cents; 0 takes the first big blind posted
+  const PokerLogic& m_engine;
+  const std::wstring m_foldLine;
+  const std::wstring m_dealtPrefix;
+
+  HandAmounts m_amounts;
+  int64_t m_putIn = 0;  // everything the hero put in
+  int64_t m_won = 0;    // everything he won
+  bool m_dealtIn = false;
+  bool m_folded = false;
+  bool m_hiLo = false;
+  std::wstring m_handNumber;
+  std::wstring m_heroCards;
+  std::vector<std::wstring_view> m_seats;
+  StreetTracker m_streets;
+  LineMatch m_match;
+};
+
+/// A big blind short of the table's is an all-in for the player's last chips
+/// when it is all his seat line shows.
+bool PartyHandReader::IsAllInPost(std::wstring_view name, int64_t cents) {
+  for (const std::wstring_view seat : m_seats)
+    if (MatchLine(seat, P().seat, m_match) && CaptureView(m_match, 1) == name)
+      return m_amounts.Capture(m_match, 2) == cents;
+  return false;
+}
+
+void PartyHandReader::ReadHeroLine(std::wstring_view line) {
+  const std::wstring_view rest = line.substr(m_nick.size());
+  if (!StartsWith(rest, L" "sv) || !IsPlayWord(rest.substr(1))) return;
+  m_dealtIn = true;
+  if (const std::optional<PartyMove> move = ReadPartyMove(line, m_amounts, m_match)) {
+    if (!IsHeroName(move->name, m_nick)) return;
+    if (move->kind == PartyMove::Kind::kWin)
+      m_won += move->cents;
+    else
+      m_putIn += move->cents;
+  }
+}
+
+HandReading PartyHandReader::Read(const HandLines& lines, bool& headerSeen) {
+  HandReading reading;
+  for (const std::wstring_view raw : lines) {
+    const std::wstring_view line = TrimView(raw);
+    if (!headerSeen) {
+      if (StartsWith(line, L"Game #"sv) || StartsWith(line, L"***** Hand History for Game "sv) ||
+          StartsWith(line, L"#Game No :"sv)) {
+        headerSeen = true;
+        m_handNumber = HandIdOf(line);
+      }
+      continue;
+    }
+    // Only the acting after the flop tells where the money went all in.
+    if (m_streets.Street() > 0 && IsActionLine(line)) m_streets.Acted();
+    if (StartsWith(line, L"** Dealing "sv)) {
+      m_streets.Marker(line);
+    } else if (StartsWith(line, L"Total number of players :"sv)) {
+      if (MatchLine(line, P().players, m_match)) {
+        const int seats = CaptureInt(m_match, 1);
+        if (seats < m_filter.minPl || seats > m_filter.maxPl)
+          return reading.LeaveOut(HandLeftOut::kTableSize);
+      }
+    } else if (StartsWith(line, L"Seat "sv)) {
+      m_seats.push_back(line);
+    } else if (m_seats.empty() && line.find(L"Omaha Hi-Lo"sv) != std::wstring_view::npos) {
+      m_hiLo = true;  // the stakes line, before the seats
+    } else if (line == L"Table Closed"sv || line == L"Connection Lost due to some reason"sv) {
+      // The rest of the hand cannot be trusted.
+      return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
+    } else if (ContainsAfterStart(line, L" posts big blind ["sv)) {
+      // A big blind of another limit refuses the hand, unless it is short
+      // because the player has no more chips.
+      const std::optional<PartyMove> move = ReadPartyMove(line, m_amounts, m_match);
+      if (move && move->kind == PartyMove::Kind::kBigBlind) {
+        if (m_bigBlind == 0) m_bigBlind = static_cast<int32_t>(move->cents);
+        if (move->cents != m_bigBlind && !IsAllInPost(move->name, move->cents))
+          return reading.LeaveOut(HandLeftOut::kOtherLimit);
+      }
+      if (MayBeHeroLine(line, m_nick)) ReadHeroLine(line);
+    } else if (StartsWith(line, m_dealtPrefix)) {
+      m_heroCards = CardText(line.substr(m_dealtPrefix.size()));
+      m_dealtIn = true;
+    } else if (line == m_foldLine) {
+      m_dealtIn = true;
+      m_folded = true;
+      break;  // nothing after his fold changes his result
+    } else if (MayBeHeroLine(line, m_nick)) {
+      ReadHeroLine(line);
+    }
+  }
+  if (!m_dealtIn) return reading.LeaveOut(HandLeftOut::kNotDealtIn);
+  if (!HasLineContainingFromEnd(lines, L" wins "sv))
+    return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
+  if (m_amounts.Failed())
+    return reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(m_amounts.FirstBad()));
+  reading.accepted = true;
+  const int64_t result = m_won - m_putIn;
+  reading.resultCents = static_cast<double>(result);
+  if (!m_folded) reading.allIn = EvaluateAllIn(lines, result);
+  return reading;
+}
+
+std::optional<AllInHandReport> PartyHandReader::EvaluateAllIn(const HandLines& lines,
+                                                              int64_t result) {
+  AllInHandInput allIn;
+  // The money, the cards shown and the wins of everybody, read again: only
+  // a hand shown down after an all-in needs them.
+  ChipLedger ledger;
+  int64_t wins = 0;
+  for (const std::wstring_view raw : lines) {
+    const std::wstring_view line = TrimView(raw);
+    if (line.find(L"show"sv) != std::wstring_view::npos && MatchLine(line, P().shows, m_match)) {
+      std::wstring name = Capture(m_match, 1);
+      std::wstring cards = CardText(CaptureView(m_match, 2));
+      if (IsHeroName(name, m_nick) && m_heroCards.empty()) m_heroCards = cards;
+      allIn.showdown.push_back({std::move(name), std::move(cards)});
+      continue;
+    }
+    const std::optional<PartyMove> move = ReadPartyMove(line, m_amounts, m_match);
+    if (!move) continue;
+    PlayerMoney& money = ledger[move->name];
+    if (move->kind == PartyMove::Kind::kWin)
+      wins += move->cents;
+    else if (move->kind == PartyMove::Kind::kDeadBlind)
+      money.PostSmallAndBig(move->cents, m_bigBlind);
+    else
+      money.Add(move->cents);
+  }
+  allIn.allInStreet = m_streets.AllInStreet(allIn.showdown.size());
+  if (allIn.allInStreet == 0) return std::nullopt;
+  allIn.netResult = static_cast<double>(result);
+  allIn.board = m_streets.BoardAtAllIn(allIn.allInStreet);
+  allIn.heroCards = m_heroCards;
+  allIn.putIn = ledger.Totals();
+  int64_t total = 0;
+  for (const auto& [name, cents] : allIn.putIn) total += static_cast<int64_t>(cents);
+  // The wins hold the bets nobody called: what is missing from them is the rake.
+  allIn.rake = static_cast<double>(std::max<int64_t>(total - wins, 0)) * 0.01;
+  for (const std::wstring_view seat : m_seats)
+    if (MatchLine(seat, P().seat, m_match))
+      allIn.stacks[Capture(m_match, 1)] = static_cast<double>(m_amounts.Capture(m_match, 2)) * 0.01;
+  allIn.hiLo = m_hiLo;
+  allIn.bigBlind = m_bigBlind;
+  allIn.source = m_source;
+  allIn.handNumber = m_handNumber;
+  allIn.nick = m_nick;
+  return EvaluateAllInHand(allIn, m_engine);
 }
 
 }  // namespace
 
-HandReading ReadPartyHand(const HandFilter& filter, const HandLines& lines, int32_t fileBigBlind,
-                          bool& headerSeen) {
-  const std::wstring& nick = filter.nick;
-  const std::wstring foldLine = nick + L" folds";
-  HandReading reading;
-  double putIn = 0.0;   // everything the hero put in, cents
-  double result = 0.0;  // everything he won, cents
-  LineMatch match;
-
-  for (const std::wstring_view raw : lines) {
-    const std::wstring_view line = TrimView(raw);
-    if (!headerSeen) {
-      if (StartsWith(line, L"Game #"sv)) headerSeen = true;
-      continue;
-    }
-    if (StartsWith(line, L"Total number of players :"sv)) {
-      if (MatchLine(line, P().players, match)) {
-        const int seats = CaptureInt(match, 1);
-        if (seats < filter.minPl || seats > filter.maxPl) return reading;
-      }
-    } else if (line == L"Table Closed"sv) {
-      return reading;
-    } else if (line == L"Connection Lost due to some reason"sv) {
-      headerSeen = false;  // the rest of the hand cannot be trusted
-    } else if (IsBlindLine(line)) {
-      if (MatchLine(line, P().blind, match)) {
-        const double amount = CaptureAmount(match, 3) * kCents;
-        // Each blind the hero posts counts once, whether it is the table's
-        // or one posted to come in.
-        if (IsHeroName(CaptureView(match, 1), nick)) putIn += amount;
-        if (CaptureView(match, 2) == L"big"sv && amount != fileBigBlind) return reading;
-      } else if (MatchLine(line, P().deadBlind, match) ||
-                 MatchLine(line, P().deadBlindSignFirst, match)) {
-        if (IsHeroName(CaptureView(match, 1), nick))
-          putIn += CommaAmount(CaptureView(match, 3)) * kCents;
-      }
-    } else if (line == foldLine) {
-      reading.resultCents = putIn > 0.001 ? -putIn : 0.0;
-      reading.accepted = true;
-      return reading;
-    } else if (MayBeHeroLine(line, nick)) {
-      if (MatchLine(line, P().action, match)) {
-        if (IsHeroName(CaptureView(match, 1), nick)) putIn += CaptureAmount(match, 3) * kCents;
-      } else if (MatchLine(line, P().wins, match)) {
-        if (IsHeroName(CaptureView(match, 1), nick)) result += CaptureAmount(match, 2) * kCents;
-      } else if (MatchLine(line, P().allIn, match)) {
-        if (IsHeroName(CaptureView(match, 1), nick)) putIn += CaptureAmount(match, 2) * kCents;
-      }
-    }
-  }
-  reading.resultCents = result - putIn;
-  reading.accepted = true;
-  return reading;
+HandReading ReadPartyHand(const std::wstring& source, const HandFilter& filter,
+                          const HandLines& lines, int32_t fileBigBlind, bool& headerSeen,
+                          const PokerLogic& engine) {
+  return PartyHandReader(source, filter, fileBigBlind, engine).Read(lines, headerSeen);
 }
 
 }  // namespace lumora

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "history/amount.h"
 #include "history/header_date.h"
 #include "history/pattern.h"
 
@@ -22,30 +23,32 @@ int MonthFromName(std::wstring_view name) {
 }  // namespace
 
 HandHeader ReadPartyHeader(std::wstring_view line) {
-  static const boost::wregex kNoLimitHoldem(
-      LR"re(([\$|€|£])(\d+.?[0-9]{0,2})/[\$|€|£](\d+.?[0-9]{0,2})\s[\w|\d|\$|\'|\s]+\-\s[\w]+\,\s(\w+)\s(\d{2})\,\s(\d{2}):(\d{2}):(\d{2})\s([\w]+)\s(\d{4}))re");
-  static const boost::wregex kPotLimitOmaha(
-      LR"re(([\$|€|£])(\d+.?[0-9]{0,2}) (\w+) PL Omaha \-\s[\w]+\,\s(\w+)\s(\d{2})\,\s(\d{2}):(\d{2}):(\d{2})\s([\w]+)\s(\d{4}))re");
-
+  // The stakes are the blinds ("$0.10/$0.25 USD") or the table's buy-in
+  // ("$25 USD", "$1,000 USD"), then the game, the weekday, date, time, zone
+  // and year.
+  static const boost::wregex kHeader(WithAmounts(
+      LR"re(([\$€£]){A}(?:/[\$€£]?{A})?(?: (?:USD|EUR|GBP))? (.+?) - \w+, (\w+) (\d{2}), (\d{2}):(\d{2}):(\d{2}) (\w+) (\d{4}))re"));
   HandHeader header;
   LineMatch match;
-  if (MatchLine(line, kNoLimitHoldem, match)) {
-    header.smallBlind = CaptureAmount(match, 2);
-    header.bigBlind = CaptureAmount(match, 3);
-  } else if (MatchLine(line, kPotLimitOmaha, match)) {
-    // Pot-limit tables are named by their buy-in, a hundred big blinds.
-    header.bigBlind = CaptureAmount(match, 2) * 0.01;
-    header.smallBlind = header.bigBlind * 0.5;
+  if (!MatchLine(line, kHeader, match)) return header;
+  HandAmounts amounts;
+  const double first = static_cast<double>(amounts.Capture(match, 2)) * 0.01;
+  if (match[3].matched) {
+    header.smallBlind = first;
+    header.bigBlind = static_cast<double>(amounts.Capture(match, 3)) * 0.01;
   } else {
-    return header;
+    // A table named by its buy-in seats a hundred big blinds.
+    header.bigBlind = first * 0.01;
+    header.smallBlind = header.bigBlind * 0.5;
   }
+  if (amounts.Failed()) return header;
   const std::wstring_view sign = CaptureView(match, 1);
   header.currency = sign == L"$"sv ? 0 : sign == L"€"sv ? 1 : 2;
 
-  const int month = MonthFromName(CaptureView(match, 4));
+  const int month = MonthFromName(CaptureView(match, 5));
   if (month == 0) return header;
   header.matched = true;
-  CalendarFields fields = FieldsFromCaptures(match, 10, 4, 5, 6, 7, 8);
+  CalendarFields fields = FieldsFromCaptures(match, 11, 5, 6, 7, 8, 9);
   fields.month = month;
   const auto time = HeaderLocalTime(fields);
   header.badDate = !time;

@@ -1,18 +1,26 @@
 // 888poker writes what each action adds to the pot ("raises [$0.30]" puts in
 // 0.30 more) and no line for a bet nobody called: the hero's unmatched money
-// is worked out from what every player put in. Those contributions are kept
-// in whole cents, cut toward zero, as the client's own accounts are.
+// is worked out from what every player put in. Amounts stand in brackets
+// with the sign before or after them, as the client's language has it
+// ("[$0.10]", "[25 $]", "( 3 023,50 $ )").
 
 #include "history/poker888.h"
 
 #include <algorithm>
-#include <cmath>
 #include <map>
 
 #include "app/run_settings.h"
+#include "equity/all_in_ev.h"
+#include "history/amount.h"
+#include "history/banners.h"
+#include "history/card_text.h"
+#include "history/chip_ledger.h"
+#include "history/hand_end.h"
 #include "history/header_date.h"
 #include "history/hero_name.h"
+#include "history/history_hands.h"
 #include "history/pattern.h"
+#include "history/street_tracker.h"
 
 namespace lumora {
 
@@ -20,26 +28,30 @@ using namespace std::string_view_literals;
 
 namespace {
 
-constexpr double kCents = 100.0;
-constexpr std::wstring_view kFlopomaniaBanner =
-    L"***** 888poker Flopomania Table Hand History for Game ";
+// The stakes of a hand, the sign before or after each amount: "$0.05/$0.10
+// Blinds …", "25 $/50 $ Blinds …", "0,01 $/0,02 $ Blinds …"; Flopomania's
+// "$0.10 Ante NL Flopomania …". Captures: 1 sign, 2 amount, 3 sign after it,
+// then the big blind of the blinds form.
+constexpr std::wstring_view kBlinds =
+    LR"re(([\$€£]?) ?{A} ?([\$€£]?)/[\$€£]? ?{A} ?[\$€£]? Blinds .*)re";
+constexpr std::wstring_view kAnte = LR"re(([\$€£]?) ?{A} ?([\$€£]?) Ante NL Flopomania .*)re";
+constexpr std::wstring_view kDate =
+    LR"re( ([0-9]{1,2}) ([0-9]{1,2}) ([0-9]{4}) ([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2}))re";
 
 struct Patterns888 {
-  boost::wregex blindsHeader{
-      LR"re(([\$|€|£])(\d+.?[0-9]{0,2})/[\$|€|£](\d+.?[0-9]{0,2}) Blinds .* ([0-9]{1,2}) ([0-9]{1,2}) ([0-9]{4}) ([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2}))re"};
-  boost::wregex flopomaniaHeader{
-      LR"re(([\$|€|£])(\d+.?[0-9]{0,2}) Ante NL Flopomania .* ([0-9]{1,2}) ([0-9]{1,2}) ([0-9]{4}) ([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2}))re"};
+  boost::wregex blindsStakes{WithAmounts(kBlinds)};
+  boost::wregex flopomaniaStakes{WithAmounts(kAnte)};
+  boost::wregex blindsHeader{WithAmounts(std::wstring(kBlinds) + std::wstring(kDate))};
+  boost::wregex flopomaniaHeader{WithAmounts(std::wstring(kAnte) + std::wstring(kDate))};
   boost::wregex players{LR"re(Total number of players : (\d+))re"};
-  boost::wregex seat{LR"re(Seat \d+: (.*) \( [\$|€|£]\d+.?[0-9]{0,2} \))re"};
-  boost::wregex blind{LR"re((.*) posts (small|big) blind \[[\$|€|£](\d+[.|\,]?[0-9]{0,2})\])re"};
-  boost::wregex firstToAct{
-      LR"re((.*) posts ante \(First to Act\) \[[\$|€|£](\d+[.|\,]?[0-9]{0,2})\])re"};
-  boost::wregex ante{LR"re((.*) posts ante \[[\$|€|£](\d+[.|\,]?[0-9]{0,2})\])re"};
-  boost::wregex deadBlind{
-      LR"re((.*) posts dead blind \[[\$|€|£](\d+[.|\,]?[0-9]{0,2}) \+ [\$|€|£](\d+[.|\,]?[0-9]{0,2})\])re"};
-  boost::wregex folds{LR"re((.*) folds)re"};
-  boost::wregex action{LR"re((.*) (calls|bets|raises) \[[\$|€|£](\d+.?[0-9]{0,2})\])re"};
-  boost::wregex collected{LR"re((.*) collected \[ [\$|€|£](\d+.?[0-9]{0,2}) \])re"};
+  boost::wregex seat{LR"re(Seat \d+: (.+) \( (.*) \))re"};
+  boost::wregex blind{LR"re((.+) posts (small|big) blind \[([^\]]*)\])re"};
+  boost::wregex ante{LR"re((.+) posts ante (?:\(First to Act\) )?\[([^\]]*)\])re"};
+  boost::wregex deadBlind{LR"re((.+) posts dead blind \[([^\]+]*) \+ ([^\]]*)\])re"};
+  boost::wregex folds{LR"re((.+) folds)re"};
+  boost::wregex action{LR"re((.+) (?:calls|bets|raises) \[([^\]]*)\])re"};
+  boost::wregex collected{LR"re((.+) collected \[ ([^\]]*) \])re"};
+  boost::wregex shown{LR"re((.+) (?:shows|mucks) \[ (.*) \])re"};
 };
 
 /// Whether an action's words stand in the line: a cheap test before the
@@ -48,6 +60,10 @@ bool HasAction(std::wstring_view line) {
   return line.find(L" calls ["sv) != std::wstring_view::npos ||
          line.find(L" bets ["sv) != std::wstring_view::npos ||
          line.find(L" raises ["sv) != std::wstring_view::npos;
+}
+
+bool IsStreetAction(std::wstring_view line) {
+  return line.ends_with(L" folds"sv) || line.ends_with(L" checks"sv) || HasAction(line);
 }
 
 const Patterns888& P() {
@@ -63,161 +79,155 @@ int32_t CurrencyFromSign(std::wstring_view sign) {
 
 class Hand888Reader {
  public:
-  Hand888Reader(const HandFilter& filter, int32_t room, int32_t expectedBigBlind)
-      : m_filter(filter),
+  Hand888Reader(const std::wstring& source, const HandFilter& filter, int32_t room,
+                int32_t expectedBigBlind, const PokerLogic& engine)
+      : m_source(source),
+        m_filter(filter),
         m_nick(filter.nick),
         m_room(room),
         m_bigBlind(expectedBigBlind),
+        m_engine(engine),
         m_foldLine(filter.nick + L" folds"),
-        m_muckPrefix(filter.nick + L" mucks") {}
+        m_muckPrefix(filter.nick + L" mucks"),
+        m_dealtPrefix(L"Dealt to " + filter.nick + L" [") {}
 
   HandReading Read(const HandLines& lines, bool& headerSeen);
 
  private:
-  enum class Verdict { kNext, kRefuse, kDone };
+  enum class Verdict { kNext, kRefuse };
 
   Verdict ReadHeader(std::wstring_view line, bool& headerSeen);
   bool SeatCountFits(int count) const { return count >= m_filter.minPl && count <= m_filter.maxPl; }
-  Verdict ReadPost(std::wstring_view line);
-  Verdict ReadOtherAction(std::wstring_view line);
-  Verdict ReadHeroAction(std::wstring_view line, HandReading& reading);
-  /// Sets or adds to a player's contribution; each amount is taken in whole
-  /// cents cut toward zero (a call of 0.57 adds 56).
-  void SetContribution(const std::wstring& name, double cents) {
-    m_contributions[name] = static_cast<int32_t>(cents);
+  Verdict ReadPost(std::wstring_view line, HandReading& reading);
+  Verdict ReadAction(std::wstring_view line);
+  void ReadCollected(std::wstring_view line);
+  /// True when a big blind (or an ante standing for one) is the table's, or
+  /// is all the poster had. A reader told no big blind (a database run over
+  /// every limit) takes the hand's first one as its own.
+  bool IsTableBigBlind(int64_t cents, std::wstring_view poster) {
+    if (m_bigBlind == 0) m_bigBlind = static_cast<int32_t>(cents);
+    if (cents == m_bigBlind) return true;
+    const auto stack = m_stacks.find(poster);
+    return stack != m_stacks.end() && stack->second == cents;
   }
-  void AddContribution(const std::wstring& name, double cents) {
-    m_contributions[name] += static_cast<int32_t>(cents);
+  bool IsHeroLine(std::wstring_view name) {
+    const bool hero = IsHeroName(name, m_nick);
+    if (hero) m_dealtIn = true;
+    return hero;
   }
-  int32_t LargestOtherContribution() const;
-  /// True when a big blind (or an ante standing for one) is the table's. A
-  /// reader told no big blind (a database run over every limit) takes the
-  /// hand's first one as its own.
-  bool IsTableBigBlind(double cents) {
-    if (m_bigBlind == 0) m_bigBlind = static_cast<int32_t>(std::lround(cents));
-    return cents == m_bigBlind;
-  }
+  std::optional<AllInHandReport> EvaluateAllIn(const HandLines& lines, int64_t result);
 
+  const std::wstring& m_source;
   const HandFilter& m_filter;
   const std::wstring& m_nick;
   int32_t m_room;
   int32_t m_bigBlind;  // cents
+  const PokerLogic& m_engine;
   const std::wstring m_foldLine;
   const std::wstring m_muckPrefix;
+  const std::wstring m_dealtPrefix;
 
-  double m_heroTotal = 0.0;  // cents, as read
-  std::map<std::wstring, int32_t> m_contributions;
+  HandAmounts m_amounts;
+  ChipLedger m_ledger;
+  std::map<std::wstring, int64_t, std::less<>> m_stacks;  // cents
   int m_players = 0;
   bool m_heroSeated = false;
   bool m_cardsDealt = false;
-  bool m_heroCollected = false;
+  bool m_dealtIn = false;
+  bool m_heroActed = false;  // he called, bet or raised: not a walk
   bool m_flopomania = false;
-  double m_result = 0.0;
+  bool m_hiLo = false;
+  int64_t m_heroCollected = 0;
+  int64_t m_allCollected = 0;
+  std::wstring m_handNumber;
+  std::wstring m_heroCards;
+  StreetTracker m_streets;
   LineMatch m_match;
 };
 
 Hand888Reader::Verdict Hand888Reader::ReadHeader(std::wstring_view line, bool& headerSeen) {
-  if (StartsWith(line, L"Game #"sv)) {
+  if (StartsWith(line, L"Game #"sv) || IsPartyBanner(line)) {
     if (m_room != kPartyPoker) return Verdict::kRefuse;
     headerSeen = true;
   } else if (line.find(L"PokerStars Hand #"sv) != std::wstring_view::npos ||
              line.find(L"PokerStars Zoom Hand #"sv) != std::wstring_view::npos) {
     if (m_room != kPokerStars) return Verdict::kRefuse;
     headerSeen = true;
-  } else if (StartsWith(line, kFlopomaniaBanner)) {
+  } else if (Is888Banner(line) || StartsWith(line, L"#Game No :"sv)) {
     m_room = k888Poker;
     headerSeen = true;
-    m_flopomania = true;
-  } else if (StartsWith(line, L"***** 888poker"sv) || StartsWith(line, L"***** LotosPoker "sv) ||
-             StartsWith(line, L"#Game No :"sv)) {
-    m_room = k888Poker;
-    headerSeen = true;
+    m_flopomania = IsFlopomaniaBanner(line);
+    m_handNumber = HandIdOf(line);
   }
   return Verdict::kNext;
 }
 
-int32_t Hand888Reader::LargestOtherContribution() const {
-  int32_t largest = 0;
-  for (const auto& [name, cents] : m_contributions)
-    if (!IsHeroName(name, m_nick)) largest = std::max(largest, cents);
-  return largest;
-}
-
-Hand888Reader::Verdict Hand888Reader::ReadPost(std::wstring_view line) {
-  // Blinds, antes and dead blinds set a player's contribution; a post before
-  // the hero sits down cannot be placed.
-  if (!m_heroSeated) return Verdict::kRefuse;
+Hand888Reader::Verdict Hand888Reader::ReadPost(std::wstring_view line, HandReading& reading) {
+  // A post before the hero sits down cannot be placed.
+  if (!m_heroSeated) {
+    reading.leftOut = HandLeftOut::kNotDealtIn;
+    return Verdict::kRefuse;
+  }
   if (ContainsAfterStart(line, L"posts big blind"sv) ||
       ContainsAfterStart(line, L"posts small blind"sv)) {
     if (!MatchLine(line, P().blind, m_match)) return Verdict::kNext;
-    const double amount = CaptureAmount(m_match, 3) * kCents;
-    if (CaptureView(m_match, 2) == L"big"sv && !IsTableBigBlind(amount)) return Verdict::kRefuse;
-    SetContribution(Capture(m_match, 1), amount);
-    if (IsHeroName(CaptureView(m_match, 1), m_nick)) m_heroTotal += amount;
+    const int64_t cents = m_amounts.Capture(m_match, 3);
+    const std::wstring_view name = CaptureView(m_match, 1);
+    if (CaptureView(m_match, 2) == L"big"sv && !IsTableBigBlind(cents, name)) {
+      reading.leftOut = HandLeftOut::kOtherLimit;
+      return Verdict::kRefuse;
+    }
+    IsHeroLine(name);
+    m_ledger[name].Add(cents);
     return Verdict::kNext;
   }
   if (MatchLine(line, P().deadBlind, m_match)) {
-    const double amount = (CaptureAmount(m_match, 2) + CaptureAmount(m_match, 3)) * kCents;
-    SetContribution(Capture(m_match, 1), amount);
-    if (IsHeroName(CaptureView(m_match, 1), m_nick)) m_heroTotal += amount;
+    // "[$1 + $2]": the small blind is dead, the big one live.
+    const std::wstring_view name = CaptureView(m_match, 1);
+    IsHeroLine(name);
+    PlayerMoney& money = m_ledger[name];
+    money.PostDead(m_amounts.Capture(m_match, 2));
+    money.Add(m_amounts.Capture(m_match, 3));
     return Verdict::kNext;
   }
   // An ante (Flopomania's first to act included) must be the table's.
-  if (MatchLine(line, P().firstToAct, m_match) || MatchLine(line, P().ante, m_match)) {
-    const double amount = CaptureAmount(m_match, 2) * kCents;
-    if (!IsTableBigBlind(amount)) return Verdict::kRefuse;
-    SetContribution(Capture(m_match, 1), amount);
-    if (IsHeroName(CaptureView(m_match, 1), m_nick)) m_heroTotal += amount;
+  if (MatchLine(line, P().ante, m_match)) {
+    const int64_t cents = m_amounts.Capture(m_match, 2);
+    const std::wstring_view name = CaptureView(m_match, 1);
+    if (!IsTableBigBlind(cents, name)) {
+      reading.leftOut = HandLeftOut::kOtherLimit;
+      return Verdict::kRefuse;
+    }
+    IsHeroLine(name);
+    m_ledger[name].PostDead(cents);
   }
   return Verdict::kNext;
 }
 
-Hand888Reader::Verdict Hand888Reader::ReadOtherAction(std::wstring_view line) {
+Hand888Reader::Verdict Hand888Reader::ReadAction(std::wstring_view line) {
   if (!m_cardsDealt && line.ends_with(L" folds"sv) && MatchLine(line, P().folds, m_match)) {
     // Players who fold before the deal leave the table's count.
     --m_players;
     if (!SeatCountFits(m_players)) return Verdict::kRefuse;
   }
-  if (HasAction(line) && MatchLine(line, P().action, m_match))
-    AddContribution(Capture(m_match, 1), CaptureAmount(m_match, 3) * kCents);
+  if (HasAction(line) && MatchLine(line, P().action, m_match)) {
+    const std::wstring_view name = CaptureView(m_match, 1);
+    if (IsHeroLine(name)) m_heroActed = true;
+    m_ledger[name].Add(m_amounts.Capture(m_match, 2));
+  }
   return Verdict::kNext;
 }
 
-Hand888Reader::Verdict Hand888Reader::ReadHeroAction(std::wstring_view line, HandReading& reading) {
-  if (MatchLine(line, P().action, m_match)) {
-    if (!IsHeroName(CaptureView(m_match, 1), m_nick)) return ReadOtherAction(line);
-    const double amount = CaptureAmount(m_match, 3) * kCents;
-    AddContribution(m_nick, amount);
-    m_heroTotal += amount;
-    return Verdict::kNext;
-  }
-  if (!MatchLine(line, P().collected, m_match)) return ReadOtherAction(line);
-  if (!IsHeroName(CaptureView(m_match, 1), m_nick)) return Verdict::kNext;
-  const double collected = CaptureAmount(m_match, 2) * kCents;
-  if (m_flopomania) {
-    m_result += collected - m_heroTotal;
-    reading.accepted = true;
-    return Verdict::kDone;
-  }
-  if (m_heroCollected) {
-    m_result += collected;  // a second pot
-    return Verdict::kNext;
-  }
-  m_heroCollected = true;
-  // What he collected, less what he put in; when he put in more than anybody
-  // matched, the excess came back with the pot and is his again. A walk (his
-  // big blind alone) has nothing to give back.
-  const int32_t heroPart = m_contributions[m_nick];
-  m_result = collected - heroPart;
-  if (heroPart != m_bigBlind) {
-    const int32_t excess = heroPart - LargestOtherContribution();
-    if (excess >= 1) m_result += excess;
-  }
-  return Verdict::kNext;
+void Hand888Reader::ReadCollected(std::wstring_view line) {
+  if (!MatchLine(line, P().collected, m_match)) return;
+  const int64_t cents = m_amounts.Capture(m_match, 2);
+  m_allCollected += cents;
+  if (IsHeroLine(CaptureView(m_match, 1))) m_heroCollected += cents;
 }
 
 HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
   HandReading reading;
+  bool folded = false;
   for (const std::wstring_view raw : lines) {
     const std::wstring_view line = TrimView(raw);
     if (!headerSeen) {
@@ -225,91 +235,159 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
       continue;
     }
     if (m_room != k888Poker) continue;
-    if (StartsWith(line, kFlopomaniaBanner)) m_flopomania = true;
+    if (m_streets.Street() > 0 && IsStreetAction(line)) m_streets.Acted();
 
     Verdict verdict = Verdict::kNext;
-    if (StartsWith(line, L"Total number of players :"sv)) {
+    if (IsFlopomaniaBanner(line)) {
+      m_flopomania = true;
+    } else if (StartsWith(line, L"** Dealing "sv)) {
+      if (line == L"** Dealing down cards **"sv) m_cardsDealt = true;
+      m_streets.Marker(line);
+    } else if (StartsWith(line, L"Total number of players :"sv)) {
       if (MatchLine(line, P().players, m_match)) {
         m_players = CaptureInt(m_match, 1);
-        if (!SeatCountFits(m_players)) return reading;
+        if (!SeatCountFits(m_players)) return reading.LeaveOut(HandLeftOut::kTableSize);
       }
     } else if (StartsWith(line, L"Seat "sv)) {
       if (MatchLine(line, P().seat, m_match)) {
-        const std::wstring name = Capture(m_match, 1);
-        if (name.empty()) return reading;
-        m_contributions[name] = 0;
+        const std::wstring_view name = CaptureView(m_match, 1);
+        m_stacks[std::wstring(name)] = m_amounts.Capture(m_match, 2);
+        m_ledger[name];
         if (IsHeroName(name, m_nick)) m_heroSeated = true;
       }
-    } else if (line == L"** Dealing down cards **"sv) {
-      m_cardsDealt = true;
     } else if (line == L"Table Closed"sv || line == L"Connection Lost due to some reason"sv) {
-      return reading;
+      return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
     } else if (ContainsAfterStart(line, L"posts big blind"sv) ||
                ContainsAfterStart(line, L"posts small blind"sv) ||
-               ContainsAfterStart(line, L"First to Act"sv) ||
                ContainsAfterStart(line, L"posts dead blind"sv) ||
-               (ContainsAfterStart(line, L"ante"sv) &&
-                line.find(L" posts ante ["sv) != std::wstring_view::npos)) {
-      verdict = ReadPost(line);
+               line.find(L" posts ante "sv) != std::wstring_view::npos) {
+      verdict = ReadPost(line, reading);
     } else if (line == m_foldLine ||
                (StartsWith(line, m_muckPrefix) &&
                 (line.size() == m_muckPrefix.size() || line[m_muckPrefix.size()] == L' '))) {
       // The hero is out: he loses what he put in. Out before the deal, he
       // never played the hand.
-      if (m_heroTotal > 0.001) reading.resultCents = -m_heroTotal;
-      reading.accepted = m_cardsDealt;
-      return reading;
-    } else if (MayBeHeroLine(line, m_nick)) {
-      verdict = ReadHeroAction(line, reading);
+      if (!m_cardsDealt) return reading.LeaveOut(HandLeftOut::kNotDealtIn);
+      m_dealtIn = true;
+      folded = true;
+      break;
+    } else if (StartsWith(line, m_dealtPrefix)) {
+      m_heroCards = CardText(line.substr(m_dealtPrefix.size() - 1));
+      m_dealtIn = true;
+    } else if (line.find(L" collected [ "sv) != std::wstring_view::npos) {
+      ReadCollected(line);
+    } else if (!m_hiLo && m_ledger.Empty() && line.find(L"OmahaHL"sv) != std::wstring_view::npos) {
+      m_hiLo = true;  // the stakes line, before the seats
     } else {
-      verdict = ReadOtherAction(line);
+      if (MayBeHeroLine(line, m_nick) && line.ends_with(L" checks"sv) &&
+          line.size() == m_nick.size() + 7)
+        m_dealtIn = true;
+      verdict = ReadAction(line);
     }
-    if (verdict == Verdict::kRefuse) return reading;
-    if (verdict == Verdict::kDone) {
-      reading.resultCents = m_result;
+    if (verdict == Verdict::kRefuse) {
+      if (reading.leftOut == HandLeftOut::kRefused) reading.leftOut = HandLeftOut::kTableSize;
       return reading;
     }
   }
+  if (!m_dealtIn) return reading.LeaveOut(HandLeftOut::kNotDealtIn);
+  if (!HasLineFromEnd(lines, L"** Summary **"sv))
+    return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
+  if (m_amounts.Failed())
+    return reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(m_amounts.FirstBad()));
 
-  if (m_flopomania) {
-    m_result -= m_heroTotal;
-  } else if (!m_heroCollected) {
-    m_result -= m_heroTotal;
-    const int32_t excess = m_contributions[m_nick] - LargestOtherContribution();
-    if (excess > 0) m_result += excess;
-  }
-  reading.resultCents = m_result;
+  int64_t result = m_heroCollected - m_ledger[m_nick].Total();
+  // What the hero put in that nobody matched came back to him, but is not in
+  // what he collected; in a walk (his blind alone) it is.
+  if (!folded && (m_heroActed || m_heroCollected == 0 || m_flopomania))
+    result += m_ledger.Unmatched(m_nick);
   reading.accepted = true;
+  reading.resultCents = static_cast<double>(result);
+  if (!folded) reading.allIn = EvaluateAllIn(lines, result);
   return reading;
 }
 
-}  // namespace
+std::optional<AllInHandReport> Hand888Reader::EvaluateAllIn(const HandLines& lines,
+                                                            int64_t result) {
+  AllInHandInput allIn;
+  for (const std::wstring_view raw : lines) {
+    const std::wstring_view line = TrimView(raw);
+    if ((line.find(L" shows [ "sv) != std::wstring_view::npos ||
+         line.find(L" mucks [ "sv) != std::wstring_view::npos) &&
+        MatchLine(line, P().shown, m_match)) {
+      std::wstring name = Capture(m_match, 1);
+      std::wstring cards = CardText(CaptureView(m_match, 2));
+      if (IsHeroName(name, m_nick) && m_heroCards.empty()) m_heroCards = cards;
+      allIn.showdown.push_back({std::move(name), std::move(cards)});
+    }
+  }
+  allIn.allInStreet = m_streets.AllInStreet(allIn.showdown.size());
+  if (allIn.allInStreet == 0) return std::nullopt;
+  allIn.netResult = static_cast<double>(result);
+  allIn.board = m_streets.BoardAtAllIn(allIn.allInStreet);
+  allIn.heroCards = m_heroCards;
+  allIn.putIn = m_ledger.Totals();
+  // The collected amounts leave out the money nobody matched; what else is
+  // missing from them is the rake.
+  int64_t matched = 0;
+  for (const auto& [name, cents] : allIn.putIn)
+    matched += static_cast<int64_t>(cents) - m_ledger.Unmatched(name);
+  allIn.rake = static_cast<double>(std::max<int64_t>(matched - m_allCollected, 0)) * 0.01;
+  for (const auto& [name, cents] : m_stacks) allIn.stacks[name] = static_cast<double>(cents) * 0.01;
+  allIn.hiLo = m_hiLo;
+  allIn.bigBlind = m_bigBlind;
+  allIn.source = m_source;
+  allIn.handNumber = m_handNumber;
+  allIn.nick = m_nick;
+  return EvaluateAllInHand(allIn, m_engine);
+}
 
-HandHeader Read888Header(std::wstring_view line) {
+/// The stakes of a stakes line and, `withDate`, its date.
+HandHeader ReadStakesAndDate(std::wstring_view line, bool withDate) {
   HandHeader header;
   LineMatch match;
   CalendarFields fields;
-  if (MatchLine(line, P().blindsHeader, match)) {
-    header.smallBlind = CaptureAmount(match, 2);
-    header.bigBlind = CaptureAmount(match, 3);
+  HandAmounts amounts;
+  const bool flopomania = ContainsAfterStart(line, L"Flopomania"sv);
+  const boost::wregex& pattern = flopomania
+                                     ? (withDate ? P().flopomaniaHeader : P().flopomaniaStakes)
+                                     : (withDate ? P().blindsHeader : P().blindsStakes);
+  if (!MatchLine(line, pattern, match)) return header;
+  if (flopomania) {
+    // The ante stands in for the big blind.
+    header.bigBlind = static_cast<double>(amounts.Capture(match, 2)) * 0.01;
     fields = FieldsFromCaptures(match, 6, 5, 4, 7, 8, 9);
-  } else if (MatchLine(line, P().flopomaniaHeader, match)) {
-    header.bigBlind = CaptureAmount(match, 2);  // the ante stands in for the big blind
-    fields = FieldsFromCaptures(match, 5, 4, 3, 6, 7, 8);
   } else {
-    return header;
+    header.smallBlind = static_cast<double>(amounts.Capture(match, 2)) * 0.01;
+    header.bigBlind = static_cast<double>(amounts.Capture(match, 4)) * 0.01;
+    fields = FieldsFromCaptures(match, 7, 6, 5, 8, 9, 10);
   }
+  if (amounts.Failed()) return header;
   header.matched = true;
-  header.currency = CurrencyFromSign(CaptureView(match, 1));
+  // The sign stands before the amount ("$0.05") or after it ("25 $").
+  const std::wstring_view sign =
+      match[1].length() > 0 ? CaptureView(match, 1) : CaptureView(match, 3);
+  header.currency = CurrencyFromSign(sign);
+  if (!withDate) return header;
   const auto time = HeaderLocalTime(fields);
   header.badDate = !time;
   header.startTime = time.value_or(0);
   return header;
 }
 
-HandReading Read888Hand(const HandFilter& filter, const HandLines& lines, int32_t room,
-                        int32_t expectedBigBlind, bool& headerSeen) {
-  return Hand888Reader(filter, room, expectedBigBlind).Read(lines, headerSeen);
+}  // namespace
+
+HandHeader Read888Stakes(std::wstring_view line) {
+  return ReadStakesAndDate(line, false);
+}
+
+HandHeader Read888Header(std::wstring_view line) {
+  return ReadStakesAndDate(line, true);
+}
+
+HandReading Read888Hand(const std::wstring& source, const HandFilter& filter,
+                        const HandLines& lines, int32_t room, int32_t expectedBigBlind,
+                        bool& headerSeen, const PokerLogic& engine) {
+  return Hand888Reader(source, filter, room, expectedBigBlind, engine).Read(lines, headerSeen);
 }
 
 }  // namespace lumora

@@ -6,53 +6,44 @@
 
 #include "app/run_settings.h"
 #include "equity/all_in_ev.h"
+#include "history/amount.h"
 #include "history/game_codes.h"
-#include "history/hero_money.h"
+#include "history/hand_end.h"
 #include "history/hero_name.h"
 #include "history/pattern.h"
 #include "history/pokerstars_header.h"
+#include "history/stars_lines.h"
+#include "history/stars_showdown.h"
 
 namespace lumora {
 
 using namespace std::string_view_literals;
 namespace {
 
-// Amounts that count toward the result are cents; pots, rake and stacks stay
-// in currency units as the summary prints them.
-constexpr double kCents = 100.0;
-
+// Results are cents; pots, rake and stacks stay in currency units as the
+// summary prints them.
 struct Patterns {
-  boost::wregex headerA{
-      LR"re(.*PokerStars (.*) #(\d+):\s+(.*) \(.\d+.?[0-9]{0,2}/.(\d+.?[0-9]{0,2}) (USD|EURO|EUR|GBP)\) (.*))re"};
-  boost::wregex headerB{
-      LR"re(.*PokerStars (.*) #(\d+):\s+(.*) \((.)\d+.?[0-9]{0,2}/.(\d+.?[0-9]{0,2})\) (.*))re"};
+  boost::wregex header{WithAmounts(
+      LR"re(.*PokerStars (?:Zoom )?(?:Hand|Game) #(\d+):\s+(.*) \([^\d\s/]?\d[^/]*/[^\d\s]?{A}.*)re")};
   boost::wregex table{LR"re(Table '.*' (\d+)-max Seat #\d+ is the button)re"};
-  boost::wregex seat{LR"re(Seat (\d+): (.*) \(.(\d+.?[0-9]{0,2}) in chips\))re"};
-  boost::wregex ante{LR"re((.*): posts the ante .(\d+.?[0-9]{0,2}))re"};
-  boost::wregex blind{LR"re((.*): posts (small|big|small & big) blinds? (.)(\d+.?[0-9]{0,2}))re"};
-  boost::wregex callOrBet{LR"re((.*): (calls|bets) .(\d+.?[0-9]{0,2}))re"};
-  boost::wregex raise{LR"re((.*): raises .(\d+.?[0-9]{0,2}) to .(\d+.?[0-9]{0,2}))re"};
-  boost::wregex collect{LR"re((.*) collected .(\d+.?[0-9]{0,2}) from (pot|side pot|main pot))re"};
-  boost::wregex collectSide{LR"re((.*) collected .(\d+.?[0-9]{0,2}) from side pot-(\d))re"};
-  boost::wregex uncalled{LR"re(Uncalled bet \(.(\d+.?[0-9]{0,2})\) returned to (.*))re"};
-  boost::wregex pot1{LR"re(Total pot .(\d+.?[0-9]{0,2}) \| Rake .(\d+.?[0-9]{0,2}))re"};
-  boost::wregex pot2{
-      LR"re(Total pot .(\d+.?[0-9]{0,2}) Main pot .(\d+.?[0-9]{0,2}). Side pot .(\d+.?[0-9]{0,2}). \| Rake .(\d+.?[0-9]{0,2}))re"};
-  boost::wregex pot3{
-      LR"re(Total pot .(\d+.?[0-9]{0,2}) Main pot .(\d+.?[0-9]{0,2}). Side pot-1 .(\d+.?[0-9]{0,2}). (.*) \| Rake .(\d+.?[0-9]{0,2}))re"};
-  boost::wregex furtherSidePot{LR"re(Side pot-(\d) .(\d+.?[0-9]{0,2}).(.*))re"};
-  boost::wregex shownWithPosition{
-      LR"re(Seat (\d+): (.*) \((button|small blind|big blind)\) (showed|mucked) \[(.*)\](.*))re"};
-  boost::wregex shown{LR"re(Seat (\d+): (.*) (showed|mucked) \[(.*)\](.*))re"};
-  // Searched within the line.
-  boost::wregex cashOutWithFee{
-      LR"re((.*) cashed out the hand for [\$|€|£](\d+.?[0-9]{0,2}) \| Cash Out Fee [\$|€|£](\d+.?[0-9]{0,2}))re"};
-  boost::wregex cashOut{LR"re((.*) cashed out the hand for [\$|€|£](\d+.?[0-9]{0,2}))re"};
+  boost::wregex seat{WithAmounts(LR"re(Seat (\d+): (.*) \([^\d\s]?{A} in chips\))re")};
+  boost::wregex collect{WithAmounts(
+      LR"re((.*) collected [^\d\s]?{A} from (?:pot|side pot|main pot|side pot-\d+))re")};
+  // Searched within the line; a fee, when there is one, is already off.
+  boost::wregex cashOut{WithAmounts(LR"re((.*) cashed out the hand for [\$€£]?{A})re")};
 };
 
 const Patterns& P() {
   static const Patterns kPatterns;
   return kPatterns;
+}
+
+/// The words of the hero's own lines that show he was dealt in.
+bool IsPlayLine(std::wstring_view rest) {
+  for (std::wstring_view word : {L"checks"sv, L"calls "sv, L"bets "sv, L"raises "sv, L"folds"sv,
+                                 L"shows "sv, L"mucks"sv, L"doesn't show"sv, L"posts "sv})
+    if (StartsWith(rest, word)) return true;
+  return false;
 }
 
 class StarsHandReader {
@@ -66,7 +57,8 @@ class StarsHandReader {
         m_bigBlind(fileBigBlind),
         m_engine(engine),
         m_foldLine(filter.nick + L": folds"),
-        m_dealtPrefix(L"Dealt to " + filter.nick + L" [") {}
+        m_dealtPrefix(L"Dealt to " + filter.nick + L" ["),
+        m_showdown(filter.nick) {}
 
   HandReading Read(const HandLines& lines, bool& headerSeen);
 
@@ -85,9 +77,8 @@ class StarsHandReader {
   void ReadPendingSeat();
   void ReadHeroAction(std::wstring_view line);
   void ReadUncalledBet(std::wstring_view line);
-  void ReadPots(std::wstring_view line, HandReading& reading);
-  void ReadBoard(std::wstring_view line);
-  int StreetWithoutAction() const;
+  HandReading& Finish(const HandLines& lines, HandReading& reading);
+  std::optional<AllInHandReport> EvaluateAllIn(const HandLines& lines, int64_t result);
 
   const std::wstring& m_source;
   const HandFilter& m_filter;
@@ -102,22 +93,20 @@ class StarsHandReader {
   bool m_headerParsed = false;
   std::wstring m_handNumber;
   bool m_hiLo = false;
-  HeroMoney m_money;
-  double m_result = 0.0;
+  bool m_capped = false;  // a capped table, where a bet over the cap comes back without a line
+  PlayerMoney m_money;    // the hero's
+  HandAmounts m_amounts;
+  int64_t m_collected = 0;                            // cents
+  bool m_dealtIn = false;                             // the hero had cards or acted
+  bool m_cancelled = false;                           // "Hand cancelled"
   bool m_smallBlindPosted = false;                    // a small blind line was read before
   std::vector<std::wstring_view> m_otherSmallBlinds;  // not looked at yet
   std::map<std::wstring, double> m_stacks;
   /// Seat lines not matched yet: a seat's stack only matters to the all-in
   /// evaluation, and the players-seated check rarely needs every seat.
   std::vector<std::wstring_view> m_pendingSeats;
-  size_t m_flop = 0, m_turn = 0, m_river = 0, m_showDown = 0;
-  int m_allInStreet = 0;
-  bool m_summarySeen = false;
   std::wstring m_heroCards;
-  std::wstring m_board;
-  std::vector<ShownHand> m_showdown;
-  double m_totalPot = 0.0, m_mainPot = 0.0, m_sidePot = 0.0, m_rake = 0.0;
-  std::vector<double> m_pots;
+  StarsShowdown m_showdown;
   mutable LineMatch m_match;  // reused: a fresh one would allocate for every line
 };
 
@@ -126,12 +115,13 @@ StarsHandReader::Verdict StarsHandReader::ReadHeader(std::wstring_view line, boo
   // header are skipped.
   if (StartsWith(line, L"Game #"sv)) return Verdict::kRefuse;
   if (line.find(L"PokerStars Hand #"sv) == std::wstring_view::npos &&
-      line.find(L"PokerStars Zoom Hand #"sv) == std::wstring_view::npos)
+      line.find(L"PokerStars Zoom Hand #"sv) == std::wstring_view::npos &&
+      line.find(L"PokerStars Game #"sv) == std::wstring_view::npos)
     return Verdict::kNext;
   if (m_room != kPokerStars) return Verdict::kRefuse;
   headerSeen = true;
-  m_allInStreet = 0;
   m_headerLine = line;
+  m_capped = line.find(L" Cap -"sv) != std::wstring_view::npos;
   return Verdict::kNext;
 }
 
@@ -141,15 +131,10 @@ void StarsHandReader::ParseHeader() {
   if (m_headerParsed || m_headerLine.empty()) return;
   m_headerParsed = true;
   LineMatch& match = m_match;
-  if (MatchLine(m_headerLine, P().headerA, match)) {
-    m_bigBlind = static_cast<int32_t>(CaptureAmount(match, 4) * kCents);
-  } else if (MatchLine(m_headerLine, P().headerB, match)) {
-    m_bigBlind = static_cast<int32_t>(CaptureAmount(match, 5) * kCents);
-  } else {
-    return;
-  }
-  m_handNumber = Capture(match, 2);
-  const std::wstring_view game = TrimView(CaptureView(match, 3));
+  if (!MatchLine(m_headerLine, P().header, match)) return;
+  m_bigBlind = static_cast<int32_t>(m_amounts.Capture(match, 3));
+  m_handNumber = Capture(match, 1);
+  const std::wstring_view game = TrimView(CaptureView(match, 2));
   // Only the eight-or-better games split the pot between high and low.
   const bool hiLoGame =
       game == L"Omaha Hi/Lo Pot Limit"sv || game == L"5 Card Omaha Hi/Lo Pot Limit"sv;
@@ -157,27 +142,9 @@ void StarsHandReader::ParseHeader() {
 }
 
 void StarsHandReader::ReadStreetMarker(std::wstring_view line, size_t index) {
-  if (line.size() < 6) return;
-  const wchar_t first = line[4];
-  const wchar_t second = line[5];
-  if (first == L'H') return;  // the hole cards: no street has passed
-  if (first == L'F' && second == L'L') {
-    m_flop = index;
-  } else if (first == L'F') {
-    // A hand run twice ("*** FIRST FLOP ***"): the all-in came before the
-    // street that was dealt twice.
-    if (m_allInStreet == 0 && line.size() > 10) {
-      if (line[10] == L'F') m_allInStreet = 1;
-      if (line[10] == L'T') m_allInStreet = 2;
-      if (line[10] == L'R') m_allInStreet = 3;
-    }
-  } else if (first == L'T') {
-    m_turn = index;
-  } else if (first == L'R') {
-    m_river = index;
-  } else if (first == L'S' && second == L'H') {
-    m_showDown = index;
-  }
+  // The hole cards' marker opens no street.
+  if (line.size() < 6 || line[4] == L'H') return;
+  m_showdown.Marker(line, index);
   m_money.NextStreet();
 }
 
@@ -191,39 +158,26 @@ StarsHandReader::Verdict StarsHandReader::ReadTable(std::wstring_view line) cons
 }
 
 void StarsHandReader::ReadSeat(std::wstring_view line) {
-  LineMatch& match = m_match;
-  if (!m_summarySeen) {
-    // A seat line of a player sitting out has more after its stack.
-    if (line.ends_with(L" in chips)"sv)) m_pendingSeats.push_back(line);
+  if (m_showdown.SummarySeen()) {
+    m_showdown.SeatLine(line);
     return;
   }
-  if (m_allInStreet == 0) return;
-  std::wstring name;
-  std::wstring cards;
-  if (MatchLine(line, P().shownWithPosition, match)) {
-    name = Capture(match, 2);
-    cards = Capture(match, 5);
-  } else if (MatchLine(line, P().shown, match)) {
-    name = Capture(match, 2);
-    cards = Capture(match, 4);
-  } else {
-    return;
-  }
-  if (IsHeroSeatName(name, m_nick)) name = m_nick;
-  m_showdown.push_back({std::move(name), std::move(cards)});
+  // A seat line of a player sitting out has more after its stack.
+  if (line.ends_with(L" in chips)"sv)) m_pendingSeats.push_back(line);
 }
 
 void StarsHandReader::ReadAnte(std::wstring_view line) {
-  LineMatch& match = m_match;
-  // An ante is dead money: no blind, call or raise that follows replaces it.
-  if (MatchLine(line, P().ante, match) && IsHeroName(CaptureView(match, 1), m_nick))
-    m_money.PostDead(CaptureAmount(match, 2) * kCents);
+  const std::optional<MoneyLine> move = ReadMoneyLine(line, m_amounts, m_match);
+  if (!move || !IsHeroName(move->name, m_nick)) return;
+  ApplyMoneyLine(*move, m_money, false, m_bigBlind);
+  m_dealtIn = true;
 }
 
 void StarsHandReader::ReadPendingSeat() {
   const std::wstring_view line = m_pendingSeats.back();
   m_pendingSeats.pop_back();
-  if (MatchLine(line, P().seat, m_match)) m_stacks[Capture(m_match, 2)] = CaptureAmount(m_match, 3);
+  if (MatchLine(line, P().seat, m_match))
+    m_stacks[Capture(m_match, 2)] = static_cast<double>(m_amounts.Capture(m_match, 3)) * 0.01;
 }
 
 bool StarsHandReader::SeatedCountFits() {
@@ -251,142 +205,90 @@ StarsHandReader::Verdict StarsHandReader::ReadBlind(std::wstring_view line) {
     if (!bigBlind) m_otherSmallBlinds.push_back(line);
     return Verdict::kNext;
   }
-  LineMatch& match = m_match;
-  if (!MatchLine(line, P().blind, match)) return Verdict::kNext;
-  const bool hero = IsHeroName(CaptureView(match, 1), m_nick);
-  const std::wstring_view kind = CaptureView(match, 2);
-  const double amount = CaptureAmount(match, 4) * kCents;
-  if (kind == L"big"sv) {
-    // A live blind, the table's own or one posted to come in: it counts once,
-    // in the street, and a raise later sets the street amount over it.
-    if (hero) m_money.PostLive(amount);
-    if (m_filter.cashLimit != 0 && m_filter.cashLimit != amount) return Verdict::kRefuse;
-  } else if (kind == L"small"sv) {
-    // The table's small blind is live; a second one is posted dead.
-    if (hero) {
-      if (SmallBlindPostedBefore())
-        m_money.PostDead(amount);
-      else
-        m_money.PostLive(amount);
-    }
-    m_smallBlindPosted = true;
-  } else if (hero) {
-    // "small & big blinds": a returning player's live big blind and a dead
-    // small blind beside it.
-    ParseHeader();
-    m_money.PostSmallAndBig(amount, m_bigBlind);
+  const std::optional<MoneyLine> move = ReadMoneyLine(line, m_amounts, m_match);
+  if (!move) return Verdict::kNext;
+  const bool hero = IsHeroName(move->name, m_nick);
+  if (move->kind == MoneyLine::Kind::kSmallAndBig) ParseHeader();
+  if (hero) {
+    const bool before = move->kind == MoneyLine::Kind::kSmallBlind && SmallBlindPostedBefore();
+    ApplyMoneyLine(*move, m_money, before, m_bigBlind);
+    m_dealtIn = true;
   }
+  if (move->kind == MoneyLine::Kind::kSmallBlind) m_smallBlindPosted = true;
+  // A big blind of another limit refuses the hand; one posted short because
+  // the player has no more chips does not.
+  if (move->kind == MoneyLine::Kind::kBigBlind && m_filter.cashLimit != 0 &&
+      m_filter.cashLimit != move->cents && !move->allIn)
+    return Verdict::kRefuse;
   return Verdict::kNext;
 }
 
 /// Whether a small blind was posted before this line: the lines put aside
 /// are looked at now.
 bool StarsHandReader::SmallBlindPostedBefore() {
-  LineMatch& match = m_match;
-  for (const std::wstring_view line : m_otherSmallBlinds)
-    if (MatchLine(line, P().blind, match) && CaptureView(match, 2) == L"small"sv)
-      m_smallBlindPosted = true;
+  for (const std::wstring_view line : m_otherSmallBlinds) {
+    const std::optional<MoneyLine> move = ReadMoneyLine(line, m_amounts, m_match);
+    if (move && move->kind == MoneyLine::Kind::kSmallBlind) m_smallBlindPosted = true;
+  }
   m_otherSmallBlinds.clear();
   return m_smallBlindPosted;
 }
 
 void StarsHandReader::ReadHeroAction(std::wstring_view line) {
-  // Each pattern is tried only where its words stand in the line: most of
-  // the hero's lines are checks, folds and shows, which none of them match.
-  constexpr std::wstring_view kAllIn = L" and is all-in";
-  const bool allIn = line.ends_with(kAllIn);
-  if (allIn) line.remove_suffix(kAllIn.size());
-  const bool raises = line.find(L": raises "sv) != std::wstring_view::npos;
-  const bool callsOrBets = line.find(L": calls "sv) != std::wstring_view::npos ||
-                           line.find(L": bets "sv) != std::wstring_view::npos;
+  const std::wstring_view rest = line.substr(m_nick.size());
+  // "Hero: checks" is the hero's; "Heroine: checks" is not.
+  if (StartsWith(rest, L": "sv) && IsPlayLine(rest.substr(2))) m_dealtIn = true;
+  if (const std::optional<MoneyLine> move = ReadMoneyLine(line, m_amounts, m_match)) {
+    if (IsHeroName(move->name, m_nick)) ApplyMoneyLine(*move, m_money, false, m_bigBlind);
+    return;
+  }
   LineMatch& match = m_match;
-  const auto heroAmount = [&](int capture) -> std::optional<double> {
-    if (!IsHeroName(CaptureView(match, 1), m_nick)) return std::nullopt;
-    return CaptureAmount(match, capture) * kCents;
-  };
-  if (allIn) {
-    if (raises && MatchLine(line, P().raise, match)) {
-      if (const auto amount = heroAmount(3)) m_money.RaiseTo(*amount);
-    } else if (callsOrBets && MatchLine(line, P().callOrBet, match)) {
-      if (const auto amount = heroAmount(3)) m_money.Add(*amount);
-    }
-    return;
-  }
-  if (callsOrBets && MatchLine(line, P().callOrBet, match)) {
-    if (const auto amount = heroAmount(3)) m_money.Add(*amount);
-    return;
-  }
-  if (raises && MatchLine(line, P().raise, match)) {
-    if (const auto amount = heroAmount(3)) m_money.RaiseTo(*amount);
-    return;
-  }
   if (line.find(L" collected "sv) != std::wstring_view::npos &&
-      (MatchLine(line, P().collect, match) || MatchLine(line, P().collectSide, match))) {
-    if (const auto amount = heroAmount(2)) m_result += *amount;
+      MatchLine(line, P().collect, match)) {
+    if (IsHeroName(CaptureView(match, 1), m_nick)) {
+      m_collected += m_amounts.Capture(match, 2);
+      m_dealtIn = true;
+    }
     return;
   }
   if (line.find(L"cashed out the hand for"sv) == std::wstring_view::npos) return;
-  // The fee of a cash-out is already off the amount paid.
-  if (SearchLine(line, P().cashOutWithFee, match) || SearchLine(line, P().cashOut, match)) {
-    if (IsHeroName(CaptureView(match, 1), m_nick)) m_result += CaptureAmount(match, 2) * kCents;
-  }
+  if (SearchLine(line, P().cashOut, match) && IsHeroName(CaptureView(match, 1), m_nick))
+    m_collected += m_amounts.Capture(match, 2);
 }
 
 void StarsHandReader::ReadUncalledBet(std::wstring_view line) {
-  LineMatch& match = m_match;
-  if (MatchLine(line, P().uncalled, match) && IsHeroName(CaptureView(match, 2), m_nick))
-    m_money.Return(CaptureAmount(match, 1) * kCents);
+  const std::optional<MoneyLine> move = ReadMoneyLine(line, m_amounts, m_match);
+  if (move && IsHeroName(move->name, m_nick)) ApplyMoneyLine(*move, m_money, false, m_bigBlind);
 }
 
-void StarsHandReader::ReadPots(std::wstring_view line, HandReading& reading) {
-  LineMatch& match = m_match;
-  if (MatchLine(line, P().pot1, match)) {
-    m_totalPot = CaptureAmount(match, 1);
-    m_rake = CaptureAmount(match, 2);
-  } else if (MatchLine(line, P().pot2, match)) {
-    m_totalPot = CaptureAmount(match, 1);
-    m_mainPot = CaptureAmount(match, 2);
-    m_sidePot = CaptureAmount(match, 3);
-    m_rake = CaptureAmount(match, 4);
-  } else if (MatchLine(line, P().pot3, match)) {
-    m_totalPot = CaptureAmount(match, 1);
-    m_mainPot = CaptureAmount(match, 2);
-    m_sidePot = CaptureAmount(match, 3);
-    m_rake = CaptureAmount(match, 5);
-    m_pots = {m_mainPot, m_sidePot};
-    // "Side pot-2 $5. Side pot-3 $2.": each further pot, one after another.
-    std::wstring rest = Capture(match, 4);
-    LineMatch further;
-    while (!rest.empty() && MatchLine(rest, P().furtherSidePot, further)) {
-      m_pots.push_back(CaptureAmount(further, 2));
-      rest = Capture(further, 3);
-    }
-  } else {
-    ParseHeader();
-    reading.paneNotes.push_back(Format(L"Hand #%s in %s", m_handNumber, m_source));
-    reading.paneNotes.emplace_back(line);
-  }
+/// The checks every hand passes before it counts: the hero was dealt in, the
+/// text reaches its summary, and every amount could be read.
+HandReading& StarsHandReader::Finish(const HandLines& lines, HandReading& reading) {
+  if (!m_dealtIn || m_cancelled) return reading.LeaveOut(HandLeftOut::kNotDealtIn);
+  if (!HasLineFromEnd(lines, L"*** SUMMARY ***"sv))
+    return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
+  if (m_amounts.Failed())
+    return reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(m_amounts.FirstBad()));
+  reading.accepted = true;
+  return reading;
 }
 
-int StarsHandReader::StreetWithoutAction() const {
-  // Consecutive street markers mean nobody could act on the street between:
-  // the money was all in before it.
-  if (m_turn - m_flop == 1) return 1;
-  if (m_river - m_turn == 1) return 2;
-  if (m_showDown - m_river == 1) return 3;
-  return 0;
-}
-
-void StarsHandReader::ReadBoard(std::wstring_view line) {
-  if (m_allInStreet == 0) m_allInStreet = StreetWithoutAction();
-  if (m_allInStreet <= 1) {
-    m_board.clear();
-    return;
-  }
-  // The board as it was at the all-in: 3 cards on the flop, 4 on the turn.
-  const size_t open = line.find(L'[');
-  if (open == std::wstring_view::npos) return;
-  m_board = std::wstring(line.substr(open + 1, 3 * m_allInStreet + 2));
+std::optional<AllInHandReport> StarsHandReader::EvaluateAllIn(const HandLines& lines,
+                                                              int64_t result) {
+  ParseHeader();
+  while (!m_pendingSeats.empty()) ReadPendingSeat();
+  AllInHandInput allIn;
+  allIn.netResult = static_cast<double>(result);
+  m_showdown.Fill(allIn);
+  allIn.heroCards = m_heroCards;
+  allIn.putIn = ReadStarsLedger(lines, m_bigBlind, m_amounts).Totals();
+  allIn.stacks = std::move(m_stacks);
+  allIn.hiLo = m_hiLo;
+  allIn.bigBlind = m_bigBlind;
+  allIn.source = m_source;
+  allIn.handNumber = m_handNumber;
+  allIn.nick = m_nick;
+  return EvaluateAllInHand(allIn, m_engine);
 }
 
 HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
@@ -401,7 +303,7 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
     const bool posts = line.find(L"posts "sv, 1) != std::wstring_view::npos;
 
     if (StartsWith(line, L"Table "sv)) {
-      if (ReadTable(line) == Verdict::kRefuse) return reading;
+      if (ReadTable(line) == Verdict::kRefuse) return reading.LeaveOut(HandLeftOut::kTableSize);
     } else if (StartsWith(line, L"Seat "sv)) {
       ReadSeat(line);
     } else if (posts && ContainsAfterStart(line, L"posts the ante"sv)) {
@@ -410,54 +312,44 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
                          ContainsAfterStart(line, L"posts small"sv))) {
       if (ReadBlind(line) == Verdict::kRefuse) return reading;
     } else if (line == m_foldLine) {
-      const double putIn = m_money.Total();
-      reading.resultCents = putIn > 0.001 ? -putIn : 0.0;
-      reading.accepted = true;
+      m_dealtIn = true;
+      if (!Finish(lines, reading).accepted) return reading;
+      const int64_t putIn = m_money.Total();
+      reading.resultCents = putIn > 0 ? static_cast<double>(-putIn) : 0.0;
       return reading;
     } else if (StartsWith(line, m_dealtPrefix)) {
       const std::wstring_view rest = line.substr(m_dealtPrefix.size());
       m_heroCards = std::wstring(rest.substr(0, rest.find(L']')));
+      m_dealtIn = true;
     } else if (MayBeHeroLine(line, m_nick)) {
       ReadHeroAction(line);
     } else if (StartsWith(line, L"Uncalled bet ("sv) && line.ends_with(m_nick)) {
       ReadUncalledBet(line);
     } else if (StartsWith(line, L"Total pot"sv) && ContainsAfterStart(line, L"Rake"sv)) {
-      ReadPots(line, reading);
-    } else if (line == L"*** SUMMARY ***"sv) {
-      m_summarySeen = true;
-    } else if (m_summarySeen &&
+      if (!m_showdown.Pots(line, m_amounts)) {
+        ParseHeader();
+        reading.paneNotes.push_back(Format(L"Hand #%s in %s", m_handNumber, m_source));
+        reading.paneNotes.emplace_back(line);
+      }
+    } else if (line == L"Hand cancelled"sv) {
+      m_cancelled = true;
+    } else if (m_showdown.SummarySeen() &&
                (StartsWith(line, L"Board"sv) || StartsWith(line, L"FIRST Board"sv))) {
-      ReadBoard(line);
+      m_showdown.Board(line);
     }
   }
+  if (!Finish(lines, reading).accepted) return reading;
 
-  m_result -= m_money.Total();
-  reading.resultCents = m_result;
-  reading.accepted = true;
-
-  AllInHandInput allIn;
-  allIn.netResult = m_result;
-  allIn.heroMoney = m_money.Total();
-  allIn.allInStreet = m_allInStreet;
-  allIn.board = m_board;
-  allIn.heroCards = m_heroCards;
-  allIn.showdown = std::move(m_showdown);
+  int64_t result = m_collected - m_money.Total();
+  // At a capped table a bet over the cap goes back without a line: what
+  // nobody matched is the hero's again.
+  if (m_capped) {
+    ParseHeader();
+    result += ReadStarsLedger(lines, m_bigBlind, m_amounts).Unmatched(m_nick);
+  }
+  reading.resultCents = static_cast<double>(result);
   // Without an all-in street the evaluation does not run.
-  if (m_allInStreet == 0) return reading;
-  ParseHeader();
-  while (!m_pendingSeats.empty()) ReadPendingSeat();
-  allIn.stacks = std::move(m_stacks);
-  allIn.totalPot = m_totalPot;
-  allIn.mainPot = m_mainPot;
-  allIn.sidePot = m_sidePot;
-  allIn.pots = std::move(m_pots);
-  allIn.rake = m_rake;
-  allIn.hiLo = m_hiLo;
-  allIn.bigBlind = m_bigBlind;
-  allIn.source = m_source;
-  allIn.handNumber = m_handNumber;
-  allIn.nick = m_nick;
-  reading.allIn = EvaluateAllInHand(allIn, m_engine);
+  if (m_showdown.AllInStreet() != 0) reading.allIn = EvaluateAllIn(lines, result);
   return reading;
 }
 
@@ -466,7 +358,8 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
 HandReading ReadPokerStarsHand(const std::wstring& source, const HandFilter& filter,
                                const HandLines& lines, int32_t room, int32_t fileBigBlind,
                                bool& headerSeen, const PokerLogic& engine) {
-  if (room == kPartyPoker) return ReadPartyHand(filter, lines, fileBigBlind, headerSeen);
+  if (room == kPartyPoker)
+    return ReadPartyHand(source, filter, lines, fileBigBlind, headerSeen, engine);
   return StarsHandReader(source, filter, room, fileBigBlind, engine).Read(lines, headerSeen);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The hero's net result in one PokerStars or PartyPoker hand: what he
 // collected less what he put in, with the table-size, players-seated and
-// big-blind filters on the way, and (PokerStars) what the all-in evaluation
-// needs when the money went in before the river.
+// big-blind filters on the way, and the all-in evaluation when the money
+// went in before the river and the cards were shown.
 
 #include <cstdint>
 #include <string>
@@ -24,8 +24,10 @@ HandReading ReadPokerStarsHand(const std::wstring& source, const HandFilter& fil
                                const HandLines& lines, int32_t room, int32_t fileBigBlind,
                                bool& headerSeen, const PokerLogic& engine);
 
-/// The PartyPoker lines (called by ReadPokerStarsHand for room 0).
-HandReading ReadPartyHand(const HandFilter& filter, const HandLines& lines, int32_t fileBigBlind,
-                          bool& headerSeen);
+/// The PartyPoker lines (called by ReadPokerStarsHand for room 0);
+/// `fileBigBlind` 0 takes the hand's first big blind as the table's.
+HandReading ReadPartyHand(const std::wstring& source, const HandFilter& filter,
+                          const HandLines& lines, int32_t fileBigBlind, bool& headerSeen,
+                          const PokerLogic& engine);
 
 }  // namespace lumora

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "history/amount.h"
 #include "history/game_codes.h"
 #include "history/header_date.h"
 #include "history/pattern.h"
@@ -15,38 +16,15 @@ namespace {
 /// PokerStars writes its Eastern times at this fixed distance from UTC.
 constexpr int64_t kEasternSecondsWest = 14400;
 
-constexpr std::wstring_view kHandMarker = L"PokerStars Hand #";
-constexpr std::wstring_view kZoomMarker = L"PokerStars Zoom Hand #";
-
-/// One header form: its pattern and where its captures stand.
-struct HeaderForm {
-  boost::wregex pattern;
-  bool zoom;            ///< the currency comes from a sign, not a word
-  int bigBlind;         ///< capture of the big blind
-  int currency;         ///< capture of the currency word or sign
-  int validatedFields;  ///< first capture of a date that is only checked, or 0
-  int timeFields;       ///< first capture of the date that gives the time
-};
-
-const std::array<HeaderForm, 5>& HeaderForms() {
-  static const std::array<HeaderForm, 5> kForms = {{
-      {boost::wregex(
-           LR"re(.*PokerStars Hand #\d+: (.*) \(.\d+.?[0-9]{0,2}/.(\d+.?[0-9]{0,2}) (USD|EURO|EUR|GBP)\) - (\d{4})/(\d{2})/(\d{2}) (\d+):(\d+):(\d+) (\w+) \[(\d{4})/(\d{2})/(\d{2}) (\d+):(\d+):(\d+) (\w+)\])re"),
-       false, 2, 3, 4, 11},
-      {boost::wregex(
-           LR"re(.*PokerStars Hand #\d+: (.*) \([\$|€|£]\d+.?[0-9]{0,2}/[\$|€|£](\d+.?[0-9]{0,2}) (USD|EURO|EUR|GBP)\) - (\d{4})/(\d{2})/(\d{2}) (\d+):(\d+):(\d+) (\w+))re"),
-       false, 2, 3, 0, 4},
-      {boost::wregex(
-           LR"re(.*PokerStars Hand #\d+: (.*) \(\d+.?[0-9]{0,2}/(\d+.?[0-9]{0,2}) (USD|EURO|EUR|GBP)\) - (\d{4})/(\d{2})/(\d{2}) (\d+):(\d+):(\d+) (\w+) \[(\d{4})/(\d{2})/(\d{2}) (\d+):(\d+):(\d+) (\w+)\])re"),
-       false, 2, 3, 4, 11},
-      {boost::wregex(
-           LR"re(.*PokerStars Zoom Hand #\d+: (.*) \(([\$|€|£])\d+.?[0-9]{0,2}/[\$|€|£](\d+.?[0-9]{0,2})\) - (\d{4})/(\d{2})/(\d{2}) (\d+):(\d+):(\d+) (\w+) \[(\d{4})/(\d{2})/(\d{2}) (\d+):(\d+):(\d+) (\w+)\])re"),
-       true, 3, 2, 4, 11},
-      {boost::wregex(
-           LR"re(.*PokerStars Zoom Hand #\d+: (.*) \(([\$|€|£])\d+.?[0-9]{0,2}/[\$|€|£](\d+.?[0-9]{0,2})\) - (\d{4})/(\d{2})/(\d{2}) (\d+):(\d+):(\d+) (\w+))re"),
-       true, 3, 2, 0, 4},
-  }};
-  return kForms;
+/// Every header form in one pattern: "Hand #" or the client's older "Game
+/// #", a Zoom marker, stakes with or without signs and currency word, a cap
+/// ("- $40 Cap -"), the table's date and, in most files, the Eastern one in
+/// brackets. Captures: 1 Zoom, 2 game, 3 sign, 4 big blind, 5 cap, 6 currency
+/// word, 7-12 the first date, 14-19 the bracketed date.
+const boost::wregex& HeaderPattern() {
+  static const boost::wregex kHeader(WithAmounts(
+      LR"re(.*PokerStars (Zoom )?(?:Hand|Game) #\d+:\s+(.*) \(([^\d\s/]?)\d[^/]*/[^\d\s]?{A}(?: - [^\d\s]?{A} Cap -)?(?:\s*(USD|EURO|EUR|GBP))?\) - (\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)(?: \[(\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)\])?)re"));
+  return kHeader;
 }
 
 int32_t CurrencyFromWord(std::wstring_view word) {
@@ -73,30 +51,23 @@ bool IsTakenGame(int code, const GameFlags& games) {
 PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& games) {
   PokerStarsHeader header;
   LineMatch match;
-  // Only the forms whose marker and brackets stand in the line can match.
-  const bool zoomMarker = line.find(kZoomMarker) != std::wstring_view::npos;
-  const bool handMarker = line.find(kHandMarker) != std::wstring_view::npos;
-  const bool bracketed = line.find(L'[') != std::wstring_view::npos;
-  for (const HeaderForm& form : HeaderForms()) {
-    if (!(form.zoom ? zoomMarker : handMarker)) continue;
-    if (form.validatedFields != 0 && !bracketed) continue;
-    if (!MatchLine(line, form.pattern, match)) continue;
-    header.gameName = Trim(CaptureView(match, 1));
-    header.bigBlind = CaptureAmount(match, form.bigBlind);
-    header.currency = form.zoom ? CurrencyFromSign(CaptureView(match, form.currency))
-                                : CurrencyFromWord(CaptureView(match, form.currency));
-    header.zoom = form.zoom ? 1 : 0;
-    // A date with a field out of range is as good as no date: time 0.
-    if (form.validatedFields != 0 &&
-        !HeaderTimeAtOffset(FieldsFromCaptures(match, form.validatedFields), 0))
-      return header;
-    const auto time =
-        HeaderTimeAtOffset(FieldsFromCaptures(match, form.timeFields), kEasternSecondsWest);
-    if (time && IsTakenGame(GetTypeGameHH(header.gameName), games)) {
-      header.taken = true;
-      header.startTime = *time;
-    }
+  if (line.find(L"PokerStars "sv) == std::wstring_view::npos ||
+      !MatchLine(line, HeaderPattern(), match))
     return header;
+  header.gameName = Trim(CaptureView(match, 2));
+  header.bigBlind = static_cast<double>(ReadAmountCents(CaptureView(match, 4)).value_or(0)) * 0.01;
+  header.zoom = match[1].matched ? 1 : 0;
+  header.currency = match[6].matched ? CurrencyFromWord(CaptureView(match, 6))
+                                     : CurrencyFromSign(CaptureView(match, 3));
+  // With two dates the bracketed Eastern one gives the time and the table's
+  // is only checked; a date with a field out of range is as good as none.
+  const bool bracketed = match[14].matched;
+  if (bracketed && !HeaderTimeAtOffset(FieldsFromCaptures(match, 7), 0)) return header;
+  const auto time =
+      HeaderTimeAtOffset(FieldsFromCaptures(match, bracketed ? 14 : 7), kEasternSecondsWest);
+  if (time && IsTakenGame(GetTypeGameHH(header.gameName), games)) {
+    header.taken = true;
+    header.startTime = *time;
   }
   return header;
 }

@@ -3,6 +3,7 @@
 // result in it.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,9 +17,12 @@ namespace lumora {
 /// 12:00:00 ET": local time as written, big blind in dollars.
 HandHeader ReadTigerHeader(std::wstring_view line);
 
+class PokerLogic;
+
 /// Reads the lines of one hand; `expectedBigBlind` is the file's big blind
-/// in cents.
-HandReading ReadTigerHand(const HandFilter& filter, const HandLines& lines, int32_t room,
-                          int32_t expectedBigBlind, bool& headerSeen);
+/// in cents; `source` names the hand in the all-in report.
+HandReading ReadTigerHand(const std::wstring& source, const HandFilter& filter,
+                          const HandLines& lines, int32_t room, int32_t expectedBigBlind,
+                          bool& headerSeen, const PokerLogic& engine);
 
 }  // namespace lumora

@@ -1,64 +1,125 @@
+// The hero's result in a game is worked out from the game's actions: what he
+// put in (blinds, antes, calls, bets, raises as the total they raise to), less
+// the part nobody matched, against what he won. The players' "bet" and "win"
+// attributes cannot be trusted for it: clients from 2017 on count a raise
+// over a blind twice in "bet" and leave the uncalled bet returned out of
+// "win" (they say so with <uncalled_bet_enabled>); older clients count both
+// rightly, and there the actions give "win - bet" exactly.
+
 #include "history/xml_history.h"
 
 #include <wx/log.h>
 #include <wx/mstream.h>
 #include <wx/xml/xml.h>
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
+#include "app/run_settings.h"
 #include "base/local_time.h"
 #include "base/text.h"
+#include "equity/all_in_ev.h"
+#include "history/amount.h"
+#include "history/card_text.h"
+#include "history/chip_ledger.h"
+#include "history/hand_reading.h"
 #include "history/pattern.h"
 
 namespace lumora {
+
+using namespace std::string_view_literals;
 namespace {
+
+/// The action types of a <round>'s <action> elements.
+enum ActionType : int {
+  kFold = 0,
+  kSmallBlind = 1,
+  kBigBlind = 2,
+  kCall = 3,
+  kBet = 5,
+  kAllIn = 7,  ///< what the all-in adds
+  kAnte = 15,
+  kRaise = 23,  ///< the street total it raises to
+};
 
 std::wstring Text(const wxString& text) {
   return text.ToStdWstring();
 }
 
-/// The first amount in an attribute written with its currency sign ("$2.50").
-std::optional<double> AmountIn(const std::wstring& text) {
-  static const boost::wregex kAmount(LR"re([\$|€|£](\d+.?[0-9]{0,2}))re");
-  LineMatch match;
-  if (!SearchLine(text, kAmount, match)) return std::nullopt;
-  return CaptureAmount(match, 1);
+/// The amount of an attribute written with its currency sign ("$2.50",
+/// "€1,247.80").
+std::optional<int64_t> AmountIn(const wxString& text, HandAmounts& amounts) {
+  const std::wstring value = Text(text);
+  if (value.find_first_of(L"0123456789") == std::wstring::npos) return std::nullopt;
+  return amounts.Cents(value);
 }
+
+/// A session's own general element.
+struct SessionGeneral {
+  bool realMoney = true;
+  bool othersFile = false;
+  /// Clients that return an uncalled bet apart leave it out of "win".
+  bool winLeavesOutReturns = false;
+  int32_t bigBlind = 0;  ///< cents, from the game type; 0 when not read
+  bool hiLo = false;
+};
 
 class SessionReader {
  public:
   SessionReader(const std::wstring& path, const HandFilter& filter, int32_t fileBigBlind,
-                SourceResult& out)
-      : m_path(path), m_filter(filter), m_fileBigBlind(fileBigBlind), m_out(out) {}
+                const PokerLogic& engine, SourceResult& out)
+      : m_path(path),
+        m_filter(filter),
+        m_fileBigBlind(fileBigBlind),
+        m_engine(engine),
+        m_out(out) {}
 
-  bool Read(const wxXmlDocument& document);
+  /// Reads one <session>; false when the file is refused or the run must end.
+  bool Read(const wxXmlNode& session);
 
  private:
-  bool ReadGeneral(const wxXmlNode& general) const;
+  SessionGeneral ReadGeneral(const wxXmlNode& general) const;
   /// Reads one game; false when the run must end (a date out of range).
   bool ReadGame(const wxXmlNode& game);
+  void ReadHeroResult(const wxXmlNode& game, const wxXmlNode& players, HandResult hand);
 
   const std::wstring& m_path;
   const HandFilter& m_filter;
   const int32_t m_fileBigBlind;
+  const PokerLogic& m_engine;
   SourceResult& m_out;
+  SessionGeneral m_general;
 };
 
-bool SessionReader::ReadGeneral(const wxXmlNode& general) const {
+SessionGeneral SessionReader::ReadGeneral(const wxXmlNode& general) const {
+  static const boost::wregex kGameType(WithAmounts(LR"re(.*/[\$€£]?{A}.*)re"));
+  SessionGeneral read;
+  read.bigBlind = m_fileBigBlind;
   for (const wxXmlNode* child = general.GetChildren(); child; child = child->GetNext()) {
     if (child->GetType() != wxXML_ELEMENT_NODE) continue;
-    if (child->GetName() == "mode" && child->GetNodeContent() != "real") return false;
-    if (child->GetName() == "nickname" && Text(child->GetNodeContent()) != m_filter.nick)
-      return false;
+    const wxString& name = child->GetName();
+    if (name == "mode" && child->GetNodeContent() != "real") read.realMoney = false;
+    if (name == "nickname" && Text(child->GetNodeContent()) != m_filter.nick)
+      read.othersFile = true;
+    if (name == "uncalled_bet_enabled")
+      read.winLeavesOutReturns = child->GetNodeContent() == "true";
+    if (name == "gametype") {
+      const std::wstring type = Text(child->GetNodeContent());
+      LineMatch match;
+      if (MatchLine(type, kGameType, match))
+        read.bigBlind = static_cast<int32_t>(ReadAmountCents(CaptureView(match, 1)).value_or(0));
+      read.hiLo =
+          type.find(L"Hi-Lo") != std::wstring::npos || type.find(L"Hi/Lo") != std::wstring::npos;
+    }
   }
-  return true;
+  return read;
 }
 
 bool SessionReader::ReadGame(const wxXmlNode& game) {
   static const boost::wregex kDate(
       LR"re(([0-9]{4})-([0-9]{1,2})-([0-9]{1,2}) ([0-9]{2}):([0-9]{1,2}):([0-9]{1,2}))re");
-  const std::wstring gameCode = Text(game.GetAttribute("gamecode"));
-  int64_t startTime = 0;
+  HandResult hand{Text(game.GetAttribute("gamecode")), 0, m_general.bigBlind, 0.0, std::nullopt};
   for (const wxXmlNode* general = game.GetChildren(); general; general = general->GetNext()) {
     if (general->GetType() != wxXML_ELEMENT_NODE || general->GetName() != "general") continue;
     for (const wxXmlNode* child = general->GetChildren(); child; child = child->GetNext()) {
@@ -76,57 +137,243 @@ bool SessionReader::ReadGame(const wxXmlNode& game) {
           return false;
         }
         // Games count from the start of the range up to, not including, its end.
-        if (*time < m_filter.timeFrom || *time >= m_filter.timeTo) return true;
-        startTime = *time;
+        if (*time < m_filter.timeFrom || *time >= m_filter.timeTo) {
+          m_out.LeaveOut(HandLeftOut::kOutsideDates);
+          return true;
+        }
+        hand.startTime = *time;
       } else if (child->GetName() == "players") {
         int players = 0;
         for (const wxXmlNode* p = child->GetChildren(); p; p = p->GetNext())
           players += p->GetType() == wxXML_ELEMENT_NODE;
-        if (players < m_filter.minPl || players > m_filter.maxPl) return true;
-        for (const wxXmlNode* p = child->GetChildren(); p; p = p->GetNext()) {
-          if (p->GetType() != wxXML_ELEMENT_NODE || Text(p->GetAttribute("name")) != m_filter.nick)
-            continue;
-          const auto win = AmountIn(Text(p->GetAttribute("win")));
-          const auto bet = AmountIn(Text(p->GetAttribute("bet")));
-          if (win && bet)
-            m_out.hands.push_back(
-                {gameCode, startTime, m_fileBigBlind, *win * 100.0 - *bet * 100.0, std::nullopt});
+        if (players < m_filter.minPl || players > m_filter.maxPl) {
+          m_out.LeaveOut(HandLeftOut::kTableSize);
+          return true;
         }
+        ReadHeroResult(game, *child, hand);
       }
     }
   }
   return true;
 }
 
-bool SessionReader::Read(const wxXmlDocument& document) {
-  const wxXmlNode* root = document.GetRoot();
-  if (root == nullptr || root->GetName() != "session") return false;
-  for (const wxXmlNode* child = root->GetChildren(); child; child = child->GetNext()) {
+/// The game as its actions tell it: everybody's money, who folded, the cards
+/// shown, the board, and the last round anybody acted in.
+struct GameActions {
+  ChipLedger ledger;
+  std::vector<std::wstring> folded;
+  std::vector<ShownHand> pockets;
+  std::vector<std::wstring> board;  ///< flop, turn and river, as dealt
+  int lastActionRound = 0;
+  bool heroActed = false;
+};
+
+GameActions ReadActions(const wxXmlNode& game, const std::wstring& nick, int32_t bigBlind,
+                        HandAmounts& amounts) {
+  GameActions actions;
+  for (const wxXmlNode* round = game.GetChildren(); round; round = round->GetNext()) {
+    if (round->GetType() != wxXML_ELEMENT_NODE || round->GetName() != "round") continue;
+    const int number = ParseInt(Text(round->GetAttribute("no")));
+    // The blinds (round 0) and the betting before the flop (round 1) are one street.
+    if (number >= 2) actions.ledger.NextStreet();
+    for (const wxXmlNode* item = round->GetChildren(); item; item = item->GetNext()) {
+      if (item->GetType() != wxXML_ELEMENT_NODE) continue;
+      const std::wstring player = Text(item->GetAttribute("player"));
+      if (item->GetName() == "cards") {
+        const std::wstring cards = IPokerCardText(Text(item->GetNodeContent()));
+        if (item->GetAttribute("type") == "Pocket") {
+          if (!cards.empty()) actions.pockets.push_back({player, cards});
+        } else {
+          actions.board.push_back(cards);
+        }
+        continue;
+      }
+      if (item->GetName() != "action") continue;
+      if (number >= 1) actions.lastActionRound = number;
+      if (player == nick) actions.heroActed = true;
+      const int type = ParseInt(Text(item->GetAttribute("type")));
+      const int64_t cents = AmountIn(item->GetAttribute("sum"), amounts).value_or(0);
+      PlayerMoney& money = actions.ledger[player];
+      switch (type) {
+        case kFold:
+          actions.folded.push_back(player);
+          break;
+        case kSmallBlind:
+          money.PostLive(cents);
+          break;
+        case kBigBlind:
+          // More than the big blind: a returning player's dead small blind with it.
+          if (bigBlind > 0 && cents > bigBlind)
+            money.PostSmallAndBig(cents, bigBlind);
+          else
+            money.PostLive(cents);
+          break;
+        case kCall:
+        case kBet:
+        case kAllIn:
+          money.Add(cents);
+          break;
+        case kRaise:
+          money.RaiseTo(cents);
+          break;
+        case kAnte:
+          money.PostDead(cents);
+          break;
+        default:
+          break;
+      }
+    }
+  }
+  return actions;
+}
+
+void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& players,
+                                   HandResult hand) {
+  const wxXmlNode* hero = nullptr;
+  for (const wxXmlNode* p = players.GetChildren(); p; p = p->GetNext())
+    if (p->GetType() == wxXML_ELEMENT_NODE && Text(p->GetAttribute("name")) == m_filter.nick)
+      hero = p;
+  // Players sitting out are not listed: a game without the hero is not his.
+  if (hero == nullptr) {
+    m_out.LeaveOut(HandLeftOut::kNotDealtIn);
+    return;
+  }
+  if (m_filter.cashLimit != 0 && hand.bigBlindCents != m_filter.cashLimit) {
+    m_out.LeaveOut(HandLeftOut::kOtherLimit);
+    return;
+  }
+  HandAmounts amounts;
+  const auto win = AmountIn(hero->GetAttribute("win"), amounts);
+  const auto bet = AmountIn(hero->GetAttribute("bet"), amounts);
+  if (!win || !bet) return;
+  GameActions actions = ReadActions(game, m_filter.nick, hand.bigBlindCents, amounts);
+  HandReading reading;
+  if (amounts.Failed()) {
+    reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(amounts.FirstBad()));
+    AppendReading(std::move(reading), std::move(hand), m_out);
+    return;
+  }
+  int64_t result = *win - *bet;
+  if (actions.heroActed) {
+    const int64_t unmatched = actions.ledger.Unmatched(m_filter.nick);
+    result = *win - actions.ledger[m_filter.nick].Total() +
+             (m_general.winLeavesOutReturns ? unmatched : 0);
+  }
+  reading.accepted = true;
+  reading.resultCents = static_cast<double>(result);
+
+  // The all-in evaluation: the river dealt after the last round anybody
+  // acted in, and at least two hands shown by players still in.
+  AllInHandInput allIn;
+  for (ShownHand& shown : actions.pockets) {
+    if (std::find(actions.folded.begin(), actions.folded.end(), shown.name) != actions.folded.end())
+      continue;
+    if (shown.name == m_filter.nick) allIn.heroCards = shown.cards;
+    allIn.showdown.push_back(std::move(shown));
+  }
+  const bool riverDealt = actions.board.size() >= 3;
+  if (riverDealt && actions.lastActionRound >= 1 && actions.lastActionRound <= 3 &&
+      !allIn.heroCards.empty() && allIn.showdown.size() >= 2) {
+    allIn.allInStreet = actions.lastActionRound;
+    for (int s = 0; s + 1 < allIn.allInStreet; ++s)
+      allIn.board += (s == 0 ? L"" : L" ") + actions.board[static_cast<size_t>(s)];
+    allIn.netResult = static_cast<double>(result);
+    allIn.putIn = actions.ledger.Totals();
+    // What the wins leave out of what was put in is the rake.
+    int64_t matched = 0;
+    int64_t won = 0;
+    for (const auto& [name, cents] : allIn.putIn)
+      matched += static_cast<int64_t>(cents) -
+                 (m_general.winLeavesOutReturns ? actions.ledger.Unmatched(name) : 0);
+    for (const wxXmlNode* p = players.GetChildren(); p; p = p->GetNext())
+      if (p->GetType() == wxXML_ELEMENT_NODE)
+        won += AmountIn(p->GetAttribute("win"), amounts).value_or(0);
+    allIn.rake = static_cast<double>(std::max<int64_t>(matched - won, 0)) * 0.01;
+    allIn.hiLo = m_general.hiLo;
+    allIn.bigBlind = hand.bigBlindCents;
+    allIn.source = m_path;
+    allIn.handNumber = hand.handId;
+    allIn.nick = m_filter.nick;
+    reading.allIn = EvaluateAllInHand(allIn, m_engine);
+  }
+  AppendReading(std::move(reading), std::move(hand), m_out);
+}
+
+bool SessionReader::Read(const wxXmlNode& session) {
+  for (const wxXmlNode* child = session.GetChildren(); child; child = child->GetNext()) {
     if (child->GetType() != wxXML_ELEMENT_NODE) continue;
-    if (child->GetName() == "general" && !ReadGeneral(*child)) return false;
+    if (child->GetName() == "general") {
+      m_general = ReadGeneral(*child);
+      if (!m_general.realMoney) m_out.skip = FileSkip::kPlayMoney;
+      if (m_general.othersFile) m_out.skip = FileSkip::kOtherPlayer;
+      if (m_out.skip) return false;
+    }
     if (child->GetName() == "game" && !ReadGame(*child)) return false;
   }
   return true;
 }
 
-/// Loads the document from the file as written; a file that declares UTF-8
-/// but holds other bytes is loaded again from its decoded text, so that no
-/// session is lost to one stray byte.
-bool LoadSession(const std::wstring& path, std::wstring_view text, wxXmlDocument& document) {
-  wxLogNull quiet;  // a file that will not load is refused, not shouted about
-  if (document.Load(wxString(path), "UTF-8")) return true;
-  const std::string utf8 = WideToUtf8(text);
-  wxMemoryInputStream stream(utf8.data(), utf8.size());
-  return document.Load(stream, "UTF-8");
+/// Line breaks in `text`, so that a document cut out of a file keeps the
+/// file's line numbers for its messages.
+std::string LineBreaksIn(std::wstring_view text) {
+  std::string breaks;
+  for (size_t i = 0; i < text.size(); ++i)
+    if (text[i] == L'\n' || (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n')))
+      breaks += '\n';
+  return breaks;
+}
+
+/// The <session> documents of a file, each as UTF-8 text to load on its
+/// own: a client may append a session to a file that holds one already. A
+/// session cut off (a truncated file) keeps the games that end before the
+/// cut.
+std::vector<std::string> SessionDocuments(std::wstring_view text) {
+  constexpr std::wstring_view kOpen = L"<session";
+  constexpr std::wstring_view kClose = L"</session>";
+  constexpr std::wstring_view kGameEnd = L"</game>";
+  std::vector<std::string> documents;
+  size_t at = text.find(kOpen);
+  while (at != std::wstring_view::npos) {
+    const size_t next = text.find(kOpen, at + kOpen.size());
+    const std::wstring_view rest =
+        text.substr(at, next == std::wstring_view::npos ? next : next - at);
+    const size_t close = rest.find(kClose);
+    const std::string before = LineBreaksIn(text.substr(0, at));
+    if (close != std::wstring_view::npos) {
+      documents.push_back(before + WideToUtf8(rest.substr(0, close + kClose.size())));
+    } else {
+      const size_t lastGame = rest.rfind(kGameEnd);
+      if (lastGame != std::wstring_view::npos)
+        documents.push_back(before + WideToUtf8(rest.substr(0, lastGame + kGameEnd.size())) +
+                            "</session>");
+    }
+    at = next;
+  }
+  return documents;
 }
 
 }  // namespace
 
 bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const HandFilter& filter,
-                        int32_t fileBigBlind, SourceResult& out) {
-  wxXmlDocument document;
-  if (!LoadSession(path, text, document)) return false;
-  return SessionReader(path, filter, fileBigBlind, out).Read(document);
+                        int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
+  wxLogNull quiet;  // a file that will not load is refused, not shouted about
+  const std::vector<std::string> documents = SessionDocuments(text);
+  if (documents.empty()) {
+    out.skip = FileSkip::kUnreadable;
+    return false;
+  }
+  bool loaded = false;
+  for (const std::string& utf8 : documents) {
+    wxXmlDocument document;
+    wxMemoryInputStream stream(utf8.data(), utf8.size());
+    if (!document.Load(stream, "UTF-8")) continue;
+    const wxXmlNode* root = document.GetRoot();
+    if (root == nullptr || root->GetName() != "session") continue;
+    loaded = true;
+    if (!SessionReader(path, filter, fileBigBlind, engine, out).Read(*root)) return false;
+  }
+  if (!loaded) out.skip = FileSkip::kUnreadable;
+  return loaded;
 }
 
 }  // namespace lumora

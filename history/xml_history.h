@@ -11,15 +11,20 @@
 
 namespace lumora {
 
-/// Reads the session `text` (the decoded content of the file at `path`,
-/// which names the file in reports) into `out`: for each game the hero
-/// played that starts in [timeFrom, timeTo) with a player count inside the
-/// players-seated bounds, the hero's win less his bet. `fileBigBlind` (cents,
-/// from detection) is recorded with each result. Returns true when the file
-/// was read to its end, false when it is refused as a whole (not XML, not a
-/// session, play money, or another player's file). A start date out of range
-/// sets `out.fatalError`.
+class PokerLogic;
+
+/// Reads the session documents in `text` (the decoded content of the file
+/// at `path`, which names the file in reports; several sessions may follow
+/// one another, and one cut off keeps its complete games) into `out`: for
+/// each game the hero played that starts in [timeFrom, timeTo) with a player
+/// count inside the players-seated bounds, his net result, and the all-in
+/// evaluation of a game shown down after an all-in. Each result carries the
+/// big blind of its session's game type (`fileBigBlind`, cents, from
+/// detection, when it has none). Returns true when the file was read to its
+/// end, false when it is refused as a whole (no session in it, play money,
+/// or another player's file; `out.skip` says which). A start date out of
+/// range sets `out.fatalError`.
 bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const HandFilter& filter,
-                        int32_t fileBigBlind, SourceResult& out);
+                        int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out);
 
 }  // namespace lumora

@@ -1,5 +1,6 @@
 #include "run/process_file.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,34 +12,52 @@
 #include "history/xml_history.h"
 
 namespace lumora {
+namespace {
+
+/// Why the run refuses a file whose format `info` tells, or nothing when it
+/// takes it.
+std::optional<FileSkip> FileCheck(const FileFormatInfo& info, const HandFilter& filter) {
+  if (!info.roomFound) return info.tournament ? FileSkip::kTournament : FileSkip::kUnreadable;
+  if (info.room != filter.room) return FileSkip::kOtherRoom;
+  if (!info.realMoney) return info.tournament ? FileSkip::kTournament : FileSkip::kPlayMoney;
+  const bool seatsFit = info.room == kIPoker || filter.numPl == kAllTableSizes ||
+                        (filter.minPl <= info.tableSeats && info.tableSeats <= filter.maxPl);
+  if (!seatsFit) return FileSkip::kTableSize;
+  // An iPoker session states one limit for all its games and its games carry
+  // no big blind of their own, so a session at another limit is left whole;
+  // its games would otherwise be measured in the wrong big blind.
+  if (info.room == kIPoker && filter.cashLimit != 0 && info.bigBlind != filter.cashLimit)
+    return FileSkip::kOtherLimit;
+  if (info.currency != filter.currency) return FileSkip::kOtherCurrency;
+  return std::nullopt;
+}
+
+}  // namespace
 
 FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
                                const PokerLogic& engine) {
   FileOutcome outcome;
   outcome.source.path = PathToText(path);
   HistoryText file;
-  if (ReadHistoryFileEx(path, file) != kReadOk) return outcome;
+  if (ReadHistoryFileEx(path, file) != kReadOk) {
+    outcome.source.skip = FileSkip::kUnreadable;
+    return outcome;
+  }
   const TextLines& lines = file.lines;
 
   FileFormatInfo info;
   info.room = filter.room;
   DetectHistoryFormat(lines, info);
-  const bool seatsFit = info.room == kIPoker || filter.numPl == kAllTableSizes ||
-                        (filter.minPl <= info.tableSeats && info.tableSeats <= filter.maxPl);
-  // An iPoker session states one limit for all its games and its games carry
-  // no big blind of their own, so a session at another limit is left whole;
-  // its games would otherwise be measured in the wrong big blind.
-  const bool limitFits =
-      info.room != kIPoker || filter.cashLimit == 0 || info.bigBlind == filter.cashLimit;
-  if (info.room != filter.room || !info.realMoney || !seatsFit || !limitFits ||
-      info.currency != filter.currency)
+  if (const std::optional<FileSkip> skip = FileCheck(info, filter)) {
+    outcome.source.skip = skip;
     return outcome;
+  }
   outcome.passedChecks = true;
   outcome.detectedBigBlind = info.bigBlind;
 
   outcome.source.completed = info.room == kIPoker
                                  ? ReadXmlHistoryFile(outcome.source.path, file.text, filter,
-                                                      info.bigBlind, outcome.source)
+                                                      info.bigBlind, engine, outcome.source)
                                  : ReadHistoryHands(outcome.source.path, filter, lines,
                                                     info.bigBlind, engine, outcome.source);
   return outcome;

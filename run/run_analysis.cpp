@@ -123,6 +123,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
   const HandFilter filter = MakeHandFilter(settings, app.m_nBC, app.m_dateRange);
   int32_t runBigBlind = settings.CashLimit;
   HandResultStore store;
+  FileSkipCounts skipped{};
   app.m_summary.ResetAllIn();
   const auto start = std::chrono::steady_clock::now();
 
@@ -165,7 +166,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
       ui.ShowMessage(failed->source.fatalError);
       return false;
     }
-    runBigBlind = MergeFileOutcomes(app, report, outcomes, runBigBlind, store, runHands);
+    runBigBlind = MergeFileOutcomes(app, report, outcomes, runBigBlind, store, runHands, skipped);
   }
 
   const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -173,12 +174,23 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
   report.OutputOnly(Format(L"time = %d\n", static_cast<long long>(elapsed.count())));
   report.LogOnly(L"\n==================================================\n");
 
+  // The last report line of every way the run ends from here counts the
+  // files that gave nothing.
+  const std::wstring skippedLine = SkippedLine(skipped);
+  const auto reportSkipped = [&] {
+    if (!skippedLine.empty()) report.Report(skippedLine);
+  };
   if (store.empty()) {
+    reportSkipped();
     ui.ShowMessage(L"No data available!");
     return false;
   }
-  if (!ReportStatistics(app, report, ui, store, runBigBlind)) return false;
+  if (!ReportStatistics(app, report, ui, store, runBigBlind)) {
+    reportSkipped();
+    return false;
+  }
   ReportRiskOfRuin(app, report, runBigBlind);
+  reportSkipped();
   RefreshComparisonDisplay(app, ui);
   return true;
 }

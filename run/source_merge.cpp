@@ -28,6 +28,8 @@ bool Contributes(const SourceResult& source) {
 
 void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult& source) {
   for (const std::wstring& note : source.paneNotes) report.OutputOnly(note);
+  if (source.completed)
+    for (const std::wstring& note : source.logNotes) report.LogOnly(note);
   if (!Contributes(source)) return;
   std::lock_guard lock(app.m_criticalSection);
   for (const AllInHandReport& hand : source.allInReports) {
@@ -46,13 +48,37 @@ void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* r
   store.insert(store.end(), source.hands.begin(), source.hands.end());
 }
 
+FileSkip SkipReason(const SourceResult& source) {
+  if (source.skip) return *source.skip;
+  return source.completed ? FileSkipOfHands(source.leftOut) : FileSkip::kUnreadable;
+}
+
+std::wstring SkippedLine(const FileSkipCounts& skipped) {
+  int32_t total = 0;
+  std::wstring reasons;
+  for (size_t r = 0; r < skipped.size(); ++r) {
+    if (skipped[r] == 0) continue;
+    total += skipped[r];
+    if (!reasons.empty()) reasons += L", ";
+    reasons += Format(L"%d %s", skipped[r], std::wstring(FileSkipWords(static_cast<FileSkip>(r))));
+  }
+  if (total == 0) return {};
+  return Format(L"Skipped: %d %s (%s)\n", total, total == 1 ? L"file" : L"files", reasons);
+}
+
 int32_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
                           const std::vector<FileOutcome>& outcomes, int32_t runBigBlind,
-                          HandResultStore& store, RunHands* runHands) {
+                          HandResultStore& store, RunHands* runHands, FileSkipCounts& skipped) {
   for (const FileOutcome& outcome : outcomes) MergeReadingReports(app, report, outcome.source);
   for (const FileOutcome& outcome : outcomes) {
     const SourceResult& source = outcome.source;
-    if (!Contributes(source)) continue;
+    if (!Contributes(source)) {
+      const FileSkip reason = SkipReason(source);
+      ++skipped[static_cast<size_t>(reason)];
+      report.LogOnly(
+          Format(L"Skipped file: %s (%s)", source.path, std::wstring(FileSkipWords(reason))));
+      continue;
+    }
     // Hands are only counted at the run's limit, so the big blind of a file
     // that gave hands is the unit the win rate is measured in.
     runBigBlind = outcome.detectedBigBlind;

@@ -4,6 +4,7 @@
 // order the files were read in, so the report is always the same.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "history/source_result.h"
@@ -34,11 +35,20 @@ void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult&
 void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* runHands);
 
 /// Merges the files of a history run: first every file's reading reports,
-/// then a "File:" line per contributing file with its hands appended.
-/// Returns the run big blind: the big blind detected in the last file that
-/// gave hands, or `runBigBlind` when none did.
+/// then a "File:" line per contributing file with its hands appended, and a
+/// log line for each file that gives nothing, saying why; `skipped` counts
+/// those files by reason. Returns the run big blind: the big blind detected
+/// in the last file that gave hands, or `runBigBlind` when none did.
 int32_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
                           const std::vector<FileOutcome>& outcomes, int32_t runBigBlind,
-                          HandResultStore& store, RunHands* runHands);
+                          HandResultStore& store, RunHands* runHands, FileSkipCounts& skipped);
+
+/// Why a source that contributes nothing gives nothing.
+FileSkip SkipReason(const SourceResult& source);
+
+/// The report line that counts the skipped files by reason ("Skipped: 12
+/// files (8 tournament, 3 other currency, 1 unreadable)"), or an empty text
+/// when no file was skipped.
+std::wstring SkippedLine(const FileSkipCounts& skipped);
 
 }  // namespace lumora

@@ -1524,8 +1524,10 @@ def render_ipoker_game(rec: HandRecord) -> list[str]:
                 cards = ipoker_cards(rec.hole[n]) if shown else "X X"
                 rounds[-1].append(f'      <cards type="Pocket" player={quoteattr(n)}>{cards}</cards>')
         elif kind == "act":
+            # The client writes a raise as the street total it raises to (the
+            # blinds of round 0 included) and every other action as what it adds.
             _, n, what, add, to, before, allin = e
-            action(n, "allin" if allin else what, add)
+            action(n, "allin" if allin else what, to if what == "raise" and not allin else add)
         elif kind == "street":
             rounds.append([f'      <cards type="{["Flop", "Turn", "River"][e[1] - 1]}" '
                            f'player="">{ipoker_cards(e[3])}</cards>'])
@@ -2209,10 +2211,12 @@ def room_note(rec: HandRecord) -> str:
 
 
 QUIRK_WORDS = {
-    "comma": "comma amounts: the reader reads only the whole units",
-    "truncation": "truncation: the reader keeps each contribution in whole cents cut toward zero",
+    "comma": "comma amounts: a decimal comma",
+    "truncation": "truncation: a call of 0.57 whose double times 100 lies just below 57",
     "fold before deal": "the hero folds before the deal",
 }
+# Quirks an earlier reader misread and today's reads right: their notes give no figure.
+READ_RIGHT = {"comma", "truncation"}
 
 
 def play_clean(conf: TableConf, players: list[Player], button: int, script: HandScript,
@@ -2236,7 +2240,8 @@ def play_clean(conf: TableConf, players: list[Player], button: int, script: Hand
         lines = render_one(rec)
         read = reader_result(rec, lines) if HERO in rec.dealt or conf.room != "ipoker" else None
         if misread:
-            rec.note = "; ".join(x for x in (rec.note, QUIRK_WORDS[quirk], figure(read)) if x)
+            told = "" if quirk in READ_RIGHT else figure(read)
+            rec.note = "; ".join(x for x in (rec.note, QUIRK_WORDS[quirk], told) if x)
             return rec
         if not all(exact(a) for a in amounts_written(rec)):
             REDEALS["an amount that does not read back exactly"] += 1

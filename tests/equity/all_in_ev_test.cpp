@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "equity/poker_logic.h"
 
 namespace lumora {
@@ -22,10 +24,10 @@ const std::wstring kClosing(57, L'-');
 AllInHandInput HeadsUp() {
   AllInHandInput hand;
   hand.netResult = 9700;
-  hand.heroMoney = 10000;
   hand.allInStreet = 1;
   hand.heroCards = L"Ah As";
   hand.showdown = {{L"Hero", L"Ah As"}, {L"Villain", L"Kd Kc"}};
+  hand.putIn = {{L"Hero", 10000}, {L"Villain", 10000}};
   hand.stacks = {{L"Hero", 100}, {L"Villain", 250}};
   hand.totalPot = 200;
   hand.rake = 3;
@@ -36,12 +38,18 @@ AllInHandInput HeadsUp() {
   return hand;
 }
 
-/// Three players all in before the flop: AsKs (Hero), QhQd, JcTc.
+/// Three players all in before the flop: AsKs (Hero), QhQd, JcTc, each
+/// putting in what he had (currency units), and covered only as far as the
+/// others could match.
 AllInHandInput ThreeWay(double heroStack, double queensStack, double jacksStack) {
   AllInHandInput hand = HeadsUp();
   hand.showdown = {{L"Queens", L"Qh Qd"}, {L"Hero", L"As Ks"}, {L"Jacks", L"Jc Tc"}};
   hand.heroCards = L"As Ks";
   hand.stacks = {{L"Hero", heroStack}, {L"Queens", queensStack}, {L"Jacks", jacksStack}};
+  // The biggest stack is matched only as far as the second biggest.
+  const double second = std::max({std::min(heroStack, queensStack), std::min(heroStack, jacksStack),
+                                  std::min(queensStack, jacksStack)});
+  for (auto& [name, stack] : hand.stacks) hand.putIn[name] = std::min(stack, second) * 100;
   return hand;
 }
 
@@ -87,7 +95,7 @@ TEST(AllInHeadsUp, HiLoGamesSplitWithTheLow) {
   hand.showdown = {{L"Hero", L"Ac Ad 2c 3d"}, {L"Villain", L"Kh Qh Js Ts"}};
   hand.totalPot = 100;
   hand.rake = 1;
-  hand.heroMoney = 5000;
+  hand.putIn = {{L"Hero", 5000}, {L"Villain", 5000}};
   hand.netResult = 4900;
   const auto report = EvaluateAllInHand(hand, Logic());
   ASSERT_TRUE(report);
@@ -109,23 +117,38 @@ TEST(AllInHeadsUp, ACardThatNamesNoCardGivesNoEvAndSaysWhy) {
   EXPECT_EQ(report->logLines[7], kClosing);
 }
 
-TEST(AllInHeadsUp, AHandThatCannotWinGivesNoEvSilently) {
+TEST(AllInHeadsUp, AHandThatCannotWinLosesAllHePutIn) {
   AllInHandInput hand = HeadsUp();
   hand.allInStreet = 3;
   hand.board = L"Kh Ks 2c 3d";
+  hand.netResult = -10000;
   const auto report = EvaluateAllInHand(hand, Logic());
   ASSERT_TRUE(report);
-  EXPECT_FALSE(report->hasEv);
-  EXPECT_EQ(report->logLines.size(), 7u);
-  EXPECT_EQ(report->logLines.back(), kClosing);
+  EXPECT_TRUE(report->hasEv);
+  EXPECT_DOUBLE_EQ(report->ev, -100.0);
+  EXPECT_DOUBLE_EQ(report->diff, 0.0);
+  EXPECT_EQ(report->logLines[6], L"Equity = 0.00% EV = -100.00  Diff = 0.00");
+}
+
+TEST(AllInHeadsUp, ASidePotOnlyTheBiggerStackCanWinIsNotShared) {
+  // A third player bet 150 and folded to the kings' raise; the hero called
+  // all in for 100. The 50 the folder and the kings put in over 100 each
+  // form a side pot only the kings can win.
+  AllInHandInput hand = HeadsUp();
+  hand.putIn = {{L"Hero", 10000}, {L"Villain", 15000}, {L"Folder", 15000}};
+  hand.totalPot = 400;
+  hand.pots = {297, 100};
+  hand.netResult = 19700;
+  const auto report = EvaluateAllInHand(hand, Logic());
+  ASSERT_TRUE(report);
+  EXPECT_NEAR(report->ev, 297 * 0.812554896794 - 100, 1e-9);
+  EXPECT_EQ(report->logLines[5], L"Pot =  400.00 Rake = 3.00 Hero money = 100.00 ");
 }
 
 TEST(AllInThreeWay, ShortestHeroPlaysTheMainPotOnly) {
   AllInHandInput hand = ThreeWay(50, 100, 150);
   hand.totalPot = 250;
-  hand.mainPot = 147;
-  hand.sidePot = 100;
-  hand.heroMoney = 5000;
+  hand.pots = {147, 100};
   hand.netResult = -5000;
   const auto report = EvaluateAllInHand(hand, Logic());
   ASSERT_TRUE(report);
@@ -143,7 +166,6 @@ TEST(AllInThreeWay, EqualStacksTakeTheSidePotPathAndASinglePotIsTheMainPot) {
   // single pot of 300 with 3 raked, and the main pot is the 297 left.
   AllInHandInput hand = ThreeWay(100, 200, 100);
   hand.totalPot = 300;
-  hand.heroMoney = 10000;
   hand.netResult = 19700;
   const auto report = EvaluateAllInHand(hand, Logic());
   ASSERT_TRUE(report);
@@ -164,9 +186,7 @@ TEST(AllInThreeWay, TheSidePotIsContestedWithTheBiggerStack) {
   AllInHandInput hand = ThreeWay(150, 200, 100);
   hand.showdown = {{L"Jacks", L"Jc Tc"}, {L"Hero", L"As Ks"}, {L"Queens", L"Qh Qd"}};
   hand.totalPot = 400;
-  hand.mainPot = 297;
-  hand.sidePot = 100;
-  hand.heroMoney = 15000;
+  hand.pots = {297, 100};
   hand.netResult = -15000;
   const auto report = EvaluateAllInHand(hand, Logic());
   ASSERT_TRUE(report);
@@ -178,34 +198,27 @@ TEST(AllInThreeWay, TheSidePotIsContestedWithTheBiggerStack) {
   EXPECT_NEAR(report->diff, -150 - report->ev, 1e-9);
 }
 
-TEST(AllInManyWays, ListsThePotsWithoutAnEv) {
-  AllInHandInput hand = ThreeWay(100, 200, 300);
-  hand.showdown.push_back({L"Nines", L"9s 9h"});
-  hand.totalPot = 400;
-  hand.mainPot = 200;
-  hand.sidePot = 100;
-  hand.pots = {200, 100, 97};
-  hand.heroMoney = 5000;
+TEST(AllInManyWays, SharesEachPotAmongThoseWhoCanWinIt) {
+  // Four all in on a turn of 2c 7h 9d Ts: the hero (AsKs, 50) can win the
+  // main pot only, with one of the three aces or three kings left among 40
+  // river cards (15%); the queens, the jacks and the eights contest the rest.
+  AllInHandInput hand = ThreeWay(50, 200, 300);
+  hand.allInStreet = 3;
+  hand.board = L"2c 7h 9d Ts";
+  hand.showdown.push_back({L"Eights", L"8s 8h"});
+  hand.stacks[L"Eights"] = 300;
+  hand.putIn = {{L"Hero", 5000}, {L"Queens", 20000}, {L"Jacks", 20000}, {L"Eights", 20000}};
+  hand.totalPot = 650;
+  hand.rake = 0;
+  hand.pots = {200, 450};
   hand.netResult = -5000;
   const auto report = EvaluateAllInHand(hand, Logic());
   ASSERT_TRUE(report);
   EXPECT_EQ(Lines(report->logLines.begin() + 7, report->logLines.end()),
-            (Lines{L"Total pot =  400.00 Main pot = 200.00 Rake = 3.00 Hero money = 50.00 ",
-                   L"Side pot-1 =  100.00", L"Side pot-2 =  97.00", kClosing}));
-  EXPECT_FALSE(report->hasEv);
-  EXPECT_EQ(report->ev, 0.0);
-  EXPECT_EQ(report->diff, 0.0);
-  EXPECT_DOUBLE_EQ(report->win, -50.0);
-}
-
-TEST(EquityWrappers, ReturnZeroForBoardsTheyCannotTake) {
-  const std::vector<std::wstring> hands = {L"Ah As", L"Kd Kc", L"Qs Qh"};
-  EXPECT_EQ(EquityHeadsUp(Logic(), false, L"2c 7h 9d Ts 3c", hands), 0.0);
-  EXPECT_EQ(EquityHeadsUp(Logic(), false, L"2c 7h", hands), 0.0);
-  EXPECT_NEAR(EquityHeadsUp(Logic(), false, L"2c 7h 9d", hands), 91.61616, 5e-6);
-  EXPECT_NEAR(EquitySidePot(Logic(), false, L"", hands), 80.44397, 5e-6);
-  EXPECT_EQ(EquityThreeWay(Logic(), false, L"", {L"Ah As", L"Kd Kc", L"Qs Qh Jd Jc"}), 0.0);
-  EXPECT_EQ(EquityHeadsUp(Logic(), false, L"", {L"Ah As", L"Kd Ah"}), 0.0);
+            (Lines{L"Total pot =  650.00 Main pot = 200.00 Rake = 0.00 Hero money = 50.00 ",
+                   L"Side pot-1 =  450.00",
+                   L"Equity (Main pot) = 15.00% EV = -20.00  Diff = -30.00", kClosing}));
+  EXPECT_TRUE(report->hasEv);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "app/run_settings.h"
@@ -26,6 +27,7 @@ struct ExpectedHand {
   long long resultCents = 0;
   bool allInShowdown = false;
   std::string note;
+  std::optional<double> evCents;  ///< the all-in EV, where the file's own CSV gives it
 
   bool Noted(const char* word) const { return note.find(word) != std::string::npos; }
   /// Where the readers keep a rule of the room's client (amounts cut at a
@@ -36,19 +38,25 @@ struct ExpectedHand {
   }
 };
 
+/// The rows of an expected-results file. Hand-made fixtures may add a fifth
+/// column, the all-in EV in cents ("ev_cents", empty for a hand without one).
 std::vector<ExpectedHand> ReadExpected(const fs::path& csv) {
   std::vector<ExpectedHand> hands;
   std::ifstream file(csv);
   std::string line;
-  std::getline(file, line);  // header
+  std::getline(file, line);
+  const bool withEv = line.ends_with(",ev_cents");
   while (std::getline(file, line)) {
     std::istringstream row(line);
-    std::string id, result, allIn, note;
+    std::string id, result, allIn, note, ev;
     std::getline(row, id, ',');
     std::getline(row, result, ',');
     std::getline(row, allIn, ',');
-    std::getline(row, note);
-    hands.push_back({Utf8ToWide(id), std::stoll(result), allIn == "1", note});
+    std::getline(row, note, withEv ? ',' : '\n');
+    std::getline(row, ev);
+    ExpectedHand hand{Utf8ToWide(id), std::stoll(result), allIn == "1", note, std::nullopt};
+    if (withEv && !ev.empty()) hand.evCents = std::stod(ev);
+    hands.push_back(std::move(hand));
   }
   return hands;
 }
@@ -80,11 +88,11 @@ FixtureReading ReadFixture(const fs::path& path, int32_t room) {
   filter.room = room;
   filter.currency = info.currency;
   FixtureReading reading;
-  reading.completed =
-      room == kIPoker
-          ? ReadXmlHistoryFile(PathToText(path), file.text, filter, info.bigBlind, reading.source)
-          : ReadHistoryHands(PathToText(path), filter, file.lines, info.bigBlind, testing::Engine(),
-                             reading.source);
+  reading.completed = room == kIPoker
+                          ? ReadXmlHistoryFile(PathToText(path), file.text, filter, info.bigBlind,
+                                               testing::Engine(), reading.source)
+                          : ReadHistoryHands(PathToText(path), filter, file.lines, info.bigBlind,
+                                             testing::Engine(), reading.source);
   return reading;
 }
 
@@ -97,29 +105,35 @@ void ExpectTheDealersResults(const char* folder, int32_t room) {
     std::vector<ExpectedHand> expected = ReadExpected(path.string() + ".expected.csv");
     if (!reading.completed) {
       // A file is abandoned or refused whole only for a tournament in it, or
-      // for being play money or another player's.
+      // for being play money or another player's, and says which.
       EXPECT_TRUE(std::any_of(expected.begin(), expected.end(), [](const ExpectedHand& hand) {
         return hand.Noted("tournament") || hand.Noted("rejected");
       }));
+      EXPECT_TRUE(reading.source.skip.has_value());
       EXPECT_TRUE(reading.source.fatalError.empty());
       continue;
     }
-    // Tournament hands are never read, and a hand the hero folded before the
-    // deal is no hand of his.
+    // Tournament hands are never read, a hand the hero folded before the deal
+    // or sat out is no hand of his, and a hand cut off before its end does
+    // not count.
     std::erase_if(expected, [](const ExpectedHand& hand) {
-      return hand.Noted("tournament") || hand.Noted("rejected");
+      return hand.Noted("tournament") || hand.Noted("rejected") || hand.Noted("hero sitting out") ||
+             hand.Noted("cut off");
     });
     ASSERT_EQ(reading.source.hands.size(), expected.size());
     size_t allIns = 0;
     for (size_t i = 0; i < expected.size(); ++i) {
-      EXPECT_EQ(reading.source.hands[i].handId, expected[i].id);
-      EXPECT_NEAR(reading.source.hands[i].resultCents, expected[i].ReaderCents(), 1e-6)
+      const HandResult& hand = reading.source.hands[i];
+      EXPECT_EQ(hand.handId, expected[i].id);
+      EXPECT_NEAR(hand.resultCents, expected[i].ReaderCents(), 1e-6)
           << "hand " << WideToUtf8(expected[i].id) << ": " << expected[i].note;
       allIns += expected[i].allInShowdown;
+      if (expected[i].evCents) {
+        ASSERT_TRUE(hand.allInEv.has_value()) << WideToUtf8(expected[i].id);
+        EXPECT_NEAR(*hand.allInEv * 100.0, *expected[i].evCents, 0.5) << WideToUtf8(expected[i].id);
+      }
     }
-    if (room == kPokerStars) {
-      EXPECT_EQ(reading.source.allInReports.size(), allIns);
-    }
+    EXPECT_EQ(reading.source.allInReports.size(), allIns);
   }
 }
 

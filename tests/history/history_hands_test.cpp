@@ -32,6 +32,7 @@ Bob: posts big blind $0.10
 *** HOLE CARDS ***
 Ann: raises $0.20 to $0.30
 Bob: folds
+*** SUMMARY ***
 )",
       number, std::wstring(stakes), std::wstring(etTime));
 }
@@ -108,6 +109,7 @@ TEST(Detection, TheLastStakesOfAnEightEightEightFileAndOfAnXmlFileCount) {
   FileFormatInfo poker888;
   Detect((LR"(
     #Game No : 1
+    ***** 888poker Hand History for Game 1 *****
     Table Lyon 6 Max (Real Money)
     $0.05/$0.10 Blinds No Limit Holdem - *** 05 03 2024 12:00:00
     $0.10/$0.25 Blinds No Limit Holdem - *** 05 03 2024 12:01:00)"),
@@ -208,6 +210,7 @@ Bob posts big blind [$0.25 USD].
 ** Dealing down cards **
 Ann raises [$0.65 USD]
 Bob folds
+Ann wins $0.75 USD
 )",
       number, number, number, std::wstring(date));
 }
@@ -244,7 +247,7 @@ TEST(Splitter, APartyPokerDateOutOfRangeEndsTheRunNamingFileAndLine) {
   const bool completed = ReadParty(
       PartyHand(1) + PartyHand(2, L"Tuesday, June 32, 23:00:41 EDT 2018"), BobsPartyFilter(), out);
   EXPECT_FALSE(completed);
-  EXPECT_THAT(out.fatalError, HasSubstr(L"/h/p.txt, line 18: "));
+  EXPECT_THAT(out.fatalError, HasSubstr(L"/h/p.txt, line 19: "));
   EXPECT_THAT(out.fatalError, HasSubstr(L"June 32"));
 }
 
@@ -260,6 +263,7 @@ Ann: posts small blind 0.05
 Bob: posts big blind 0.10
 Ann: raises 0.20 to 0.30
 Bob: folds
+*** SUMMARY ***
 )",
       number, std::wstring(time));
 }
@@ -281,6 +285,7 @@ Bob posts big blind [$0.10]
 ** Dealing down cards **
 Ann raises [$0.25]
 Bob folds
+** Summary **
 )",
       number, number, std::wstring(time));
 }

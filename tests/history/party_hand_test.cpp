@@ -35,19 +35,42 @@ TEST(PartyPokerHand, RefusesClosedTablesCrowdsAndOtherStakes) {
   EXPECT_FALSE(Read(L"Bob posts big blind [$0.25 USD].\nTable Closed").accepted);
   HandFilter sixMax = BobsFilter();
   sixMax.maxPl = 6;  // the table seats nine
-  EXPECT_FALSE(Read(L"Bob folds", sixMax).accepted);
-  EXPECT_FALSE(Read(L"Ann posts big blind [$0.50 USD].\nBob folds").accepted);
+  EXPECT_FALSE(Read(L"Bob folds\nAnn wins $0.35 USD", sixMax).accepted);
+  EXPECT_FALSE(Read(L"Ann posts big blind [$0.50 USD].\nBob folds\nAnn wins $0.50 USD").accepted);
 }
 
-TEST(PartyPokerHand, ALostConnectionEndsTheReadingButKeepsTheHand) {
+TEST(PartyPokerHand, ALostConnectionLeavesTheHandUncounted) {
   const HandReading hand = Read(
       LR"(
     Bob posts big blind [$0.25 USD].
     Connection Lost due to some reason
     Bob calls [$5 USD]
     Bob wins $100 USD)");
+  EXPECT_FALSE(hand.accepted);
+  EXPECT_EQ(hand.leftOut, HandLeftOut::kCutOff);
+}
+
+TEST(PartyPokerHand, NamesWithDotsAndBlanksAndAShortBigBlindAllIn) {
+  // "dr. spaz" posts the big blind short, all he has; the hero wins the main
+  // pot and the side pot his own raise made.
+  const HandReading hand = Read(
+      LR"(
+    Seat 4: dr. spaz ( $0.03 USD )
+    Bob 2 posts small blind [$0.10 USD].
+    dr. spaz posts big blind [$0.03 USD].
+    ** Dealing down cards **
+    Ann folds
+    Bob raises [$0.50 USD]
+    Bob 2 folds
+    ** Dealing Flop ** [ 4c, 3s, 7c ]
+    ** Dealing Turn ** [ 2s ]
+    ** Dealing River ** [ Qs ]
+    Bob shows [ Ah, As ]a pair of Aces.
+    dr. spaz doesn't show [ Kd, 8c ]high card King.
+    Bob wins $0.53 USD from the side pot 1 with a pair of Aces.
+    Bob wins $0.09 USD from the main pot with a pair of Aces.)");
   EXPECT_TRUE(hand.accepted);
-  EXPECT_DOUBLE_EQ(hand.resultCents, -25);
+  EXPECT_DOUBLE_EQ(hand.resultCents, 12);
 }
 
 }  // namespace

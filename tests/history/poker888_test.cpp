@@ -30,7 +30,8 @@ HandReading Read(std::wstring_view body, HandFilter filter = BobsFilter(),
   filter.room = 2;
   bool headerSeen = false;
   const auto lines = Lines(std::wstring(opening) + std::wstring(body));
-  return Read888Hand(filter, ViewsOf(lines), 2, expectedBigBlind, headerSeen);
+  return Read888Hand(L"f", filter, ViewsOf(lines), 2, expectedBigBlind, headerSeen,
+                     testing::Engine());
 }
 
 TEST(Header888, ReadsDayMonthYearAndBothForms) {
@@ -56,12 +57,14 @@ TEST(Hand888, RejectsHandsTheHeroWasNotDealtOrCannotBeTrusted) {
   EXPECT_FALSE(Read(L"Bob posts big blind [$0.10]\nTable Closed").accepted);
   HandFilter headsUp = BobsFilter();
   headsUp.maxPl = 2;
-  EXPECT_FALSE(Read(L"** Dealing down cards **\nBob folds", headsUp).accepted);
+  EXPECT_FALSE(Read(L"** Dealing down cards **\nBob folds\n** Summary **", headsUp).accepted);
   // A fold before the deal takes a player off the count: three become two.
   HandFilter threeOrMore = BobsFilter();
   threeOrMore.minPl = 3;
-  EXPECT_FALSE(Read(L"Bobby folds\n** Dealing down cards **\nBob folds", threeOrMore).accepted);
-  EXPECT_TRUE(Read(L"** Dealing down cards **\nBobby folds\nBob folds", threeOrMore).accepted);
+  EXPECT_FALSE(Read(L"Bobby folds\n** Dealing down cards **\nBob folds\n** Summary **", threeOrMore)
+                   .accepted);
+  EXPECT_TRUE(Read(L"** Dealing down cards **\nBobby folds\nBob folds\n** Summary **", threeOrMore)
+                  .accepted);
   // A blind posted by a table the hero has no seat at.
   EXPECT_FALSE(Read(L"Zed posts big blind [$0.10]", BobsFilter(),
                     LR"(
@@ -81,11 +84,43 @@ TEST(Hand888, WithoutAnExpectedBigBlindTheHandsOwnIsTheTables) {
     ** Dealing down cards **
     Ann folds
     Bobby folds
+    ** Summary **
     Bob collected [ $0.75 ])";
   const HandReading anyLimit = Read(walk, BobsFilter(), kOpening, 0);
   EXPECT_TRUE(anyLimit.accepted);
   EXPECT_DOUBLE_EQ(anyLimit.resultCents, 25);
   EXPECT_FALSE(Read(walk).accepted);  // a file at 0.10 refuses the hand
+}
+
+TEST(Hand888, ABlindPostedAllInAndADeadBlindCountAsTheChipsShow) {
+  // A big blind short of the table's because it is all the hero has.
+  const HandReading shortBlind = Read(
+      LR"(
+    Ann posts small blind [$0.05]
+    Bob posts big blind [$0.04]
+    ** Dealing down cards **
+    Ann calls [$0.05]
+    ** Summary **
+    Ann shows [ Ac, Ad ]
+    Bob shows [ 7c, 2d ]
+    Ann collected [ $0.08 ])",
+      BobsFilter(),
+      std::wstring(kOpening).replace(kOpening.find(L"Bob ( $10 )"), 11, L"Bob ( $0.04 )"));
+  EXPECT_TRUE(shortBlind.accepted);
+  EXPECT_DOUBLE_EQ(shortBlind.resultCents, -4);
+  // "[$0.05 + $0.10]": the small blind is dead, the big one live and called.
+  const HandReading dead = Read(
+      LR"(
+    Ann posts small blind [$0.05]
+    Bobby posts big blind [$0.10]
+    Bob posts dead blind [$0.05 + $0.10]
+    ** Dealing down cards **
+    Ann calls [$0.05]
+    Bobby checks
+    Bob checks
+    ** Summary **
+    Bob collected [ $0.35 ])");
+  EXPECT_DOUBLE_EQ(dead.resultCents, 20);
 }
 
 }  // namespace

@@ -44,7 +44,8 @@ TEST(PokerStarsHand, CollectsFromEveryPotAndCashOutsCount) {
     Bob collected $2 from side pot-2
     Bob collected $3 from side pot
     Bob collected $4 from main pot
-    Bob cashed out the hand for $1.50 | Cash Out Fee $0.02)");
+    Bob cashed out the hand for $1.50 | Cash Out Fee $0.02
+    *** SUMMARY ***)");
   EXPECT_DOUBLE_EQ(hand.resultCents, 1050 - 10);
 }
 
@@ -77,13 +78,34 @@ TEST(PokerStarsHand, AHandOfAnotherRoomsKindIsRefused) {
   const auto party = Lines(L"Game #1 starts.\nBob folds");
   EXPECT_FALSE(
       ReadPokerStarsHand(L"f", BobsFilter(), ViewsOf(party), 1, 10, headerSeen, Engine()).accepted);
-  // Lines that never show a header: accepted, with nothing won or lost.
+  // Lines that never show a header: nothing in them is the hero's.
   headerSeen = false;
-  const auto headless = Lines(L"Bob: calls $5");
+  const auto headless = Lines(L"Bob: calls $5\n*** SUMMARY ***");
   const HandReading none =
       ReadPokerStarsHand(L"f", BobsFilter(), ViewsOf(headless), 1, 10, headerSeen, Engine());
-  EXPECT_TRUE(none.accepted);
-  EXPECT_EQ(none.resultCents, 0.0);
+  EXPECT_FALSE(none.accepted);
+  EXPECT_EQ(none.leftOut, HandLeftOut::kNotDealtIn);
+}
+
+TEST(PokerStarsHand, AHandTheHeroSatOutOrThatStopsShortIsNotCounted) {
+  const std::wstring sittingOut =
+      LR"(
+    Seat 1: Ann ($10 in chips)
+    Seat 2: Bob ($10 in chips) is sitting out
+    Seat 3: Bobby ($10 in chips)
+    Ann: posts small blind $0.05
+    Bobby: posts big blind $0.10
+    *** HOLE CARDS ***
+    Ann: folds
+    Uncalled bet ($0.05) returned to Bobby
+    Bobby collected $0.10 from pot
+    *** SUMMARY ***)";
+  EXPECT_EQ(Read(sittingOut).leftOut, HandLeftOut::kNotDealtIn);
+  // A file cut off after the hero's fold: what happened next is unknown.
+  const HandReading cut = Read(std::wstring(kSeats) + L"Bob: posts big blind $0.10\nBob: folds");
+  EXPECT_FALSE(cut.accepted);
+  EXPECT_EQ(cut.leftOut, HandLeftOut::kCutOff);
+  EXPECT_THAT(cut.logNote, HasSubstr(L"before its summary"));
 }
 
 TEST(PokerStarsHand, AnUnknownPotLineIsShownWithItsHand) {
@@ -140,7 +162,7 @@ TEST(PokerStarsHand, AnAllInBeforeTheFlopReachesTheEvaluationWithItsPots) {
 }
 
 TEST(PokerStarsHand, NumberedSidePotsAreListedInOrder) {
-  // Four players shown down: the report lists the pots and gives no EV.
+  // Four players shown down: each pot is shared among those who can win it.
   const HandReading hand =
       Read(std::wstring(LR"(
     Seat 1: Ann ($10 in chips)
@@ -168,9 +190,13 @@ TEST(PokerStarsHand, NumberedSidePotsAreListedInOrder) {
     Seat 3: Bobby showed [Qh Qd] and lost
     Seat 4: Cy showed [Jh Jd] and lost)"));
   ASSERT_TRUE(hand.allIn);
-  EXPECT_FALSE(hand.allIn->hasEv);
+  EXPECT_TRUE(hand.allIn->hasEv);
   EXPECT_THAT(hand.allIn->logLines, Contains(L"Side pot-1 =  3.00"));
   EXPECT_THAT(hand.allIn->logLines, Contains(L"Side pot-2 =  6.00"));
+  EXPECT_THAT(hand.allIn->logLines,
+              Contains(::testing::AllOf(HasSubstr(L"Equity (Main pot) = "),
+                                        HasSubstr(L"Equity (Side pot-1) = "),
+                                        HasSubstr(L"Equity (Side pot-2) = "))));
 }
 
 TEST(PokerStarsHand, ABoardRunTwiceDatesTheAllInByItsFirstRepeatedStreet) {

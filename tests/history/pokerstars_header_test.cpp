@@ -103,9 +103,13 @@ TEST(PartyHeader, ReadsBothFormsAsLocalTime) {
       ReadPartyHeader(L"\u20AC1/\u20AC2 EUR NL Texas Hold'em - Monday, May 04, 10:00:00 CET 2020")
           .currency,
       1);
-  // A stake with a decimal comma fits the pattern but is read to the comma.
+  // The later client's buy-in tables: thousands, Hi-Lo, no-limit Hold'em.
   EXPECT_DOUBLE_EQ(
-      ReadPartyHeader(L"$1,5 USD PL Omaha - Monday, May 04, 10:00:00 CET 2020").bigBlind, 0.01);
+      ReadPartyHeader(L"$1,000 USD PL Omaha Hi-Lo - Monday, May 04, 10:00:00 CET 2020").bigBlind,
+      10.0);
+  EXPECT_DOUBLE_EQ(
+      ReadPartyHeader(L"$10 USD NL Texas Hold'em - Monday, May 04, 10:00:00 CET 2020").bigBlind,
+      0.10);
 }
 
 TEST(PartyHeader, TellsAnUnknownLineFromABadDate) {

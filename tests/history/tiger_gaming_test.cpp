@@ -25,7 +25,7 @@ HandReading Read(std::wstring_view body, HandFilter filter = BobsFilter()) {
   filter.room = 3;
   bool headerSeen = false;
   const auto lines = Lines(std::wstring(kOpening) + std::wstring(body));
-  return ReadTigerHand(filter, ViewsOf(lines), 3, 10, headerSeen);
+  return ReadTigerHand(L"f", filter, ViewsOf(lines), 3, 10, headerSeen, testing::Engine());
 }
 
 TEST(TigerGamingHeader, ReadsStakesAndLocalTime) {
@@ -46,21 +46,21 @@ TEST(TigerGamingHeader, ReadsStakesAndLocalTime) {
 }
 
 TEST(TigerGamingHand, RefusesOtherStakesTablesAndMissingCards) {
-  EXPECT_FALSE(Read(L"Ann: posts big blind 0.20\nBob: folds").accepted);
-  EXPECT_TRUE(Read(L"Ann: posts big blind 0.10\nBob: folds").accepted);
-  EXPECT_FALSE(Read(L"Dealt to Bob []\nBob: folds").accepted);
+  EXPECT_FALSE(Read(L"Ann: posts big blind 0.20\nBob: folds\n*** SUMMARY ***").accepted);
+  EXPECT_TRUE(Read(L"Ann: posts big blind 0.10\nBob: folds\n*** SUMMARY ***").accepted);
+  // A big blind short of the table's because it was all the poster had.
+  EXPECT_TRUE(
+      Read(L"Ann: posts big blind 0.04 and is all-in\nBob: folds\n*** SUMMARY ***").accepted);
+  EXPECT_FALSE(Read(L"Dealt to Bob []\nBob: folds\n*** SUMMARY ***").accepted);
   HandFilter headsUp = BobsFilter();
   headsUp.maxPl = 2;
-  EXPECT_FALSE(Read(L"Bob: folds", headsUp).accepted);  // a six-max table
+  EXPECT_FALSE(Read(L"Bob: folds\n*** SUMMARY ***", headsUp).accepted);  // a six-max table
   bool headerSeen = false;
   const auto headerOnly =
       Lines(L"Tiger Gaming Game #1: Hold'em No Limit ($0.05/0.10) - 2024/03/05 12:00:00 ET");
-  EXPECT_FALSE(ReadTigerHand(BobsFilter(), ViewsOf(headerOnly), 3, 10, headerSeen).accepted);
-  headerSeen = false;
-  const auto headless = Lines(L"Bob: calls 5");
-  const HandReading none = ReadTigerHand(BobsFilter(), ViewsOf(headless), 3, 10, headerSeen);
-  EXPECT_TRUE(none.accepted);
-  EXPECT_EQ(none.resultCents, 0.0);
+  EXPECT_FALSE(
+      ReadTigerHand(L"f", BobsFilter(), ViewsOf(headerOnly), 3, 10, headerSeen, testing::Engine())
+          .accepted);
 }
 
 }  // namespace

@@ -47,7 +47,8 @@ class XmlSession : public ::testing::Test {
     HistoryText file;
     EXPECT_EQ(ReadHistoryFileEx(path, file), kReadOk);
     XmlReading reading;
-    reading.completed = ReadXmlHistoryFile(PathToText(path), file.text, filter, 10, reading.out);
+    reading.completed =
+        ReadXmlHistoryFile(PathToText(path), file.text, filter, 10, testing::Engine(), reading.out);
     return reading;
   }
 

@@ -33,7 +33,7 @@ constexpr const char* kEuroHand =
     "Uncalled bet (\xE2\x82\xAC"
     "0.05) returned to Bob\r\n"
     "Bob collected \xE2\x82\xAC"
-    "0.10 from pot\r\n\r\n";
+    "0.10 from pot\r\n*** SUMMARY ***\r\n\r\n";
 
 HandFilter Filter(int32_t currency) {
   HandFilter filter;
@@ -63,7 +63,9 @@ TEST(ProcessHistoryFile, AcceptsAFileOfTheRunsRoomCurrencyAndTable) {
 TEST(ProcessHistoryFile, RefusesAFileOfAnotherCurrencyTableSizeOrRoomWhole) {
   testing::TempDir dir;
   const auto path = dir.Write("euro.txt", kEuroHand);
-  EXPECT_FALSE(ProcessHistoryFile(path, Filter(0), Engine()).passedChecks);  // a dollar run
+  const FileOutcome dollars = ProcessHistoryFile(path, Filter(0), Engine());  // a dollar run
+  EXPECT_FALSE(dollars.passedChecks);
+  EXPECT_EQ(dollars.source.skip, FileSkip::kOtherCurrency);
 
   HandFilter headsUp = Filter(1);
   headsUp.maxPl = 2;
@@ -78,6 +80,7 @@ TEST(ProcessHistoryFile, RefusesAFileOfAnotherCurrencyTableSizeOrRoomWhole) {
   const FileOutcome missing = ProcessHistoryFile(dir / "missing.txt", Filter(1), Engine());
   EXPECT_FALSE(missing.passedChecks);
   EXPECT_TRUE(missing.source.hands.empty());
+  EXPECT_EQ(missing.source.skip, FileSkip::kUnreadable);
 }
 
 TEST(ProcessHistoryFile, TakesAnXmlSessionOnOneLineOnlyAtTheRunsLimit) {

@@ -94,6 +94,28 @@ TEST_F(Run, RefusesToStartWithoutAGameSelected) {
   EXPECT_EQ(app.m_summary.m_nAllInHands, 0);  // the all-in sums are reset first
 }
 
+TEST_F(Run, AFolderOfFilesThatGiveNothingSaysWhyBeforeNoData) {
+  dir.Write("hands/tournament.txt",
+            "Game #1 starts.\n"
+            "NL Texas Hold'em  Trny: 12345 Level: 1 Blinds(10/20) - Tuesday, June 19, 23:00:41 "
+            "EDT 2018\nBob posts big blind [20].\n");
+  dir.Write("hands/euros.txt",
+            "***** Hand History for Game 2 *****\n"
+            "\u20AC0.10/\u20AC0.25 EUR NL Texas Hold'em - Tuesday, June 19, 23:00:41 EDT 2018\n"
+            "Table Clifton (Real Money)\nTotal number of players : 2/9\n"
+            "Bob posts big blind [\u20AC0.25 EUR].\n");
+  dir.Write("hands/notes.txt", "nothing here\n");
+  app.m_settings.PokerRoom = kPartyPoker;
+  app.m_settings.NickName = L"Bob";
+  app.m_settings.CashLimit = 25;
+  app.m_settings.NumPl = kAllTableSizes;
+  EXPECT_FALSE(RunAnalysis(app, ui));
+  ASSERT_EQ(ui.lines.size(), 2u);
+  EXPECT_EQ(ui.lines[1], L"Skipped: 3 files (1 tournament, 1 other currency, 1 unreadable)");
+  EXPECT_THAT(ui.messages, ElementsAre(L"No data available!"));
+  EXPECT_THAT(Log(), HasSubstr("euros.txt (other currency)\n"));
+}
+
 TEST_F(Run, AHeaderDateOutOfRangeEndsTheRunNamingTheFileAndLine) {
   const auto path =
       dir.Write("hands/party.txt",
@@ -185,10 +207,14 @@ TEST_F(Run, MergesFilesInListOrderAndDropsAbandonedOnesWhole) {
   outcomes.push_back(Outcome(L"/h/d.txt", true, Hands({-10}), 10));
   outcomes.push_back(Outcome(L"/h/refused.txt", false, {}, 50));
   outcomes[2].source.paneNotes = {L"Hand #7 in /h/empty.txt", L"Total pot ?"};
+  outcomes[1].source.skip = FileSkip::kTournament;
+  outcomes[4].source.skip = FileSkip::kOtherCurrency;
+  outcomes[2].source.LeaveOut(HandLeftOut::kOutsideDates);
 
   HandResultStore store;
   RunHands runHands;
-  const int32_t bigBlind = MergeFileOutcomes(app, report, outcomes, 2, store, &runHands);
+  FileSkipCounts skipped{};
+  const int32_t bigBlind = MergeFileOutcomes(app, report, outcomes, 2, store, &runHands, skipped);
 
   EXPECT_EQ(bigBlind, 10);  // the last file that gave hands, not the last one accepted
   EXPECT_THAT(ui.lines, ElementsAre(L"Hand #7 in /h/empty.txt", L"Total pot ?",
@@ -206,6 +232,12 @@ TEST_F(Run, MergesFilesInListOrderAndDropsAbandonedOnesWhole) {
   EXPECT_LT(log.find("  end a\n"), log.find("File: /h/a.txt"));
   EXPECT_EQ(log.find("block b"), std::string::npos);
   EXPECT_THAT(ui.loggedBefore, ElementsAre(false, false, true, true));  // File: log, then pane
+  // Each file that gave nothing is logged with its reason, and counted.
+  EXPECT_THAT(log, HasSubstr("Skipped file: /h/abandoned.txt (tournament)\n"));
+  EXPECT_THAT(log, HasSubstr("Skipped file: /h/empty.txt (outside the dates)\n"));
+  EXPECT_EQ(SkippedLine(skipped),
+            L"Skipped: 3 files (1 tournament, 1 other currency, 1 outside the dates)\n");
+  EXPECT_EQ(SkippedLine(FileSkipCounts{}), L"");
 }
 
 TEST_F(Run, AllBigBlindsEndAfterTheTotals) {

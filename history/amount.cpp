@@ -1,0 +1,122 @@
+#include "history/amount.h"
+
+#include <array>
+
+namespace lumora {
+namespace {
+
+constexpr int kMaxGroups = 8;
+
+bool IsDigit(wchar_t c) {
+  return c >= L'0' && c <= L'9';
+}
+
+bool IsBlankSeparator(wchar_t c) {
+  return c == L' ' || c == 0x00A0 || c == 0x202F;
+}
+
+bool IsMarkSeparator(wchar_t c) {
+  return c == L'.' || c == L',' || c == L'\'' || c == 0x2019;
+}
+
+/// The separator that starts at `text[i]` and the number of characters it
+/// takes, or 0 when none does. A no-break space decoded from UTF-8 twice
+/// ("Â" before it) is one separator too: some files were saved that way.
+size_t SeparatorLength(std::wstring_view text, size_t i) {
+  if (IsMarkSeparator(text[i]) || IsBlankSeparator(text[i])) return 1;
+  if (text[i] == 0x00C2 && i + 1 < text.size() && text[i + 1] == 0x00A0) return 2;
+  return 0;
+}
+
+/// A number as the client wrote it: its digit groups and the separator
+/// before each group after the first.
+struct Groups {
+  std::array<std::wstring_view, kMaxGroups> digits;
+  std::array<wchar_t, kMaxGroups> separator{};
+  int count = 0;
+};
+
+}  // namespace
+
+std::wstring WithAmounts(std::wstring_view pattern) {
+  std::wstring out;
+  out.reserve(pattern.size() + 64);
+  for (size_t i = 0; i < pattern.size(); ++i) {
+    if (pattern.substr(i, 3) == L"{A}") {
+      out += kAmountCapture;
+      i += 2;
+    } else {
+      out += pattern[i];
+    }
+  }
+  return out;
+}
+
+std::optional<int64_t> ReadAmountCents(std::wstring_view text) {
+  size_t i = 0;
+  while (i < text.size() && (IsBlankSeparator(text[i]) || text[i] == L'\t' || text[i] == L'$' ||
+                             text[i] == 0x20AC || text[i] == 0x00A3))
+    ++i;
+  Groups groups;
+  while (i < text.size() && IsDigit(text[i])) {
+    if (groups.count == kMaxGroups) return std::nullopt;
+    const size_t start = i;
+    while (i < text.size() && IsDigit(text[i])) ++i;
+    groups.digits[groups.count++] = text.substr(start, i - start);
+    if (i >= text.size()) break;
+    const size_t length = SeparatorLength(text, i);
+    // A separator belongs to the number only when a digit follows it.
+    if (length == 0 || i + length >= text.size() || !IsDigit(text[i + length])) break;
+    groups.separator[groups.count] = text[i + length - 1];
+    i += length;
+  }
+  if (groups.count == 0) return std::nullopt;
+
+  // The decimal mark: a last "." or "," with one or two digits after it.
+  int whole = groups.count;
+  std::wstring_view fraction;
+  const wchar_t last = groups.separator[groups.count - 1];
+  if (groups.count > 1 && (last == L'.' || last == L',') &&
+      groups.digits[groups.count - 1].size() <= 2) {
+    --whole;
+    fraction = groups.digits[groups.count - 1];
+  }
+  // Thousands: a first group of one to three digits, not led by a zero, then
+  // groups of three, all joined by one kind of separator that is not the
+  // decimal mark.
+  if (whole > 1) {
+    const std::wstring_view first = groups.digits[0];
+    if (first.size() > 3 || first[0] == L'0') return std::nullopt;
+    for (int g = 1; g < whole; ++g) {
+      if (groups.digits[g].size() != 3 || groups.separator[g] != groups.separator[1])
+        return std::nullopt;
+    }
+    if (!fraction.empty() && groups.separator[1] == last) return std::nullopt;
+  }
+
+  int64_t cents = 0;
+  int digitCount = 0;
+  for (int g = 0; g < whole; ++g) {
+    for (wchar_t c : groups.digits[g]) {
+      // More digits than any table's money has: a misread, not an amount.
+      if (++digitCount > 11) return std::nullopt;
+      cents = cents * 10 + (c - L'0');
+    }
+  }
+  cents *= 100;
+  if (!fraction.empty())
+    cents += (fraction[0] - L'0') * 10 + (fraction.size() == 2 ? fraction[1] - L'0' : 0);
+  if (cents > kMaxAmountCents) return std::nullopt;
+  return cents;
+}
+
+int64_t HandAmounts::Cents(std::wstring_view text) {
+  if (const std::optional<int64_t> cents = ReadAmountCents(text)) return *cents;
+  if (!m_failed) {
+    m_failed = true;
+    m_firstBad = std::wstring(text);
+  }
+  return 0;
+}
+
+}  // namespace lumora
