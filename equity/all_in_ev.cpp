@@ -158,12 +158,17 @@ double StackOf(const AllInHandInput& hand, const std::wstring& name) {
 
 std::optional<AllInHandReport> EvaluateAllInHand(const AllInHandInput& hand,
                                                  const PokerLogic& logic) {
-  if (hand.allInStreet == 0 || hand.heroCards.empty() || hand.showdown.size() < 2 ||
+  // Without his own deal in the file (a table observed, not played), the
+  // hero's cards are the ones he showed down.
+  std::wstring heroCards = hand.heroCards;
+  for (const ShownHand& shown : hand.showdown)
+    if (heroCards.empty() && shown.name == hand.nick) heroCards = shown.cards;
+  if (hand.allInStreet == 0 || heroCards.empty() || hand.showdown.size() < 2 ||
       hand.board.size() >= 13)
     return std::nullopt;
 
   std::vector<std::wstring> names{hand.nick};
-  std::vector<std::wstring> cardTexts{hand.heroCards};
+  std::vector<std::wstring> cardTexts{heroCards};
   for (const ShownHand& shown : hand.showdown) {
     if (shown.name == hand.nick) continue;
     names.push_back(shown.name);

@@ -32,7 +32,7 @@ struct AllInHandInput {
   double netResult = 0.0;  ///< the hero's net result, cents
   int allInStreet = 0;     ///< 0: no all-in; 1, 2, 3: the board had 0, 3, 4 cards at the all-in
   std::wstring board;      ///< the board at the all-in, card names one blank apart ("2c 7h 9d")
-  std::wstring heroCards;  ///< the hero's cards, same notation
+  std::wstring heroCards;  ///< the hero's cards, same notation; empty: those he showed down
   std::vector<ShownHand> showdown;  ///< hands shown or mucked, in the order the room lists them
   /// What each player put into the pot, cents, folded players too; a bet
   /// returned to him with its own line is already taken off.

@@ -239,7 +239,6 @@ std::optional<AllInHandReport> PartyHandReader::EvaluateAllIn(const HandLines& l
     if (line.find(L"show"sv) != std::wstring_view::npos && MatchLine(line, P().shows, m_match)) {
       std::wstring name = Capture(m_match, 1);
       std::wstring cards = CardText(CaptureView(m_match, 2));
-      if (IsHeroName(name, m_nick) && m_heroCards.empty()) m_heroCards = cards;
       allIn.showdown.push_back({std::move(name), std::move(cards)});
       continue;
     }

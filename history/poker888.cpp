@@ -316,7 +316,6 @@ std::optional<AllInHandReport> Hand888Reader::EvaluateAllIn(const HandLines& lin
         MatchLine(line, P().shown, m_match)) {
       std::wstring name = Capture(m_match, 1);
       std::wstring cards = CardText(CaptureView(m_match, 2));
-      if (IsHeroName(name, m_nick) && m_heroCards.empty()) m_heroCards = cards;
       allIn.showdown.push_back({std::move(name), std::move(cards)});
     }
   }

@@ -323,15 +323,20 @@ std::string LineBreaksIn(std::wstring_view text) {
   return breaks;
 }
 
-/// The <session> documents of a file, each as UTF-8 text to load on its
-/// own: a client may append a session to a file that holds one already. A
-/// session cut off (a truncated file) keeps the games that end before the
-/// cut.
-std::vector<std::string> SessionDocuments(std::wstring_view text) {
+/// One <session> document of a file, as UTF-8 text to load on its own.
+struct SessionDocument {
+  std::string utf8;
+  bool cutOff = false;  ///< the file ends inside it: its last game was dropped
+};
+
+/// The <session> documents of a file: a client may append a session to a
+/// file that holds one already. A session cut off (a truncated file) keeps
+/// the games that end before the cut.
+std::vector<SessionDocument> SessionDocuments(std::wstring_view text) {
   constexpr std::wstring_view kOpen = L"<session";
   constexpr std::wstring_view kClose = L"</session>";
   constexpr std::wstring_view kGameEnd = L"</game>";
-  std::vector<std::string> documents;
+  std::vector<SessionDocument> documents;
   size_t at = text.find(kOpen);
   while (at != std::wstring_view::npos) {
     const size_t next = text.find(kOpen, at + kOpen.size());
@@ -340,12 +345,12 @@ std::vector<std::string> SessionDocuments(std::wstring_view text) {
     const size_t close = rest.find(kClose);
     const std::string before = LineBreaksIn(text.substr(0, at));
     if (close != std::wstring_view::npos) {
-      documents.push_back(before + WideToUtf8(rest.substr(0, close + kClose.size())));
+      documents.push_back({before + WideToUtf8(rest.substr(0, close + kClose.size())), false});
     } else {
       const size_t lastGame = rest.rfind(kGameEnd);
       if (lastGame != std::wstring_view::npos)
-        documents.push_back(before + WideToUtf8(rest.substr(0, lastGame + kGameEnd.size())) +
-                            "</session>");
+        documents.push_back(
+            {before + WideToUtf8(rest.substr(0, lastGame + kGameEnd.size())) + "</session>", true});
     }
     at = next;
   }
@@ -357,15 +362,19 @@ std::vector<std::string> SessionDocuments(std::wstring_view text) {
 bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const HandFilter& filter,
                         int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
   wxLogNull quiet;  // a file that will not load is refused, not shouted about
-  const std::vector<std::string> documents = SessionDocuments(text);
+  const std::vector<SessionDocument> documents = SessionDocuments(text);
   if (documents.empty()) {
     out.skip = FileSkip::kUnreadable;
     return false;
   }
   bool loaded = false;
-  for (const std::string& utf8 : documents) {
+  for (const SessionDocument& session : documents) {
+    if (session.cutOff) {
+      out.LeaveOut(HandLeftOut::kCutOff);
+      out.logNotes.push_back(path + L": the file ends inside a game, which is not counted");
+    }
     wxXmlDocument document;
-    wxMemoryInputStream stream(utf8.data(), utf8.size());
+    wxMemoryInputStream stream(session.utf8.data(), session.utf8.size());
     if (!document.Load(stream, "UTF-8")) continue;
     const wxXmlNode* root = document.GetRoot();
     if (root == nullptr || root->GetName() != "session") continue;

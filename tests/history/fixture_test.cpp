@@ -30,12 +30,6 @@ struct ExpectedHand {
   std::optional<double> evCents;  ///< the all-in EV, where the file's own CSV gives it
 
   bool Noted(const char* word) const { return note.find(word) != std::string::npos; }
-  /// Where the readers keep a rule of the room's client (amounts cut at a
-  /// comma or to whole cents), the note says what they give.
-  long long ReaderCents() const {
-    const size_t at = note.rfind("the reader gives ");
-    return at == std::string::npos ? resultCents : std::stoll(note.substr(at + 17));
-  }
 };
 
 /// The rows of an expected-results file. Hand-made fixtures may add a fifth
@@ -115,7 +109,11 @@ void ExpectTheDealersResults(const char* folder, int32_t room) {
     }
     // Tournament hands are never read, a hand the hero folded before the deal
     // or sat out is no hand of his, and a hand cut off before its end does
-    // not count.
+    // not count: the log says so.
+    const auto cutOff =
+        std::count_if(expected.begin(), expected.end(),
+                      [](const ExpectedHand& hand) { return hand.Noted("cut off"); });
+    EXPECT_EQ(reading.source.logNotes.size(), static_cast<size_t>(cutOff));
     std::erase_if(expected, [](const ExpectedHand& hand) {
       return hand.Noted("tournament") || hand.Noted("rejected") || hand.Noted("hero sitting out") ||
              hand.Noted("cut off");
@@ -125,7 +123,7 @@ void ExpectTheDealersResults(const char* folder, int32_t room) {
     for (size_t i = 0; i < expected.size(); ++i) {
       const HandResult& hand = reading.source.hands[i];
       EXPECT_EQ(hand.handId, expected[i].id);
-      EXPECT_NEAR(hand.resultCents, expected[i].ReaderCents(), 1e-6)
+      EXPECT_NEAR(hand.resultCents, expected[i].resultCents, 1e-6)
           << "hand " << WideToUtf8(expected[i].id) << ": " << expected[i].note;
       allIns += expected[i].allInShowdown;
       if (expected[i].evCents) {

@@ -106,6 +106,12 @@ TEST(PokerStarsHand, AHandTheHeroSatOutOrThatStopsShortIsNotCounted) {
   EXPECT_FALSE(cut.accepted);
   EXPECT_EQ(cut.leftOut, HandLeftOut::kCutOff);
   EXPECT_THAT(cut.logNote, HasSubstr(L"before its summary"));
+  // An amount no table could hold is a misread: the hand says so and stays out.
+  const HandReading huge = Read(std::wstring(kSeats) +
+                                L"Bob: posts big blind $0.10\nBob collected $99,999,999,999 from "
+                                L"pot\n*** SUMMARY ***");
+  EXPECT_EQ(huge.leftOut, HandLeftOut::kBadAmount);
+  EXPECT_THAT(huge.logNote, HasSubstr(L"99,999,999,999"));
 }
 
 TEST(PokerStarsHand, AnUnknownPotLineIsShownWithItsHand) {
