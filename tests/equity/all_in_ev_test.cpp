@@ -59,7 +59,9 @@ TEST(AllInEntry, RunsOnlyForAShownAllInBeforeTheRiver) {
   hand.allInStreet = 0;  // all in on the river, or not at all
   EXPECT_FALSE(EvaluateAllInHand(hand, Logic()));
   hand = HeadsUp();
-  hand.heroCards.clear();
+  hand.heroCards.clear();  // an observed table: the cards he showed are his
+  EXPECT_TRUE(EvaluateAllInHand(hand, Logic()));
+  hand.showdown = {{L"Villain", L"Kd Kc"}, {L"Other", L"Qd Qc"}};
   EXPECT_FALSE(EvaluateAllInHand(hand, Logic()));
   hand = HeadsUp();
   hand.showdown.pop_back();
