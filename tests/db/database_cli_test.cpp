@@ -32,9 +32,9 @@ TEST(DatabaseCli, MakeReadsTheTrackersHandsAndReports) {
   const auto result = Make(dir, "PokerStars");
   ASSERT_EQ(result.exitCode, 0) << result.err;
   const std::string out = WithoutTime(result.out);
-  EXPECT_THAT(out, ::testing::StartsWith("time = *\nSummary: nHands = 23 Win = 2.77\n"
+  EXPECT_THAT(out, ::testing::StartsWith("time = *\nSummary: nHands = 20 Win = 2.77\n"
                                          "Summary all-in (money): nHands = 9 "));
-  EXPECT_THAT(out, HasSubstr("\nSummary: BB 10 nHands = 23 Win = 2.77 WinRate = 120.43 "));
+  EXPECT_THAT(out, HasSubstr("\nSummary: BB 10 nHands = 20 Win = 2.77 WinRate = 138.50 "));
   EXPECT_THAT(out, HasSubstr("\nRoR = 0.01 Bankroll (ROR) =  "));
   EXPECT_EQ(result.err, "");
 }

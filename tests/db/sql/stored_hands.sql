@@ -4,13 +4,13 @@
 -- to a game type or limit. tests/db/README.md gives every hero result.
 
 -- no_final_lf: hand 249196145643 (raise, uncalled 0.15 back, "Hero collected
--- $0.25 from pot": +15) cut after the hero's collect line, with no line feed
--- after it, moved to 2024-03-06. A reader that never sees that last line gives
--- the hero -10 (his 0.25 raise less the 0.15 returned).
+-- $0.25 from pot": +15) cut after its "*** SUMMARY ***" line, with no line feed
+-- after it, moved to 2024-03-06. A reader that never sees that last line takes
+-- the hand for one cut off before its summary and does not count it.
 insert into stored_hands (room, hand_no, started, body, grp)
 select room, '249197000001', '2024-03-06 11:07:21',
-       replace(replace(left(body, position('Hero collected $0.25 from pot' in body)
-                                  + length('Hero collected $0.25 from pot') - 1),
+       replace(replace(left(body, position('*** SUMMARY ***' in body)
+                                  + length('*** SUMMARY ***') - 1),
                        '#249196145643:', '#249197000001:'),
                '2024/03/05', '2024/03/06'),
        'no_final_lf'
