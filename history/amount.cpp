@@ -45,6 +45,9 @@ std::wstring WithAmounts(std::wstring_view pattern) {
     if (pattern.substr(i, 3) == L"{A}") {
       out += kAmountCapture;
       i += 2;
+    } else if (pattern.substr(i, 3) == L"{S}") {
+      out += kSpacedAmountCapture;
+      i += 2;
     } else {
       out += pattern[i];
     }

@@ -18,14 +18,18 @@ namespace lumora {
 /// currency). A larger figure is a misread, never money.
 inline constexpr int64_t kMaxAmountCents = 1'000'000'000'000;
 
-/// The pattern fragment of one amount as a capture: digit groups joined by
-/// single separators (".", ",", "'", blanks), ending on a digit. Currency
-/// signs stay outside it.
-inline constexpr std::wstring_view kAmountCapture =
-    L"(\\d+(?:(?:[.,'\\x{2019}]|\\x{C2}?[ \\x{A0}\\x{202F}])\\d+)*)";
+/// The pattern fragments of one amount as a capture; currency signs stay
+/// outside them. "{A}" is a digit and what follows it up to a blank: cheap to
+/// match, for lines where an amount ends at a blank or at a fixed text
+/// ("$1,013.50 in chips", "($0.05)"), which the whole-line match gives back.
+/// "{S}" lets blanks, no-break spaces among them, group the thousands ("1 000
+/// $"), for the stakes lines that localise. ReadAmountCents reads either
+/// capture no further than its last digit.
+inline constexpr std::wstring_view kAmountCapture = L"(\\d\\S*)";
+inline constexpr std::wstring_view kSpacedAmountCapture = L"(\\d[\\d.,' \\x{A0}\\x{C2}]*)";
 
-/// `pattern` with every "{A}" replaced by kAmountCapture, so that the
-/// patterns read as the lines they match.
+/// `pattern` with every "{A}" replaced by kAmountCapture and every "{S}" by
+/// kSpacedAmountCapture, so that the patterns read as the lines they match.
 std::wstring WithAmounts(std::wstring_view pattern);
 
 /// The amount at the start of `text`, in cents. Leading blanks and currency

@@ -94,7 +94,7 @@ bool DetectPokerStars(std::wstring_view line, FileFormatInfo& info) {
 
 bool DetectPartyPoker(std::wstring_view line, FileFormatInfo& info) {
   static const boost::wregex kPlayers(LR"re(Total number of players : \d+/(\d+))re");
-  static const boost::wregex kBlind(LR"re((.+) posts (small|big) blind \[([^\]]*)\]\.?)re");
+  static const boost::wregex kBlind(LR"re((.+) posts (small|big) blind \[(.*)\]\.?)re");
   LineMatch match;
   if (StartsWith(line, L"Total number of players :"sv)) {
     if (MatchLine(line, kPlayers, match)) info.tableSeats = CaptureInt(match, 1);

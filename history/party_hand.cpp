@@ -28,10 +28,10 @@ struct PartyPatterns {
   boost::wregex seat{LR"re(Seat \d+: (.+) \( (.*) \))re"};
   // Amounts stand in brackets, the sign before or after them: "[$0.10 USD]",
   // "[$0.35]", "[0,35 $]".
-  boost::wregex blind{LR"re((.+) posts (small|big) blind \[([^\]]*)\]\.?)re"};
-  boost::wregex deadBlind{LR"re((.+) posts (?:small|big) blind \+ dead \[([^\]]*)\]\.?)re"};
-  boost::wregex action{LR"re((.+) (?:calls|bets|raises) \[([^\]]*)\])re"};
-  boost::wregex allIn{LR"re((.+) is all-In\s+\[([^\]]*)\])re"};
+  boost::wregex blind{LR"re((.+) posts (small|big) blind \[(.*)\]\.?)re"};
+  boost::wregex deadBlind{LR"re((.+) posts (?:small|big) blind \+ dead \[(.*)\]\.?)re"};
+  boost::wregex action{LR"re((.+) (?:calls|bets|raises) \[(.*)\])re"};
+  boost::wregex allIn{LR"re((.+) is all-In\s+\[(.*)\])re"};
   // "wins $14.18 USD", "... from the side pot 1 with ...", "wins Lo ($0.09 USD) ...".
   boost::wregex wins{WithAmounts(LR"re((.+) wins (?:Lo \()?[\$€£]?{A}(?:[ )].*)?)re")};
   boost::wregex shows{LR"re((.+) (?:shows|doesn't show) \[(.*)\].*)re"};

@@ -27,7 +27,7 @@ HandHeader ReadPartyHeader(std::wstring_view line) {
   // ("$25 USD", "$1,000 USD"), then the game, the weekday, date, time, zone
   // and year.
   static const boost::wregex kHeader(WithAmounts(
-      LR"re(([\$€£]){A}(?:/[\$€£]?{A})?(?: (?:USD|EUR|GBP))? (.+?) - \w+, (\w+) (\d{1,2}), (\d{2}):(\d{2}):(\d{2}) (\w+) (\d{4}))re"));
+      LR"re(([\$€£]){S}(?:/[\$€£]?{S})?(?: (?:USD|EUR|GBP))? (.+?) - \w+, (\w+) (\d{1,2}), (\d{2}):(\d{2}):(\d{2}) (\w+) (\d{4}))re"));
   HandHeader header;
   LineMatch match;
   if (!MatchLine(line, kHeader, match)) return header;

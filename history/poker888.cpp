@@ -7,7 +7,8 @@
 #include "history/poker888.h"
 
 #include <algorithm>
-#include <map>
+#include <utility>
+#include <vector>
 
 #include "app/run_settings.h"
 #include "equity/all_in_ev.h"
@@ -33,8 +34,8 @@ namespace {
 // "$0.10 Ante NL Flopomania …". Captures: 1 sign, 2 amount, 3 sign after it,
 // then the big blind of the blinds form.
 constexpr std::wstring_view kBlinds =
-    LR"re(([\$€£]?) ?{A} ?([\$€£]?)/[\$€£]? ?{A} ?[\$€£]? Blinds .*)re";
-constexpr std::wstring_view kAnte = LR"re(([\$€£]?) ?{A} ?([\$€£]?) Ante NL Flopomania .*)re";
+    LR"re(([\$€£]?) ?{S} ?([\$€£]?)/[\$€£]? ?{S} ?[\$€£]? Blinds .*)re";
+constexpr std::wstring_view kAnte = LR"re(([\$€£]?) ?{S} ?([\$€£]?) Ante NL Flopomania .*)re";
 constexpr std::wstring_view kDate =
     LR"re( ([0-9]{1,2}) ([0-9]{1,2}) ([0-9]{4}) ([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2}))re";
 
@@ -45,12 +46,12 @@ struct Patterns888 {
   boost::wregex flopomaniaHeader{WithAmounts(std::wstring(kAnte) + std::wstring(kDate))};
   boost::wregex players{LR"re(Total number of players : (\d+))re"};
   boost::wregex seat{LR"re(Seat \d+: (.+) \( (.*) \))re"};
-  boost::wregex blind{LR"re((.+) posts (small|big) blind \[([^\]]*)\])re"};
-  boost::wregex ante{LR"re((.+) posts ante (?:\(First to Act\) )?\[([^\]]*)\])re"};
-  boost::wregex deadBlind{LR"re((.+) posts dead blind \[([^\]+]*) \+ ([^\]]*)\])re"};
+  boost::wregex blind{LR"re((.+) posts (small|big) blind \[(.*)\])re"};
+  boost::wregex ante{LR"re((.+) posts ante (?:\(First to Act\) )?\[(.*)\])re"};
+  boost::wregex deadBlind{LR"re((.+) posts dead blind \[(.*) \+ (.*)\])re"};
   boost::wregex folds{LR"re((.+) folds)re"};
-  boost::wregex action{LR"re((.+) (?:calls|bets|raises) \[([^\]]*)\])re"};
-  boost::wregex collected{LR"re((.+) collected \[ ([^\]]*) \])re"};
+  boost::wregex action{LR"re((.+) (?:calls|bets|raises) \[(.*)\])re"};
+  boost::wregex collected{LR"re((.+) collected \[ (.*) \])re"};
   boost::wregex shown{LR"re((.+) (?:shows|mucks) \[ (.*) \])re"};
 };
 
@@ -107,8 +108,9 @@ class Hand888Reader {
   bool IsTableBigBlind(int64_t cents, std::wstring_view poster) {
     if (m_bigBlind == 0) m_bigBlind = static_cast<int32_t>(cents);
     if (cents == m_bigBlind) return true;
-    const auto stack = m_stacks.find(poster);
-    return stack != m_stacks.end() && stack->second == cents;
+    for (const auto& [name, stack] : m_seats)
+      if (name == poster) return m_amounts.Cents(stack) == cents;
+    return false;
   }
   bool IsHeroLine(std::wstring_view name) {
     const bool hero = IsHeroName(name, m_nick);
@@ -129,7 +131,8 @@ class Hand888Reader {
 
   HandAmounts m_amounts;
   ChipLedger m_ledger;
-  std::map<std::wstring, int64_t, std::less<>> m_stacks;  // cents
+  /// Each seat's name and stack as written; a stack is read when it matters.
+  std::vector<std::pair<std::wstring_view, std::wstring_view>> m_seats;
   int m_players = 0;
   bool m_heroSeated = false;
   bool m_cardsDealt = false;
@@ -251,8 +254,7 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
     } else if (StartsWith(line, L"Seat "sv)) {
       if (MatchLine(line, P().seat, m_match)) {
         const std::wstring_view name = CaptureView(m_match, 1);
-        m_stacks[std::wstring(name)] = m_amounts.Capture(m_match, 2);
-        m_ledger[name];
+        m_seats.emplace_back(name, CaptureView(m_match, 2));
         if (IsHeroName(name, m_nick)) m_heroSeated = true;
       }
     } else if (line == L"Table Closed"sv || line == L"Connection Lost due to some reason"sv) {
@@ -331,7 +333,8 @@ std::optional<AllInHandReport> Hand888Reader::EvaluateAllIn(const HandLines& lin
   for (const auto& [name, cents] : allIn.putIn)
     matched += static_cast<int64_t>(cents) - m_ledger.Unmatched(name);
   allIn.rake = static_cast<double>(std::max<int64_t>(matched - m_allCollected, 0)) * 0.01;
-  for (const auto& [name, cents] : m_stacks) allIn.stacks[name] = static_cast<double>(cents) * 0.01;
+  for (const auto& [name, stack] : m_seats)
+    allIn.stacks[std::wstring(name)] = static_cast<double>(m_amounts.Cents(stack)) * 0.01;
   allIn.hiLo = m_hiLo;
   allIn.bigBlind = m_bigBlind;
   allIn.source = m_source;

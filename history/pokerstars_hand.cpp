@@ -24,11 +24,11 @@ namespace {
 // summary prints them.
 struct Patterns {
   boost::wregex header{WithAmounts(
-      LR"re(.*PokerStars (?:Zoom )?(?:Hand|Game) #(\d+):\s+(.*) \([^\d\s/]?\d[^/]*/[^\d\s]?{A}.*)re")};
+      LR"re(.*PokerStars (?:Zoom )?(?:Hand|Game) #(\d+):\s+(.*) \(\D?\d[^/]*/\D?{A}.*)re")};
   boost::wregex table{LR"re(Table '.*' (\d+)-max Seat #\d+ is the button)re"};
-  boost::wregex seat{WithAmounts(LR"re(Seat (\d+): (.*) \([^\d\s]?{A} in chips\))re")};
+  boost::wregex seat{WithAmounts(LR"re(Seat (\d+): (.*) \(\D?{A} in chips\))re")};
   boost::wregex collect{WithAmounts(
-      LR"re((.*) collected [^\d\s]?{A} from (?:pot|side pot|main pot|side pot-\d+))re")};
+      LR"re((.*) collected \D?{A} from (?:pot|side pot|main pot|side pot-\d+))re")};
   // Searched within the line; a fee, when there is one, is already off.
   boost::wregex cashOut{WithAmounts(LR"re((.*) cashed out the hand for [\$€£]?{A})re")};
 };
@@ -58,7 +58,7 @@ class StarsHandReader {
         m_engine(engine),
         m_foldLine(filter.nick + L": folds"),
         m_dealtPrefix(L"Dealt to " + filter.nick + L" ["),
-        m_showdown(filter.nick) {}
+        m_showdown(filter.nick, m_match) {}
 
   HandReading Read(const HandLines& lines, bool& headerSeen);
 

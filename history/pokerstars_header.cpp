@@ -17,14 +17,22 @@ namespace {
 constexpr int64_t kEasternSecondsWest = 14400;
 
 /// Every header form in one pattern: "Hand #" or the client's older "Game
-/// #", a Zoom marker, stakes with or without signs and currency word, a cap
-/// ("- $40 Cap -"), the table's date and, in most files, the Eastern one in
-/// brackets. Captures: 1 Zoom, 2 game, 3 sign, 4 big blind, 5 cap, 6 currency
-/// word, 7-12 the first date, 14-19 the bracketed date.
+/// #", a Zoom marker, the stakes with or without signs and currency word and
+/// with a cap ("($1/$2 - $40 Cap -  USD)"), the table's date and, in most
+/// files, the Eastern one in brackets. Captures: 1 Zoom, 2 game, 3 the sign
+/// of the small blind, 4 what follows the "/" (the big blind, a cap, the
+/// currency word), 5-10 the first date, 12-17 the bracketed date.
 const boost::wregex& HeaderPattern() {
-  static const boost::wregex kHeader(WithAmounts(
-      LR"re(.*PokerStars (Zoom )?(?:Hand|Game) #\d+:\s+(.*) \(([^\d\s/]?)\d[^/]*/[^\d\s]?{A}(?: - [^\d\s]?{A} Cap -)?(?:\s*(USD|EURO|EUR|GBP))?\) - (\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)(?: \[(\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)\])?)re"));
+  static const boost::wregex kHeader(
+      LR"re(.*PokerStars (Zoom )?(?:Hand|Game) #\d+:\s+(.*) \((\D?)\d.*?/(.*?)\) - (\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)(?: \[(\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)\])?)re");
   return kHeader;
+}
+
+/// The currency word after the big blind ("$0.10 USD"), if any.
+std::wstring_view CurrencyWordOf(std::wstring_view bigBlind) {
+  for (std::wstring_view word : {L"EURO"sv, L"EUR"sv, L"GBP"sv, L"USD"sv})
+    if (bigBlind.ends_with(word)) return word;
+  return {};
 }
 
 int32_t CurrencyFromWord(std::wstring_view word) {
@@ -55,16 +63,17 @@ PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& g
       !MatchLine(line, HeaderPattern(), match))
     return header;
   header.gameName = Trim(CaptureView(match, 2));
-  header.bigBlind = static_cast<double>(ReadAmountCents(CaptureView(match, 4)).value_or(0)) * 0.01;
+  const std::wstring_view bigBlind = CaptureView(match, 4);
+  header.bigBlind = static_cast<double>(ReadAmountCents(bigBlind).value_or(0)) * 0.01;
   header.zoom = match[1].matched ? 1 : 0;
-  header.currency = match[6].matched ? CurrencyFromWord(CaptureView(match, 6))
-                                     : CurrencyFromSign(CaptureView(match, 3));
+  const std::wstring_view word = CurrencyWordOf(bigBlind);
+  header.currency = !word.empty() ? CurrencyFromWord(word) : CurrencyFromSign(CaptureView(match, 3));
   // With two dates the bracketed Eastern one gives the time and the table's
   // is only checked; a date with a field out of range is as good as none.
-  const bool bracketed = match[14].matched;
-  if (bracketed && !HeaderTimeAtOffset(FieldsFromCaptures(match, 7), 0)) return header;
+  const bool bracketed = match[12].matched;
+  if (bracketed && !HeaderTimeAtOffset(FieldsFromCaptures(match, 5), 0)) return header;
   const auto time =
-      HeaderTimeAtOffset(FieldsFromCaptures(match, bracketed ? 14 : 7), kEasternSecondsWest);
+      HeaderTimeAtOffset(FieldsFromCaptures(match, bracketed ? 12 : 5), kEasternSecondsWest);
   if (time && IsTakenGame(GetTypeGameHH(header.gameName), games)) {
     header.taken = true;
     header.startTime = *time;

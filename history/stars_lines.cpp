@@ -9,13 +9,13 @@ namespace {
 
 struct MoneyPatterns {
   // A sign, when the room writes one, stands before the amount.
-  boost::wregex ante{WithAmounts(LR"re((.*): posts the ante [^\d\s]?{A})re")};
+  boost::wregex ante{WithAmounts(LR"re((.*): posts the ante \D?{A})re")};
   boost::wregex blind{
-      WithAmounts(LR"re((.*): posts (small|big|small & big) blinds? [^\d\s]?{A})re")};
-  boost::wregex postNow{WithAmounts(LR"re((.*): post now [^\d\s]?{A})re")};
-  boost::wregex callOrBet{WithAmounts(LR"re((.*): (?:calls|bets) [^\d\s]?{A})re")};
-  boost::wregex raise{WithAmounts(LR"re((.*): raises [^\d\s]?{A} to [^\d\s]?{A})re")};
-  boost::wregex uncalled{WithAmounts(LR"re(Uncalled bet \([^\d\s]?{A}\) returned to (.*))re")};
+      WithAmounts(LR"re((.*): posts (small|big|small & big) blinds? \D?{A})re")};
+  boost::wregex postNow{WithAmounts(LR"re((.*): post now \D?{A})re")};
+  boost::wregex callOrBet{WithAmounts(LR"re((.*): (?:calls|bets) \D?{A})re")};
+  boost::wregex raise{WithAmounts(LR"re((.*): raises \D?{A} to \D?{A})re")};
+  boost::wregex uncalled{WithAmounts(LR"re(Uncalled bet \(\D?{A}\) returned to (.*))re")};
 };
 
 const MoneyPatterns& P() {

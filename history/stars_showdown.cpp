@@ -8,12 +8,12 @@ using namespace std::string_view_literals;
 namespace {
 
 struct ShowdownPatterns {
-  boost::wregex pot1{WithAmounts(LR"re(Total pot [^\d\s]?{A} \| Rake [^\d\s]?{A})re")};
+  boost::wregex pot1{WithAmounts(LR"re(Total pot \D?{A} \| Rake \D?{A})re")};
   boost::wregex pot2{WithAmounts(
-      LR"re(Total pot [^\d\s]?{A} Main pot [^\d\s]?{A}. Side pot [^\d\s]?{A}. \| Rake [^\d\s]?{A})re")};
+      LR"re(Total pot \D?{A} Main pot \D?{A}. Side pot \D?{A}. \| Rake \D?{A})re")};
   boost::wregex pot3{WithAmounts(
-      LR"re(Total pot [^\d\s]?{A} Main pot [^\d\s]?{A}. Side pot-1 [^\d\s]?{A}. (.*) \| Rake [^\d\s]?{A})re")};
-  boost::wregex furtherSidePot{WithAmounts(LR"re(Side pot-(\d+) [^\d\s]?{A}.(.*))re")};
+      LR"re(Total pot \D?{A} Main pot \D?{A}. Side pot-1 \D?{A}. (.*) \| Rake \D?{A})re")};
+  boost::wregex furtherSidePot{WithAmounts(LR"re(Side pot-(\d+) \D?{A}.(.*))re")};
   boost::wregex shownWithPosition{
       LR"re(Seat (\d+): (.*) \((button|small blind|big blind)\) (showed|mucked) \[(.*)\](.*))re"};
   boost::wregex shown{LR"re(Seat (\d+): (.*) (showed|mucked) \[(.*)\](.*))re"};

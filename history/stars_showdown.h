@@ -17,7 +17,8 @@ namespace lumora {
 
 class StarsShowdown {
  public:
-  explicit StarsShowdown(std::wstring_view nick) : m_nick(nick) {}
+  /// `match` is the reader's, reused: a match object allocates on first use.
+  StarsShowdown(std::wstring_view nick, LineMatch& match) : m_nick(nick), m_match(match) {}
 
   /// A street marker ("*** FLOP *** [...]") at line `index` of the hand.
   void Marker(std::wstring_view line, size_t index);
@@ -48,7 +49,7 @@ class StarsShowdown {
   std::vector<ShownHand> m_showdown;
   double m_totalPot = 0.0, m_rake = 0.0;
   std::vector<double> m_pots;
-  LineMatch m_match;
+  LineMatch& m_match;
 };
 
 }  // namespace lumora

@@ -61,7 +61,7 @@ class TigerHandReader {
         m_engine(engine),
         m_foldLine(filter.nick + L": folds"),
         m_dealtPrefix(L"Dealt to " + filter.nick + L" ["),
-        m_showdown(filter.nick) {}
+        m_showdown(filter.nick, m_match) {}
 
   HandReading Read(const HandLines& lines, bool& headerSeen);
 

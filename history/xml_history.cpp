@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/run_settings.h"
@@ -162,41 +163,67 @@ bool SessionReader::ReadGame(const wxXmlNode& game) {
 struct GameActions {
   ChipLedger ledger;
   std::vector<std::wstring> folded;
-  std::vector<ShownHand> pockets;
-  std::vector<std::wstring> board;  ///< flop, turn and river, as dealt
+  /// The players' pocket cards and the board's (flop, turn, river as dealt),
+  /// read as cards only for a game shown down after an all-in.
+  std::vector<std::pair<std::wstring, const wxXmlNode*>> pockets;
+  std::vector<const wxXmlNode*> board;
   int lastActionRound = 0;
   bool heroActed = false;
 };
+
+/// An <action> or <cards> element's attributes, read in one walk: each
+/// attribute asked for by name would be copied.
+struct ItemAttributes {
+  std::wstring_view player;
+  std::wstring_view type;
+  std::wstring_view sum;
+};
+
+ItemAttributes AttributesOf(const wxXmlNode& item) {
+  ItemAttributes read;
+  for (const wxXmlAttribute* a = item.GetAttributes(); a; a = a->GetNext()) {
+    const wxString& name = a->GetName();
+    const std::wstring_view value(a->GetValue().wc_str(), a->GetValue().length());
+    if (name == L"player")
+      read.player = value;
+    else if (name == L"type")
+      read.type = value;
+    else if (name == L"sum")
+      read.sum = value;
+  }
+  return read;
+}
 
 GameActions ReadActions(const wxXmlNode& game, const std::wstring& nick, int32_t bigBlind,
                         HandAmounts& amounts) {
   GameActions actions;
   for (const wxXmlNode* round = game.GetChildren(); round; round = round->GetNext()) {
-    if (round->GetType() != wxXML_ELEMENT_NODE || round->GetName() != "round") continue;
+    if (round->GetType() != wxXML_ELEMENT_NODE || round->GetName() != L"round") continue;
     const int number = ParseInt(Text(round->GetAttribute("no")));
     // The blinds (round 0) and the betting before the flop (round 1) are one street.
     if (number >= 2) actions.ledger.NextStreet();
     for (const wxXmlNode* item = round->GetChildren(); item; item = item->GetNext()) {
       if (item->GetType() != wxXML_ELEMENT_NODE) continue;
-      const std::wstring player = Text(item->GetAttribute("player"));
-      if (item->GetName() == "cards") {
-        const std::wstring cards = IPokerCardText(Text(item->GetNodeContent()));
-        if (item->GetAttribute("type") == "Pocket") {
-          if (!cards.empty()) actions.pockets.push_back({player, cards});
-        } else {
-          actions.board.push_back(cards);
-        }
+      const ItemAttributes attributes = AttributesOf(*item);
+      const std::wstring_view player = attributes.player;
+      if (item->GetName() == L"cards") {
+        if (attributes.type == L"Pocket")
+          actions.pockets.emplace_back(player, item);
+        else
+          actions.board.push_back(item);
         continue;
       }
-      if (item->GetName() != "action") continue;
+      if (item->GetName() != L"action") continue;
       if (number >= 1) actions.lastActionRound = number;
       if (player == nick) actions.heroActed = true;
-      const int type = ParseInt(Text(item->GetAttribute("type")));
-      const int64_t cents = AmountIn(item->GetAttribute("sum"), amounts).value_or(0);
+      const int type = ParseInt(attributes.type);
+      const int64_t cents = attributes.sum.find_first_of(L"0123456789") != std::wstring_view::npos
+                                ? amounts.Cents(attributes.sum)
+                                : 0;
       PlayerMoney& money = actions.ledger[player];
       switch (type) {
         case kFold:
-          actions.folded.push_back(player);
+          actions.folded.emplace_back(player);
           break;
         case kSmallBlind:
           money.PostLive(cents);
@@ -265,18 +292,23 @@ void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& playe
   // The all-in evaluation: the river dealt after the last round anybody
   // acted in, and at least two hands shown by players still in.
   AllInHandInput allIn;
-  for (ShownHand& shown : actions.pockets) {
-    if (std::find(actions.folded.begin(), actions.folded.end(), shown.name) != actions.folded.end())
-      continue;
-    if (shown.name == m_filter.nick) allIn.heroCards = shown.cards;
-    allIn.showdown.push_back(std::move(shown));
-  }
   const bool riverDealt = actions.board.size() >= 3;
-  if (riverDealt && actions.lastActionRound >= 1 && actions.lastActionRound <= 3 &&
-      !allIn.heroCards.empty() && allIn.showdown.size() >= 2) {
+  if (riverDealt && actions.lastActionRound >= 1 && actions.lastActionRound <= 3) {
+    for (const auto& [name, node] : actions.pockets) {
+      if (std::find(actions.folded.begin(), actions.folded.end(), name) != actions.folded.end())
+        continue;
+      std::wstring cards = IPokerCardText(Text(node->GetNodeContent()));
+      if (cards.empty()) continue;  // not shown
+      if (name == m_filter.nick) allIn.heroCards = cards;
+      allIn.showdown.push_back({name, std::move(cards)});
+    }
+  }
+  if (!allIn.heroCards.empty() && allIn.showdown.size() >= 2) {
     allIn.allInStreet = actions.lastActionRound;
-    for (int s = 0; s + 1 < allIn.allInStreet; ++s)
-      allIn.board += (s == 0 ? L"" : L" ") + actions.board[static_cast<size_t>(s)];
+    for (int s = 0; s + 1 < allIn.allInStreet; ++s) {
+      if (s > 0) allIn.board += L' ';
+      allIn.board += IPokerCardText(Text(actions.board[static_cast<size_t>(s)]->GetNodeContent()));
+    }
     allIn.netResult = static_cast<double>(result);
     allIn.putIn = actions.ledger.Totals();
     // What the wins leave out of what was put in is the rake.
@@ -362,6 +394,17 @@ std::vector<SessionDocument> SessionDocuments(std::wstring_view text) {
 bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const HandFilter& filter,
                         int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
   wxLogNull quiet;  // a file that will not load is refused, not shouted about
+  // The usual file, one whole session written as it declares, loads as it is.
+  constexpr std::wstring_view kOpen = L"<session";
+  const size_t first = text.find(kOpen);
+  if (first != std::wstring_view::npos &&
+      text.find(kOpen, first + kOpen.size()) == std::wstring_view::npos &&
+      text.find(L"</session>") != std::wstring_view::npos) {
+    wxXmlDocument document;
+    if (document.Load(wxString(path), "UTF-8") && document.GetRoot() != nullptr &&
+        document.GetRoot()->GetName() == "session")
+      return SessionReader(path, filter, fileBigBlind, engine, out).Read(*document.GetRoot());
+  }
   const std::vector<SessionDocument> documents = SessionDocuments(text);
   if (documents.empty()) {
     out.skip = FileSkip::kUnreadable;
