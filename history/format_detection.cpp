@@ -7,6 +7,7 @@
 #include "app/run_settings.h"
 #include "history/amount.h"
 #include "history/banners.h"
+#include "history/bracket_lines.h"
 #include "history/party_header.h"
 #include "history/pattern.h"
 #include "history/poker888.h"
@@ -94,7 +95,6 @@ bool DetectPokerStars(std::wstring_view line, FileFormatInfo& info) {
 
 bool DetectPartyPoker(std::wstring_view line, FileFormatInfo& info) {
   static const boost::wregex kPlayers(LR"re(Total number of players : \d+/(\d+))re");
-  static const boost::wregex kBlind(LR"re((.+) posts (small|big) blind \[(.*)\]\.?)re");
   LineMatch match;
   if (StartsWith(line, L"Total number of players :"sv)) {
     if (MatchLine(line, kPlayers, match)) info.tableSeats = CaptureInt(match, 1);
@@ -123,7 +123,7 @@ bool DetectPartyPoker(std::wstring_view line, FileFormatInfo& info) {
     // A poster whose blind the pattern cannot read says nothing of the
     // stakes: the next big blind will.
     if (info.bigBlind != 0) return true;
-    if (!MatchLine(line, kBlind, match)) return false;
+    if (!MatchLine(line, BracketLines().blind, match)) return false;
     const std::wstring_view amount = CaptureView(match, 3);
     info.bigBlind = static_cast<int32_t>(ReadAmountCents(amount).value_or(0));
     const size_t sign = amount.find_first_of(L"$\u20AC\u00A3");

@@ -12,6 +12,7 @@
 #include "history/poker888.h"
 #include "history/pokerstars_hand.h"
 #include "history/pokerstars_header.h"
+#include "history/source_reading.h"
 #include "history/tiger_gaming.h"
 
 namespace lumora {
@@ -61,13 +62,7 @@ struct HandHeaderValues {
 
 class HandSplitter {
  public:
-  HandSplitter(const std::wstring& path, const HandFilter& filter, int32_t fileBigBlind,
-               const PokerLogic& engine, SourceResult& out)
-      : m_path(path),
-        m_filter(filter),
-        m_fileBigBlind(fileBigBlind),
-        m_engine(engine),
-        m_out(out) {}
+  explicit HandSplitter(const SourceReading& reading) : m_reading(reading) {}
 
   bool Read(const TextLines& lines);
 
@@ -80,7 +75,7 @@ class HandSplitter {
   Step Read888HeaderLine(std::wstring_view line, size_t lineNumber);
   Step OpenTigerHand(std::wstring_view line, size_t lineNumber);
   Step Abandon(FileSkip reason) {
-    m_out.skip = reason;
+    m_reading.out.skip = reason;
     return Step::kAbandon;
   }
   void ProcessHand();
@@ -95,7 +90,9 @@ class HandSplitter {
     if (!InRange(header.startTime)) return HandLeftOut::kOutsideDates;
     return std::nullopt;
   }
-  bool InRange(int64_t time) const { return m_filter.timeFrom <= time && time <= m_filter.timeTo; }
+  bool InRange(int64_t time) const {
+    return m_reading.filter.timeFrom <= time && time <= m_reading.filter.timeTo;
+  }
   Step BadDate(size_t lineNumber, std::wstring_view line);
   void Start(std::wstring_view line) {
     m_inHand = true;
@@ -103,11 +100,7 @@ class HandSplitter {
     m_buffer.emplace_back(line);
   }
 
-  const std::wstring& m_path;
-  const HandFilter& m_filter;
-  const int32_t m_fileBigBlind;
-  const PokerLogic& m_engine;
-  SourceResult& m_out;
+  const SourceReading& m_reading;
 
   HandLines m_buffer;  // views into the file's lines
   bool m_inHand = false;
@@ -117,8 +110,9 @@ class HandSplitter {
 };
 
 HandSplitter::Step HandSplitter::BadDate(size_t lineNumber, std::wstring_view line) {
-  m_out.fatalError = Format(L"%s, line %d: the date of this hand header is out of range: %s",
-                            m_path, static_cast<int>(lineNumber), std::wstring(line));
+  m_reading.out.fatalError =
+      Format(L"%s, line %d: the date of this hand header is out of range: %s", m_reading.path,
+             static_cast<int>(lineNumber), std::wstring(line));
   return Step::kAbandon;
 }
 
@@ -148,7 +142,7 @@ HandSplitter::Step HandSplitter::Read888HeaderLine(std::wstring_view line, size_
 }
 
 HandSplitter::Step HandSplitter::InHand(std::wstring_view line, size_t lineNumber) {
-  switch (m_filter.room) {
+  switch (m_reading.filter.room) {
     case kPartyPoker:
       if (IsPartyTournament(line)) return Abandon(FileSkip::kTournament);
       if (ContainsAfterStart(line, L"NL Texas Hold'em -"sv) ||
@@ -198,7 +192,7 @@ HandSplitter::Step HandSplitter::OpenTigerHand(std::wstring_view line, size_t li
   if (header.badDate) return BadDate(lineNumber, line);
   // A hand outside the range is skipped alone, its lines with it.
   if (const std::optional<HandLeftOut> leftOut = DateLeftOut(header)) {
-    m_out.LeaveOut(*leftOut);
+    m_reading.out.LeaveOut(*leftOut);
     return Step::kGoOn;
   }
   m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), std::nullopt};
@@ -207,7 +201,7 @@ HandSplitter::Step HandSplitter::OpenTigerHand(std::wstring_view line, size_t li
 }
 
 HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNumber) {
-  const int32_t room = m_filter.room;
+  const int32_t room = m_reading.filter.room;
   if (StartsWith(line, L"Game #"sv) || IsPartyBanner(line)) {
     if (room != kPartyPoker) return Abandon(FileSkip::kOtherRoom);
     OpenWithoutHeader(line);  // its stakes line comes later
@@ -220,11 +214,12 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
     if (line.find(L"Tournament"sv) != std::wstring_view::npos) return Step::kGoOn;
     if (room != kPokerStars) return Abandon(FileSkip::kOtherRoom);
     line.remove_prefix(at);
-    const PokerStarsHeader header = ReadPokerStarsHeader(line, m_filter.games);
-    const bool zoomFits = header.zoom == 1 ? m_filter.zoom == 1 : m_filter.nonZoom == 1;
+    const PokerStarsHeader header = ReadPokerStarsHeader(line, m_reading.filter.games);
+    const bool zoomFits =
+        header.zoom == 1 ? m_reading.filter.zoom == 1 : m_reading.filter.nonZoom == 1;
     const bool stakesFit =
-        m_filter.cashLimit == 0 ||
-        static_cast<int32_t>(std::llround(header.bigBlind * 100.0)) == m_fileBigBlind;
+        m_reading.filter.cashLimit == 0 ||
+        static_cast<int32_t>(std::llround(header.bigBlind * 100.0)) == m_reading.fileBigBlind;
     std::optional<HandLeftOut> leftOut;
     if (!header.taken || !zoomFits)
       leftOut = HandLeftOut::kOtherGame;
@@ -233,7 +228,7 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
     else if (!InRange(header.startTime))
       leftOut = HandLeftOut::kOutsideDates;
     if (leftOut) {
-      m_out.LeaveOut(*leftOut);
+      m_reading.out.LeaveOut(*leftOut);
       return Step::kGoOn;
     }
     m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), std::nullopt};
@@ -267,34 +262,36 @@ void HandSplitter::ProcessHand() {
   // A hand whose header never came (or lay outside the range) has no date
   // or stakes to check: it is not counted.
   std::optional<HandLeftOut> leftOut = m_header.leftOut;
-  if (!leftOut && m_header.currency != m_filter.currency) leftOut = HandLeftOut::kOtherCurrency;
-  if (!leftOut && m_filter.cashLimit != 0 && m_filter.cashLimit != bigBlind)
+  if (!leftOut && m_header.currency != m_reading.filter.currency)
+    leftOut = HandLeftOut::kOtherCurrency;
+  if (!leftOut && m_reading.filter.cashLimit != 0 && m_reading.filter.cashLimit != bigBlind)
     leftOut = HandLeftOut::kOtherLimit;
   if (leftOut) {
-    m_out.LeaveOut(*leftOut);
+    m_reading.out.LeaveOut(*leftOut);
     m_buffer.clear();
     return;
   }
   bool headerSeen = false;
   HandReading reading;
-  switch (m_filter.room) {
+  switch (m_reading.filter.room) {
     case kPartyPoker:
     case kPokerStars:
-      reading = ReadPokerStarsHand(m_path, m_filter, m_buffer, m_filter.room, m_fileBigBlind,
-                                   headerSeen, m_engine);
+      reading =
+          ReadPokerStarsHand(m_reading.path, m_reading.filter, m_buffer, m_reading.filter.room,
+                             m_reading.fileBigBlind, headerSeen, m_reading.engine);
       break;
     case k888Poker:
-      reading = Read888Hand(m_path, m_filter, m_buffer, m_filter.room, m_fileBigBlind, headerSeen,
-                            m_engine);
+      reading = Read888Hand(m_reading.path, m_reading.filter, m_buffer, m_reading.filter.room,
+                            m_reading.fileBigBlind, headerSeen, m_reading.engine);
       break;
     case kTigerGaming:
-      reading = ReadTigerHand(m_path, m_filter, m_buffer, m_filter.room, m_fileBigBlind, headerSeen,
-                              m_engine);
+      reading = ReadTigerHand(m_reading.path, m_reading.filter, m_buffer, m_reading.filter.room,
+                              m_reading.fileBigBlind, headerSeen, m_reading.engine);
       break;
   }
   m_buffer.clear();
   AppendReading(std::move(reading),
-                {m_header.handId, m_header.startTime, bigBlind, 0.0, std::nullopt}, m_out);
+                {m_header.handId, m_header.startTime, bigBlind, 0.0, std::nullopt}, m_reading.out);
 }
 
 bool HandSplitter::Read(const TextLines& lines) {
@@ -331,7 +328,7 @@ std::wstring HandIdOf(std::wstring_view line) {
 
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
                       int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
-  return HandSplitter(path, filter, fileBigBlind, engine, out).Read(lines);
+  return HandSplitter({path, filter, fileBigBlind, engine, out}).Read(lines);
 }
 
 }  // namespace lumora

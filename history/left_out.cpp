@@ -1,64 +1,29 @@
 #include "history/left_out.h"
 
+#include <iterator>
+
 namespace lumora {
 
 std::wstring_view FileSkipWords(FileSkip reason) {
-  switch (reason) {
-    case FileSkip::kTournament:
-      return L"tournament";
-    case FileSkip::kPlayMoney:
-      return L"play money";
-    case FileSkip::kOtherCurrency:
-      return L"other currency";
-    case FileSkip::kTableSize:
-      return L"other table size";
-    case FileSkip::kOtherLimit:
-      return L"other limit";
-    case FileSkip::kOtherGame:
-      return L"other game";
-    case FileSkip::kOtherRoom:
-      return L"not this room";
-    case FileSkip::kOtherPlayer:
-      return L"another player's file";
-    case FileSkip::kOutsideDates:
-      return L"outside the dates";
-    case FileSkip::kNoHeroHand:
-      return L"no hand of the hero";
-    case FileSkip::kTruncated:
-      return L"truncated";
-    case FileSkip::kUnreadable:
-    case FileSkip::kCount:
-      break;
-  }
-  return L"unreadable";
+  static constexpr std::wstring_view kWords[] = {
+      L"tournament",        L"play money",          L"other currency", L"other table size",
+      L"other limit",       L"other game",          L"not this room",  L"another player's file",
+      L"outside the dates", L"no hand of the hero", L"truncated",      L"unreadable"};
+  static_assert(std::size(kWords) == static_cast<size_t>(FileSkip::kCount));
+  return kWords[static_cast<size_t>(reason)];
 }
 
 FileSkip FileSkipOfHands(const HandLeftOutCounts& leftOut) {
+  // The file's reason for each hand's, in the order of HandLeftOut.
+  static constexpr FileSkip kFileReason[] = {
+      FileSkip::kOutsideDates, FileSkip::kOtherLimit, FileSkip::kOtherCurrency,
+      FileSkip::kOtherGame,    FileSkip::kTableSize,  FileSkip::kNoHeroHand,
+      FileSkip::kTruncated,    FileSkip::kUnreadable, FileSkip::kNoHeroHand};
+  static_assert(std::size(kFileReason) == static_cast<size_t>(HandLeftOut::kCount));
   size_t most = leftOut.size();
   for (size_t i = 0; i < leftOut.size(); ++i)
     if (leftOut[i] > 0 && (most == leftOut.size() || leftOut[i] > leftOut[most])) most = i;
-  if (most == leftOut.size()) return FileSkip::kNoHeroHand;
-  switch (static_cast<HandLeftOut>(most)) {
-    case HandLeftOut::kOutsideDates:
-      return FileSkip::kOutsideDates;
-    case HandLeftOut::kOtherLimit:
-      return FileSkip::kOtherLimit;
-    case HandLeftOut::kOtherCurrency:
-      return FileSkip::kOtherCurrency;
-    case HandLeftOut::kOtherGame:
-      return FileSkip::kOtherGame;
-    case HandLeftOut::kTableSize:
-      return FileSkip::kTableSize;
-    case HandLeftOut::kCutOff:
-      return FileSkip::kTruncated;
-    case HandLeftOut::kBadAmount:
-      return FileSkip::kUnreadable;
-    case HandLeftOut::kNotDealtIn:
-    case HandLeftOut::kRefused:
-    case HandLeftOut::kCount:
-      break;
-  }
-  return FileSkip::kNoHeroHand;
+  return most == leftOut.size() ? FileSkip::kNoHeroHand : kFileReason[most];
 }
 
 }  // namespace lumora

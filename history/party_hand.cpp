@@ -7,8 +7,9 @@
 #include <array>
 #include <optional>
 
-#include "equity/all_in_ev.h"
+#include "history/all_in_input.h"
 #include "history/amount.h"
+#include "history/bracket_lines.h"
 #include "history/card_text.h"
 #include "history/chip_ledger.h"
 #include "history/hand_end.h"
@@ -25,12 +26,9 @@ namespace {
 
 struct PartyPatterns {
   boost::wregex players{LR"re(Total number of players : \d+/(\d+))re"};
-  boost::wregex seat{LR"re(Seat \d+: (.+) \( (.*) \))re"};
   // Amounts stand in brackets, the sign before or after them: "[$0.10 USD]",
   // "[$0.35]", "[0,35 $]".
-  boost::wregex blind{LR"re((.+) posts (small|big) blind \[(.*)\]\.?)re"};
   boost::wregex deadBlind{LR"re((.+) posts (?:small|big) blind \+ dead \[(.*)\]\.?)re"};
-  boost::wregex action{LR"re((.+) (?:calls|bets|raises) \[(.*)\])re"};
   boost::wregex allIn{LR"re((.+) is all-In\s+\[(.*)\])re"};
   // "wins $14.18 USD", "... from the side pot 1 with ...", "wins Lo ($0.09 USD) ...".
   boost::wregex wins{WithAmounts(LR"re((.+) wins (?:Lo \()?[\$€£]?{A}(?:[ )].*)?)re")};
@@ -54,7 +52,7 @@ std::optional<PartyMove> ReadPartyMove(std::wstring_view line, HandAmounts& amou
                                        LineMatch& match) {
   PartyMove move;
   if (line.find(L" posts "sv) != std::wstring_view::npos) {
-    if (MatchLine(line, P().blind, match)) {
+    if (MatchLine(line, BracketLines().blind, match)) {
       move.kind =
           CaptureView(match, 2) == L"big"sv ? PartyMove::Kind::kBigBlind : PartyMove::Kind::kBlind;
       move.cents = amounts.Capture(match, 3);
@@ -75,7 +73,7 @@ std::optional<PartyMove> ReadPartyMove(std::wstring_view line, HandAmounts& amou
              (line.find(L" calls ["sv) != std::wstring_view::npos ||
               line.find(L" bets ["sv) != std::wstring_view::npos ||
               line.find(L" raises ["sv) != std::wstring_view::npos)) {
-    if (!MatchLine(line, P().action, match)) return std::nullopt;
+    if (!MatchLine(line, BracketLines().action, match)) return std::nullopt;
     move.cents = amounts.Capture(match, 2);
   } else {
     return std::nullopt;
@@ -147,7 +145,7 @@ class PartyHandReader {
 /// when it is all his seat line shows.
 bool PartyHandReader::IsAllInPost(std::wstring_view name, int64_t cents) {
   for (const std::wstring_view seat : m_seats)
-    if (MatchLine(seat, P().seat, m_match) && CaptureView(m_match, 1) == name)
+    if (MatchLine(seat, BracketLines().seat, m_match) && CaptureView(m_match, 1) == name)
       return m_amounts.Capture(m_match, 2) == cents;
   return false;
 }
@@ -252,25 +250,15 @@ std::optional<AllInHandReport> PartyHandReader::EvaluateAllIn(const HandLines& l
     else
       money.Add(move->cents);
   }
-  allIn.allInStreet = m_streets.AllInStreet(allIn.showdown.size());
-  if (allIn.allInStreet == 0) return std::nullopt;
-  allIn.netResult = static_cast<double>(result);
-  allIn.board = m_streets.BoardAtAllIn(allIn.allInStreet);
-  allIn.heroCards = m_heroCards;
-  allIn.putIn = ledger.Totals();
+  if (!FillFromStreets(allIn, m_streets, result, m_heroCards, ledger)) return std::nullopt;
   int64_t total = 0;
   for (const auto& [name, cents] : allIn.putIn) total += static_cast<int64_t>(cents);
   // The wins hold the bets nobody called: what is missing from them is the rake.
   allIn.rake = static_cast<double>(std::max<int64_t>(total - wins, 0)) * 0.01;
   for (const std::wstring_view seat : m_seats)
-    if (MatchLine(seat, P().seat, m_match))
+    if (MatchLine(seat, BracketLines().seat, m_match))
       allIn.stacks[Capture(m_match, 1)] = static_cast<double>(m_amounts.Capture(m_match, 2)) * 0.01;
-  allIn.hiLo = m_hiLo;
-  allIn.bigBlind = m_bigBlind;
-  allIn.source = m_source;
-  allIn.handNumber = m_handNumber;
-  allIn.nick = m_nick;
-  return EvaluateAllInHand(allIn, m_engine);
+  return EvaluateAllInOf(allIn, {m_source, m_handNumber, m_nick, m_bigBlind, m_hiLo}, m_engine);
 }
 
 }  // namespace

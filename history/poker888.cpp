@@ -11,9 +11,10 @@
 #include <vector>
 
 #include "app/run_settings.h"
-#include "equity/all_in_ev.h"
+#include "history/all_in_input.h"
 #include "history/amount.h"
 #include "history/banners.h"
+#include "history/bracket_lines.h"
 #include "history/card_text.h"
 #include "history/chip_ledger.h"
 #include "history/hand_end.h"
@@ -45,12 +46,9 @@ struct Patterns888 {
   boost::wregex blindsHeader{WithAmounts(std::wstring(kBlinds) + std::wstring(kDate))};
   boost::wregex flopomaniaHeader{WithAmounts(std::wstring(kAnte) + std::wstring(kDate))};
   boost::wregex players{LR"re(Total number of players : (\d+))re"};
-  boost::wregex seat{LR"re(Seat \d+: (.+) \( (.*) \))re"};
-  boost::wregex blind{LR"re((.+) posts (small|big) blind \[(.*)\])re"};
   boost::wregex ante{LR"re((.+) posts ante (?:\(First to Act\) )?\[(.*)\])re"};
   boost::wregex deadBlind{LR"re((.+) posts dead blind \[(.*) \+ (.*)\])re"};
   boost::wregex folds{LR"re((.+) folds)re"};
-  boost::wregex action{LR"re((.+) (?:calls|bets|raises) \[(.*)\])re"};
   boost::wregex collected{LR"re((.+) collected \[ (.*) \])re"};
   boost::wregex shown{LR"re((.+) (?:shows|mucks) \[ (.*) \])re"};
 };
@@ -173,7 +171,7 @@ Hand888Reader::Verdict Hand888Reader::ReadPost(std::wstring_view line, HandReadi
   }
   if (ContainsAfterStart(line, L"posts big blind"sv) ||
       ContainsAfterStart(line, L"posts small blind"sv)) {
-    if (!MatchLine(line, P().blind, m_match)) return Verdict::kNext;
+    if (!MatchLine(line, BracketLines().blind, m_match)) return Verdict::kNext;
     const int64_t cents = m_amounts.Capture(m_match, 3);
     const std::wstring_view name = CaptureView(m_match, 1);
     if (CaptureView(m_match, 2) == L"big"sv && !IsTableBigBlind(cents, name)) {
@@ -213,7 +211,7 @@ Hand888Reader::Verdict Hand888Reader::ReadAction(std::wstring_view line) {
     --m_players;
     if (!SeatCountFits(m_players)) return Verdict::kRefuse;
   }
-  if (HasAction(line) && MatchLine(line, P().action, m_match)) {
+  if (HasAction(line) && MatchLine(line, BracketLines().action, m_match)) {
     const std::wstring_view name = CaptureView(m_match, 1);
     if (IsHeroLine(name)) m_heroActed = true;
     m_ledger[name].Add(m_amounts.Capture(m_match, 2));
@@ -252,7 +250,7 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
         if (!SeatCountFits(m_players)) return reading.LeaveOut(HandLeftOut::kTableSize);
       }
     } else if (StartsWith(line, L"Seat "sv)) {
-      if (MatchLine(line, P().seat, m_match)) {
+      if (MatchLine(line, BracketLines().seat, m_match)) {
         const std::wstring_view name = CaptureView(m_match, 1);
         m_seats.emplace_back(name, CaptureView(m_match, 2));
         if (IsHeroName(name, m_nick)) m_heroSeated = true;
@@ -321,12 +319,7 @@ std::optional<AllInHandReport> Hand888Reader::EvaluateAllIn(const HandLines& lin
       allIn.showdown.push_back({std::move(name), std::move(cards)});
     }
   }
-  allIn.allInStreet = m_streets.AllInStreet(allIn.showdown.size());
-  if (allIn.allInStreet == 0) return std::nullopt;
-  allIn.netResult = static_cast<double>(result);
-  allIn.board = m_streets.BoardAtAllIn(allIn.allInStreet);
-  allIn.heroCards = m_heroCards;
-  allIn.putIn = m_ledger.Totals();
+  if (!FillFromStreets(allIn, m_streets, result, m_heroCards, m_ledger)) return std::nullopt;
   // The collected amounts leave out the money nobody matched; what else is
   // missing from them is the rake.
   int64_t matched = 0;
@@ -335,12 +328,7 @@ std::optional<AllInHandReport> Hand888Reader::EvaluateAllIn(const HandLines& lin
   allIn.rake = static_cast<double>(std::max<int64_t>(matched - m_allCollected, 0)) * 0.01;
   for (const auto& [name, stack] : m_seats)
     allIn.stacks[std::wstring(name)] = static_cast<double>(m_amounts.Cents(stack)) * 0.01;
-  allIn.hiLo = m_hiLo;
-  allIn.bigBlind = m_bigBlind;
-  allIn.source = m_source;
-  allIn.handNumber = m_handNumber;
-  allIn.nick = m_nick;
-  return EvaluateAllInHand(allIn, m_engine);
+  return EvaluateAllInOf(allIn, {m_source, m_handNumber, m_nick, m_bigBlind, m_hiLo}, m_engine);
 }
 
 /// The stakes of a stakes line and, `withDate`, its date.

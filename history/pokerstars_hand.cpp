@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "app/run_settings.h"
-#include "equity/all_in_ev.h"
+#include "history/all_in_input.h"
 #include "history/amount.h"
 #include "history/game_codes.h"
 #include "history/hand_end.h"
@@ -27,8 +27,8 @@ struct Patterns {
       LR"re(.*PokerStars (?:Zoom )?(?:Hand|Game) #(\d+):\s+(.*) \(\D?\d[^/]*/\D?{A}.*)re")};
   boost::wregex table{LR"re(Table '.*' (\d+)-max Seat #\d+ is the button)re"};
   boost::wregex seat{WithAmounts(LR"re(Seat (\d+): (.*) \(\D?{A} in chips\))re")};
-  boost::wregex collect{WithAmounts(
-      LR"re((.*) collected \D?{A} from (?:pot|side pot|main pot|side pot-\d+))re")};
+  boost::wregex collect{
+      WithAmounts(LR"re((.*) collected \D?{A} from (?:pot|side pot|main pot|side pot-\d+))re")};
   // Searched within the line; a fee, when there is one, is already off.
   boost::wregex cashOut{WithAmounts(LR"re((.*) cashed out the hand for [\$€£]?{A})re")};
 };
@@ -283,12 +283,7 @@ std::optional<AllInHandReport> StarsHandReader::EvaluateAllIn(const HandLines& l
   allIn.heroCards = m_heroCards;
   allIn.putIn = ReadStarsLedger(lines, m_bigBlind, m_amounts).Totals();
   allIn.stacks = std::move(m_stacks);
-  allIn.hiLo = m_hiLo;
-  allIn.bigBlind = m_bigBlind;
-  allIn.source = m_source;
-  allIn.handNumber = m_handNumber;
-  allIn.nick = m_nick;
-  return EvaluateAllInHand(allIn, m_engine);
+  return EvaluateAllInOf(allIn, {m_source, m_handNumber, m_nick, m_bigBlind, m_hiLo}, m_engine);
 }
 
 HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/run_settings.h"
-#include "equity/all_in_ev.h"
+#include "history/all_in_input.h"
 #include "history/amount.h"
 #include "history/chip_ledger.h"
 #include "history/hand_end.h"
@@ -214,11 +214,8 @@ std::optional<AllInHandReport> TigerHandReader::EvaluateAllIn(int64_t result) {
   allIn.heroCards = m_heroCards;
   allIn.putIn = m_ledger.Totals();
   allIn.stacks = std::move(m_stacks);
-  allIn.bigBlind = m_expectedBigBlind;
-  allIn.source = m_source;
-  allIn.handNumber = m_handNumber;
-  allIn.nick = m_nick;
-  return EvaluateAllInHand(allIn, m_engine);
+  return EvaluateAllInOf(allIn, {m_source, m_handNumber, m_nick, m_expectedBigBlind, false},
+                         m_engine);
 }
 
 }  // namespace

@@ -20,12 +20,13 @@
 #include "app/run_settings.h"
 #include "base/local_time.h"
 #include "base/text.h"
-#include "equity/all_in_ev.h"
+#include "history/all_in_input.h"
 #include "history/amount.h"
 #include "history/card_text.h"
 #include "history/chip_ledger.h"
 #include "history/hand_reading.h"
 #include "history/pattern.h"
+#include "history/source_reading.h"
 
 namespace lumora {
 
@@ -68,13 +69,7 @@ struct SessionGeneral {
 
 class SessionReader {
  public:
-  SessionReader(const std::wstring& path, const HandFilter& filter, int32_t fileBigBlind,
-                const PokerLogic& engine, SourceResult& out)
-      : m_path(path),
-        m_filter(filter),
-        m_fileBigBlind(fileBigBlind),
-        m_engine(engine),
-        m_out(out) {}
+  explicit SessionReader(const SourceReading& reading) : m_reading(reading) {}
 
   /// Reads one <session>; false when the file is refused or the run must end.
   bool Read(const wxXmlNode& session);
@@ -85,23 +80,19 @@ class SessionReader {
   bool ReadGame(const wxXmlNode& game);
   void ReadHeroResult(const wxXmlNode& game, const wxXmlNode& players, HandResult hand);
 
-  const std::wstring& m_path;
-  const HandFilter& m_filter;
-  const int32_t m_fileBigBlind;
-  const PokerLogic& m_engine;
-  SourceResult& m_out;
+  const SourceReading& m_reading;
   SessionGeneral m_general;
 };
 
 SessionGeneral SessionReader::ReadGeneral(const wxXmlNode& general) const {
   static const boost::wregex kGameType(WithAmounts(LR"re(.*/[\$€£]?{A}.*)re"));
   SessionGeneral read;
-  read.bigBlind = m_fileBigBlind;
+  read.bigBlind = m_reading.fileBigBlind;
   for (const wxXmlNode* child = general.GetChildren(); child; child = child->GetNext()) {
     if (child->GetType() != wxXML_ELEMENT_NODE) continue;
     const wxString& name = child->GetName();
     if (name == "mode" && child->GetNodeContent() != "real") read.realMoney = false;
-    if (name == "nickname" && Text(child->GetNodeContent()) != m_filter.nick)
+    if (name == "nickname" && Text(child->GetNodeContent()) != m_reading.filter.nick)
       read.othersFile = true;
     if (name == "uncalled_bet_enabled")
       read.winLeavesOutReturns = child->GetNodeContent() == "true";
@@ -133,13 +124,14 @@ bool SessionReader::ReadGame(const wxXmlNode& game) {
         const CalendarFields fields{field(1), field(2), field(3), field(4), field(5), field(6)};
         const auto time = FieldsInRange(fields) ? MakeLocalTime(fields) : std::nullopt;
         if (!time) {
-          m_out.fatalError = Format(L"%s, line %d: the start date of this game is out of range: %s",
-                                    m_path, child->GetLineNumber(), content);
+          m_reading.out.fatalError =
+              Format(L"%s, line %d: the start date of this game is out of range: %s",
+                     m_reading.path, child->GetLineNumber(), content);
           return false;
         }
         // Games count from the start of the range up to, not including, its end.
-        if (*time < m_filter.timeFrom || *time >= m_filter.timeTo) {
-          m_out.LeaveOut(HandLeftOut::kOutsideDates);
+        if (*time < m_reading.filter.timeFrom || *time >= m_reading.filter.timeTo) {
+          m_reading.out.LeaveOut(HandLeftOut::kOutsideDates);
           return true;
         }
         hand.startTime = *time;
@@ -147,8 +139,8 @@ bool SessionReader::ReadGame(const wxXmlNode& game) {
         int players = 0;
         for (const wxXmlNode* p = child->GetChildren(); p; p = p->GetNext())
           players += p->GetType() == wxXML_ELEMENT_NODE;
-        if (players < m_filter.minPl || players > m_filter.maxPl) {
-          m_out.LeaveOut(HandLeftOut::kTableSize);
+        if (players < m_reading.filter.minPl || players > m_reading.filter.maxPl) {
+          m_reading.out.LeaveOut(HandLeftOut::kTableSize);
           return true;
         }
         ReadHeroResult(game, *child, hand);
@@ -258,32 +250,33 @@ void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& playe
                                    HandResult hand) {
   const wxXmlNode* hero = nullptr;
   for (const wxXmlNode* p = players.GetChildren(); p; p = p->GetNext())
-    if (p->GetType() == wxXML_ELEMENT_NODE && Text(p->GetAttribute("name")) == m_filter.nick)
+    if (p->GetType() == wxXML_ELEMENT_NODE &&
+        Text(p->GetAttribute("name")) == m_reading.filter.nick)
       hero = p;
   // Players sitting out are not listed: a game without the hero is not his.
   if (hero == nullptr) {
-    m_out.LeaveOut(HandLeftOut::kNotDealtIn);
+    m_reading.out.LeaveOut(HandLeftOut::kNotDealtIn);
     return;
   }
-  if (m_filter.cashLimit != 0 && hand.bigBlindCents != m_filter.cashLimit) {
-    m_out.LeaveOut(HandLeftOut::kOtherLimit);
+  if (m_reading.filter.cashLimit != 0 && hand.bigBlindCents != m_reading.filter.cashLimit) {
+    m_reading.out.LeaveOut(HandLeftOut::kOtherLimit);
     return;
   }
   HandAmounts amounts;
   const auto win = AmountIn(hero->GetAttribute("win"), amounts);
   const auto bet = AmountIn(hero->GetAttribute("bet"), amounts);
   if (!win || !bet) return;
-  GameActions actions = ReadActions(game, m_filter.nick, hand.bigBlindCents, amounts);
+  GameActions actions = ReadActions(game, m_reading.filter.nick, hand.bigBlindCents, amounts);
   HandReading reading;
   if (amounts.Failed()) {
     reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(amounts.FirstBad()));
-    AppendReading(std::move(reading), std::move(hand), m_out);
+    AppendReading(std::move(reading), std::move(hand), m_reading.out);
     return;
   }
   int64_t result = *win - *bet;
   if (actions.heroActed) {
-    const int64_t unmatched = actions.ledger.Unmatched(m_filter.nick);
-    result = *win - actions.ledger[m_filter.nick].Total() +
+    const int64_t unmatched = actions.ledger.Unmatched(m_reading.filter.nick);
+    result = *win - actions.ledger[m_reading.filter.nick].Total() +
              (m_general.winLeavesOutReturns ? unmatched : 0);
   }
   reading.accepted = true;
@@ -299,7 +292,7 @@ void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& playe
         continue;
       std::wstring cards = IPokerCardText(Text(node->GetNodeContent()));
       if (cards.empty()) continue;  // not shown
-      if (name == m_filter.nick) allIn.heroCards = cards;
+      if (name == m_reading.filter.nick) allIn.heroCards = cards;
       allIn.showdown.push_back({name, std::move(cards)});
     }
   }
@@ -321,14 +314,12 @@ void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& playe
       if (p->GetType() == wxXML_ELEMENT_NODE)
         won += AmountIn(p->GetAttribute("win"), amounts).value_or(0);
     allIn.rake = static_cast<double>(std::max<int64_t>(matched - won, 0)) * 0.01;
-    allIn.hiLo = m_general.hiLo;
-    allIn.bigBlind = hand.bigBlindCents;
-    allIn.source = m_path;
-    allIn.handNumber = hand.handId;
-    allIn.nick = m_filter.nick;
-    reading.allIn = EvaluateAllInHand(allIn, m_engine);
+    reading.allIn = EvaluateAllInOf(
+        allIn,
+        {m_reading.path, hand.handId, m_reading.filter.nick, hand.bigBlindCents, m_general.hiLo},
+        m_reading.engine);
   }
-  AppendReading(std::move(reading), std::move(hand), m_out);
+  AppendReading(std::move(reading), std::move(hand), m_reading.out);
 }
 
 bool SessionReader::Read(const wxXmlNode& session) {
@@ -336,9 +327,9 @@ bool SessionReader::Read(const wxXmlNode& session) {
     if (child->GetType() != wxXML_ELEMENT_NODE) continue;
     if (child->GetName() == "general") {
       m_general = ReadGeneral(*child);
-      if (!m_general.realMoney) m_out.skip = FileSkip::kPlayMoney;
-      if (m_general.othersFile) m_out.skip = FileSkip::kOtherPlayer;
-      if (m_out.skip) return false;
+      if (!m_general.realMoney) m_reading.out.skip = FileSkip::kPlayMoney;
+      if (m_general.othersFile) m_reading.out.skip = FileSkip::kOtherPlayer;
+      if (m_reading.out.skip) return false;
     }
     if (child->GetName() == "game" && !ReadGame(*child)) return false;
   }
@@ -394,6 +385,7 @@ std::vector<SessionDocument> SessionDocuments(std::wstring_view text) {
 bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const HandFilter& filter,
                         int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
   wxLogNull quiet;  // a file that will not load is refused, not shouted about
+  const SourceReading reading{path, filter, fileBigBlind, engine, out};
   // The usual file, one whole session written as it declares, loads as it is.
   constexpr std::wstring_view kOpen = L"<session";
   const size_t first = text.find(kOpen);
@@ -403,7 +395,7 @@ bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const 
     wxXmlDocument document;
     if (document.Load(wxString(path), "UTF-8") && document.GetRoot() != nullptr &&
         document.GetRoot()->GetName() == "session")
-      return SessionReader(path, filter, fileBigBlind, engine, out).Read(*document.GetRoot());
+      return SessionReader(reading).Read(*document.GetRoot());
   }
   const std::vector<SessionDocument> documents = SessionDocuments(text);
   if (documents.empty()) {
@@ -422,7 +414,7 @@ bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const 
     const wxXmlNode* root = document.GetRoot();
     if (root == nullptr || root->GetName() != "session") continue;
     loaded = true;
-    if (!SessionReader(path, filter, fileBigBlind, engine, out).Read(*root)) return false;
+    if (!SessionReader(reading).Read(*root)) return false;
   }
   if (!loaded) out.skip = FileSkip::kUnreadable;
   return loaded;

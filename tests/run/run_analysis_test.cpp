@@ -71,6 +71,13 @@ class Run : public ::testing::Test {
     app.m_dateRange = {0, 4102444800};
   }
   std::string Log() const { return ReadFile(dir / "Lumora.log"); }
+  /// Bob's PartyPoker run at $0.10/$0.25, every table size.
+  void PartyPokerForBob() {
+    app.m_settings.PokerRoom = kPartyPoker;
+    app.m_settings.NickName = L"Bob";
+    app.m_settings.CashLimit = 25;
+    app.m_settings.NumPl = kAllTableSizes;
+  }
 
   static HandResultStore Hands(std::initializer_list<double> cents) {
     HandResultStore hands;
@@ -105,10 +112,7 @@ TEST_F(Run, AFolderOfFilesThatGiveNothingSaysWhyBeforeNoData) {
             "Table Clifton (Real Money)\nTotal number of players : 2/9\n"
             "Bob posts big blind [\u20AC0.25 EUR].\n");
   dir.Write("hands/notes.txt", "nothing here\n");
-  app.m_settings.PokerRoom = kPartyPoker;
-  app.m_settings.NickName = L"Bob";
-  app.m_settings.CashLimit = 25;
-  app.m_settings.NumPl = kAllTableSizes;
+  PartyPokerForBob();
   EXPECT_FALSE(RunAnalysis(app, ui));
   ASSERT_EQ(ui.lines.size(), 2u);
   EXPECT_EQ(ui.lines[1], L"Skipped: 3 files (1 tournament, 1 other currency, 1 unreadable)");
@@ -124,10 +128,7 @@ TEST_F(Run, AHeaderDateOutOfRangeEndsTheRunNamingTheFileAndLine) {
                 "Total number of players : 2/9\n"
                 "Bob posts big blind [$0.25 USD].\n"
                 "Bob folds\n");
-  app.m_settings.PokerRoom = kPartyPoker;
-  app.m_settings.NickName = L"Bob";
-  app.m_settings.CashLimit = 25;
-  app.m_settings.NumPl = kAllTableSizes;
+  PartyPokerForBob();
   EXPECT_FALSE(RunAnalysis(app, ui));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_THAT(ui.messages[0], StartsWith(PathToText(path) + L", line 2: "));
