@@ -45,11 +45,6 @@ inline std::wstring Capture(const LineMatch& match, int i) {
   return std::wstring(CaptureView(match, i));
 }
 
-/// Capture `i` read as an amount (as _wtof reads it).
-inline double CaptureAmount(const LineMatch& match, int i) {
-  return ParseAmount(CaptureView(match, i));
-}
-
 /// Capture `i` read as a whole number (as _wtoi reads it).
 inline int CaptureInt(const LineMatch& match, int i) {
   return ParseInt(CaptureView(match, i));

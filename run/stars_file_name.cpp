@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/text.h"
+#include "history/amount.h"
 
 namespace lumora {
 namespace {
@@ -27,7 +28,7 @@ bool ParseStarsFileName(std::wstring_view fileName, int32_t& bigBlindCents, int3
   if (!boost::regex_match(begin, end, match, kPlain) &&
       !boost::regex_match(begin, end, match, kAnte))
     return false;
-  bigBlindCents = static_cast<int32_t>(ParseAmount(match.str(2)) * 100.0);
+  bigBlindCents = static_cast<int32_t>(ReadAmountCents(match.str(2)).value_or(0));
   currency = CurrencyFromWord(match.str(3));
   return true;
 }
