@@ -11,6 +11,7 @@ packages=(
   postgresql
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   xvfb xauth
+  python3 time
 )
 
 missing=()

@@ -66,19 +66,24 @@ class HandRecord:
     after: list                                   # lines after the hand's action (leaves)
     last_street: int                              # highest street dealt: 0 pre .. 3 river
     quirk: str = ""                               # copied from the HandScript
+    closed: int | None = None                     # the street (1 flop .. 3 river) before which
+                                                  # betting closed with chips still to run out
 
 
 class Hand:
     """Deals and plays one hand on a table; the result is a HandRecord."""
 
     def __init__(self, conf: TableConf, players: list[Player], button: int, script: HandScript,
-                 rng: random.Random, hand_id: int, when: datetime):
+                 rng: random.Random, hand_id: int, when: datetime, notes: bool = True):
+        """`notes`: describe the hero's hand in the record's note."""
         self.conf, self.script, self.rng = conf, script, rng
         self.hand_id, self.when = hand_id, when
         self.players = sorted(players, key=lambda p: p.seat)
         self.button = button
         self.events: list = []
         self.tokens = {n: list(t) for n, t in script.acts.items()}
+        self.strengths: dict = {}
+        self.notes = notes
 
     # ----- seating helpers
     def order_after(self, seat: int) -> list[str]:
@@ -88,9 +93,6 @@ class Hand:
 
     def live(self) -> list[str]:
         return [n for n in self.dealt if n not in self.folded]
-
-    def can_act(self, n: str) -> bool:
-        return n not in self.folded and n not in self.allin
 
     def pot_total(self) -> int:
         return sum(self.contrib.values())
@@ -178,7 +180,7 @@ class Hand:
         assert len(fixed) == len(set(fixed)), f"card used twice in hand script: {fixed}"
         for c in fixed:
             deck.remove(c)
-        rng.shuffle(deck)
+        shuffle(deck, rng)
         n_hole = 4 if conf.omaha else 2
         self.hole = {}
         for n in self.dealt:
@@ -286,7 +288,7 @@ class Hand:
             while n not in pending:
                 n = order[i % len(order)]
                 i += 1
-            opts = self.options(n, bet_to, min_raise, can_raise[n], order)
+            opts = self.options(n, bet_to, min_raise, can_raise[n] and len(actors) > 1)
             kind, to = self.decide(n, opts, street, bet_to)
             if conf.flopomania and n == HERO and kind in ("bet", "raise"):
                 # the hero only checks and calls at Flopomania tables: the 888 reader settles
@@ -329,7 +331,9 @@ class Hand:
             can_raise[n] = False
             self.maybe_misc(n)
 
-    def options(self, n, bet_to, min_raise, may_raise, order) -> dict:
+    def options(self, n, bet_to, min_raise, may_raise) -> dict:
+        """What n may do; `may_raise`: the raising is open to him and somebody else can
+        still act."""
         to_call = bet_to - self.street_bet[n]
         stack = self.left[n]
         opts: dict = {}
@@ -338,8 +342,7 @@ class Hand:
             opts["call"] = min(to_call, stack)
         else:
             opts["check"] = True
-        others = any(self.can_act(m) for m in order if m != n)
-        if stack > to_call and others and may_raise:
+        if stack > to_call and may_raise:
             cap = self.street_bet[n] + stack
             if bet_to == 0:
                 lo = min(self.conf.bb, cap)
@@ -384,6 +387,13 @@ class Hand:
 
     # ----- default play: simple, plausible, driven by hand strength
     def strength(self, n: str, street: int) -> float:
+        """How good n's cards are on the street, 0 to 1 (worked out once a street)."""
+        key = (n, street)
+        if key not in self.strengths:
+            self.strengths[key] = self.street_strength(n, street)
+        return self.strengths[key]
+
+    def street_strength(self, n: str, street: int) -> float:
         hole = self.hole[n]
         if street == 0:
             return omaha_preflop(hole) if self.conf.omaha else chen_strength(hole)
@@ -618,8 +628,9 @@ class Hand:
             uncalled=dict(self.uncalled), folded_at=dict(self.folded_at),
             voluntary=set(self.voluntary), showdown=showdown, uncontested=uncontested,
             ranks=ranks, hero_result=hero_result, hero_in=hero_in, allin_showdown=allin_sd,
-            note="", after=[], last_street=self.last_street)
-        record.note = hero_note(record, self.script, self.events)
+            note="", after=[], last_street=self.last_street, closed=closed_before)
+        if self.notes:
+            record.note = hero_note(record, self.script, self.events)
         return record
 
     def show_order(self, live, ranks, everyone_shows: bool) -> list:
@@ -641,6 +652,19 @@ class Hand:
             else:
                 result.append((n, False))
         return result
+
+
+def shuffle(cards: list, rng: random.Random):
+    """random.shuffle with its calls written out (the dealer shuffles every hand): the same
+    algorithm, so the same cards for the same generator."""
+    getrandbits = rng.getrandbits
+    for i in range(len(cards) - 1, 0, -1):
+        n = i + 1
+        k = n.bit_length()
+        j = getrandbits(k)
+        while j >= n:
+            j = getrandbits(k)
+        cards[i], cards[j] = cards[j], cards[i]
 
 
 def chen_strength(hole: list[str]) -> float:

@@ -21,6 +21,11 @@ def history_bytes(records: list[HandRecord], check: bool = True) -> bytes:
         if check:
             check_record(rec, lines)
         texts.append("\r\n".join(lines))
+    return text_file(room, texts)
+
+
+def text_file(room, texts: list[str]) -> bytes:
+    """The bytes of a text room's file of hands, each given as its text."""
     body = room.SEPARATOR.join(texts) + room.ENDING
     return (b"\xef\xbb\xbf" if room.BOM else b"") + body.encode("utf-8")
 

@@ -22,13 +22,13 @@ SEED = 20240305   # the bundled samples' seed
 class HandIds:
     """Hand numbers that grow with time, unique across every table they number."""
 
-    def __init__(self, base: int, per_second: int, seed: int):
-        self.base, self.per_second = base, per_second
+    def __init__(self, base: int, per_second: int, seed, epoch: datetime = datetime(2024, 3, 1)):
+        self.base, self.per_second, self.epoch = base, per_second, epoch
         self.rng = random.Random(seed)
         self.used: set = set()
 
     def next(self, when: datetime) -> int:
-        seconds = int((when - datetime(2024, 3, 1)).total_seconds())
+        seconds = int((when - self.epoch).total_seconds())
         value = self.base + seconds * self.per_second + self.rng.randrange(self.per_second)
         while value in self.used:
             value += 1
@@ -48,15 +48,15 @@ def session_rng(label: str, seed: int = SEED) -> random.Random:
 
 def deal(conf: TableConf, players: list[Player], button: int, script: HandScript,
          rng: random.Random, hand_id: int, when: datetime, label: str,
-         keep: Callable[[HandRecord], bool] | None = None) -> HandRecord:
+         keep: Callable[[HandRecord], bool] | None = None, notes: bool = True) -> HandRecord:
     """Deals and plays one hand; with `keep`, deals it again with the same hand number
     and stacks until keep(record) is true (a scripted hand that cannot get there stops
-    the run)."""
+    the run). `notes`: describe the hero's hand in the record's note."""
     stacks = {p.name: p.stack for p in players}
     for _ in range(400):
         for p in players:
             p.stack = stacks[p.name]
-        rec = Hand(conf, players, button, script, rng, hand_id, when).play()
+        rec = Hand(conf, players, button, script, rng, hand_id, when, notes).play()
         if keep is None or keep(rec):
             return rec
     raise AssertionError(f"{label}: no deal in 400 that reads back right")
@@ -162,10 +162,13 @@ class SessionPlan:
     hero_topup: int | None = 100   # big blinds the hero reloads to when below 40 bb
     button: int | None = None
     ids: HandIds | None = None
-    # A long session's own rules: players who leave go back to the bench; `spot(k,
-    # players, button)` may script hand k once the button is known; `keep(rec, script)`
-    # says whether a dealt hand stands or is dealt again.
+    # A long session's own rules: players who leave go back to the bench; nobody's stack
+    # is left too short for a whole big blind; `spot(k, players, button, script)` may
+    # script hand k once the button is known; `keep(rec, script)` says whether a dealt
+    # hand stands or is dealt again; `notes` describe the hero's hands.
+    notes: bool = True
     recycle: bool = False
+    whole_blinds: bool = False
     spot: Callable | None = None
     keep: Callable | None = None
 
@@ -209,7 +212,7 @@ def run_session(plan: SessionPlan, label: str, seed: int = SEED) -> list[HandRec
         elif k > 0:
             button = next_button(players, button)
         if plan.spot:
-            script = plan.spot(k, players, button) or script
+            script = plan.spot(k, players, button, script) or script
         joins = []
         for j in script.join:
             assert j[1] not in players, f"{label} hand {k}: seat {j[1]} is taken"
@@ -228,7 +231,7 @@ def run_session(plan: SessionPlan, label: str, seed: int = SEED) -> list[HandRec
         else:
             keep = None if conf.room in ("stars", "party") else reads_right(conf, run_script)
         rec = deal(conf, list(players.values()), button, run_script, rng, hand_id, when,
-                   f"{label} hand {k}", keep)
+                   f"{label} hand {k}", keep, plan.notes)
         for name, seat, stack, style in joins:
             assert name not in [p.name for p in players.values()], f"{label}: two players {name}"
             newcomer = Player(seat, name, stack, style)
@@ -261,23 +264,22 @@ def run_session(plan: SessionPlan, label: str, seed: int = SEED) -> list[HandRec
             if plan.recycle:
                 bench.append((name, players[seat].style))
             del players[seat]
-        reload(players, conf, plan.hero_topup, protected, rng)
+        reload(players, conf, plan, protected, rng)
         records.append(rec)
     return records
 
 
-def reload(players: dict, conf: TableConf, hero_topup: int | None, protected: set,
-           rng: random.Random):
+def reload(players: dict, conf: TableConf, plan: SessionPlan, protected: set, rng: random.Random):
     """Stacks topped up between hands."""
     for p in players.values():
         min_stack = conf.bb * 40
         if p.name == HERO:
-            if p.stack == 0 or (hero_topup and p.stack < min_stack):
-                p.stack = conf.bb * (hero_topup or 100)
+            if p.stack == 0 or (plan.hero_topup and p.stack < min_stack):
+                p.stack = conf.bb * (plan.hero_topup or 100)
         elif p.stack == 0 or (p.stack < conf.bb * 25 and p.name not in protected
                               and rng.random() < 0.6):
             p.stack = conf.bb * 100
-        if conf.room not in ("stars", "party") and p.stack < conf.bb * 3:
+        if (plan.whole_blinds or conf.room not in ("stars", "party")) and p.stack < conf.bb * 3:
             # a stack too short for a whole big blind would post a short one, which
             # these readers take for another table's stakes
             p.stack = conf.bb * 100

@@ -39,6 +39,12 @@ def card_text(cards: list[str]) -> str:
     return " ".join(card[1].upper() + ("10" if card[0] == "T" else card[0]) for card in cards)
 
 
+def head(rec: HandRecord) -> list[str]:
+    """The lines that name the game and its time (when the start date comes first)."""
+    start = [] if rec.quirk == "players first" else [f"      <startdate>{clock(rec.when)}</startdate>"]
+    return [f'  <game gamecode="{rec.hand_id}">', "    <general>"] + start
+
+
 def render(rec: HandRecord) -> list[str]:
     """One <game> of an iPoker session: the players with what each put in ("bet") and
     took out ("win", rake already off), both counting a returned bet, then the rounds."""
@@ -54,9 +60,10 @@ def render(rec: HandRecord) -> list[str]:
             f'dealer="{int(seat == rec.button)}" win="{m(rec.collected[name] + back)}" '
             f'bet="{m(rec.contrib[name] + back)}" rebuy="0" addon="0" />')
     players.append("      </players>")
-    start = [f"      <startdate>{clock(rec.when)}</startdate>"]
-    general = players + start if rec.quirk == "players first" else start + players
-    lines = [f'  <game gamecode="{rec.hand_id}">', "    <general>", *general, "    </general>"]
+    lines = head(rec)
+    if rec.quirk == "players first":
+        players.append(f"      <startdate>{clock(rec.when)}</startdate>")
+    lines += players + ["    </general>"]
 
     number = 0
     rounds: list[list[str]] = [[]]
@@ -111,6 +118,12 @@ class XmlSession:
 
 
 def render_session(records: list[HandRecord], session: XmlSession) -> list[str]:
+    return session_head(records, session) + [line for rec in records for line in render(rec)] + ["</session>"]
+
+
+def session_head(records: list[HandRecord], session: XmlSession) -> list[str]:
+    """The file's XML declaration, the <session> and its <general> element, which sums up
+    the owner's games."""
     c = records[0].conf
     m = lambda cents: money(c, cents)   # noqa: E731
     owner = session.nickname
@@ -120,31 +133,27 @@ def render_session(records: list[HandRecord], session: XmlSession) -> list[str]:
     chips_in = next((stack for _, n, stack, _ in mine[0].seats if n == owner), 0) if mine else 0
     seconds = int((records[-1].when - records[0].when).total_seconds()) + 60
     word = {"$": "USD", "€": "EUR", "£": "GBP"}[c.sym]
-    lines = ['<?xml version="1.0" encoding="utf-8"?>',
-             f'<session sessioncode="{session.table_code % 100000007}">',
-             "  <general>",
-             "    <client_version>23.4.1.11</client_version>",
-             f"    <mode>{session.mode}</mode>",
-             f"    <gametype>Holdem NL {m(c.sb)}/{m(c.bb)}</gametype>",
-             f"    <tablename>{escape(session.table)}, {session.table_code}</tablename>",
-             f"    <tablecurrency>{word}</tablecurrency>",
-             f"    <duration>{seconds // 3600:02d}:{seconds // 60 % 60:02d}:{seconds % 60:02d}</duration>",
-             f"    <gamecount>{len(records)}</gamecount>",
-             f"    <startdate>{clock(records[0].when)}</startdate>",
-             f"    <currency>{word}</currency>",
-             f"    <nickname>{escape(owner)}</nickname>",
-             f"    <bets>{m(bets)}</bets>",
-             f"    <wins>{m(wins)}</wins>",
-             f"    <chipsin>{m(chips_in)}</chipsin>",
-             f"    <chipsout>{m(chips_in + wins - bets)}</chipsout>",
-             "    <statuspoints>0</statuspoints>",
-             "    <awardpoints>0</awardpoints>",
-             "    <ipoints>0</ipoints>",
-             "  </general>"]
-    for rec in records:
-        lines += render(rec)
-    lines.append("</session>")
-    return lines
+    return ['<?xml version="1.0" encoding="utf-8"?>',
+            f'<session sessioncode="{session.table_code % 100000007}">',
+            "  <general>",
+            "    <client_version>23.4.1.11</client_version>",
+            f"    <mode>{session.mode}</mode>",
+            f"    <gametype>Holdem NL {m(c.sb)}/{m(c.bb)}</gametype>",
+            f"    <tablename>{escape(session.table)}, {session.table_code}</tablename>",
+            f"    <tablecurrency>{word}</tablecurrency>",
+            f"    <duration>{seconds // 3600:02d}:{seconds // 60 % 60:02d}:{seconds % 60:02d}</duration>",
+            f"    <gamecount>{len(records)}</gamecount>",
+            f"    <startdate>{clock(records[0].when)}</startdate>",
+            f"    <currency>{word}</currency>",
+            f"    <nickname>{escape(owner)}</nickname>",
+            f"    <bets>{m(bets)}</bets>",
+            f"    <wins>{m(wins)}</wins>",
+            f"    <chipsin>{m(chips_in)}</chipsin>",
+            f"    <chipsout>{m(chips_in + wins - bets)}</chipsout>",
+            "    <statuspoints>0</statuspoints>",
+            "    <awardpoints>0</awardpoints>",
+            "    <ipoints>0</ipoints>",
+            "  </general>"]
 
 
 def ledger(rec: HandRecord, lines: list[str]) -> dict:

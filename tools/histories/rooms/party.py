@@ -27,6 +27,20 @@ def party_time(utc: datetime) -> str:
             f"{et.hour:02d}:{et.minute:02d}:{et.second:02d} {zone} {et.year}")
 
 
+def head(rec: HandRecord) -> list[str]:
+    """The lines that name the hand, its time and its table."""
+    c = rec.conf
+    if c.tournament:
+        game = c.tournament
+    elif c.omaha:
+        game = f"${c.buyin} USD PL Omaha"
+    else:
+        game = f"${party_amount(c.sb)}/${party_amount(c.bb)} USD NL Texas Hold'em"
+    return [f"Game #{rec.hand_id} starts.", "", f"#Game No : {rec.hand_id}",
+            f"***** Hand History for Game {rec.hand_id} *****", f"{game} - {party_time(rec.when)}",
+            f"Table {c.name} (Real Money)"]
+
+
 def render(rec: HandRecord) -> list[str]:
     """Action amounts are what the action adds; the room writes no uncalled-bet line."""
     c = rec.conf
@@ -37,16 +51,7 @@ def render(rec: HandRecord) -> list[str]:
     def won(cents: int) -> str:
         return str(cents) if c.tournament else f"${party_amount(cents)} USD"
 
-    lines = [f"Game #{rec.hand_id} starts.", "", f"#Game No : {rec.hand_id}",
-             f"***** Hand History for Game {rec.hand_id} *****"]
-    if c.tournament:
-        lines.append(f"{c.tournament} - {party_time(rec.when)}")
-    elif c.omaha:
-        lines.append(f"${c.buyin} USD PL Omaha - {party_time(rec.when)}")
-    else:
-        lines.append(f"${party_amount(c.sb)}/${party_amount(c.bb)} USD NL Texas Hold'em - "
-                     f"{party_time(rec.when)}")
-    lines.append(f"Table {c.name} (Real Money)")
+    lines = head(rec)
     lines.append(f"Seat {rec.button} is the button")
     listed = [s for s in rec.seats if s[3] != "wait"]
     lines.append(f"Total number of players : {len(listed)}/{c.max_seats}")

@@ -43,6 +43,20 @@ def walk_excess(rec: HandRecord, n: str) -> int:
     return 0 if raised else rec.uncalled[n]
 
 
+def head(rec: HandRecord) -> list[str]:
+    """The lines that name the hand, its time and its table."""
+    c = rec.conf
+    kind_words = f"{c.banner} {FLOPOMANIA_WORDS}" if c.flopomania else c.banner
+    if c.tournament:
+        stakes, table = f"{c.sb}/{c.bb} Blinds No Limit Holdem", c.tournament
+    else:
+        stakes = (f"{money(c, c.ante)} Ante NL Flopomania" if c.flopomania
+                  else f"{money(c, c.sb)}/{money(c, c.bb)} Blinds No Limit Holdem")
+        table = f"Table {c.name}"
+    return [f"#Game No : {rec.hand_id}", f"***** {kind_words} Hand History for Game {rec.hand_id} *****",
+            f"{stakes} - *** {clock(rec.when)}", f"{table} {c.max_seats} Max (Real Money)"]
+
+
 def render(rec: HandRecord) -> list[str]:
     """Action amounts are what the action adds ("raises [$0.30]" puts in 0.30 more); a bet
     nobody called is not mentioned, and the winner's "collected" is the pot he takes
@@ -51,17 +65,7 @@ def render(rec: HandRecord) -> list[str]:
     # the reader takes any line with "ante" after its start for an ante post
     assert not any("ante" in text for text in [c.name] + [s[1] for s in rec.seats])
     m = lambda cents: money(c, cents)   # noqa: E731
-    kind_words = f"{c.banner} {FLOPOMANIA_WORDS}" if c.flopomania else c.banner
-    lines = [f"#Game No : {rec.hand_id}",
-             f"***** {kind_words} Hand History for Game {rec.hand_id} *****"]
-    if c.tournament:
-        lines.append(f"{c.sb}/{c.bb} Blinds No Limit Holdem - *** {clock(rec.when)}")
-        lines.append(f"{c.tournament} {c.max_seats} Max (Real Money)")
-    else:
-        stakes = (f"{m(c.ante)} Ante NL Flopomania" if c.flopomania
-                  else f"{m(c.sb)}/{m(c.bb)} Blinds No Limit Holdem")
-        lines.append(f"{stakes} - *** {clock(rec.when)}")
-        lines.append(f"Table {c.name} {c.max_seats} Max (Real Money)")
+    lines = head(rec)
     lines.append(f"Seat {rec.button} is the button")
     listed = [s for s in rec.seats if s[3] != "wait"]
     lines.append(f"Total number of players : {len(listed)}")

@@ -25,21 +25,25 @@ def stars_time(utc: datetime) -> str:
     return f"{clock(cet)} {zone} [{clock(et)} ET]"
 
 
-def render(rec: HandRecord) -> list[str]:
+def head(rec: HandRecord) -> list[str]:
+    """The lines that name the hand, its time and its table."""
     c = rec.conf
     m = c.money
     if c.tournament:
-        head = f"PokerStars Hand #{rec.hand_id}: {c.tournament}"
+        title = f"PokerStars Hand #{rec.hand_id}: {c.tournament}"
     else:
         game = "Omaha Pot Limit" if c.omaha else "Hold'em No Limit"
         kind = "Zoom Hand" if c.zoom else "Hand"
         word = "" if c.zoom else f" {c.word}"
-        head = f"PokerStars {kind} #{rec.hand_id}:  {game} ({m(c.sb)}/{m(c.bb)}{word})"
-    lines = [f"{head} - {stars_time(rec.when)}",
-             f"Table '{c.name}' {c.max_seats}-max Seat #{rec.button} is the button"]
-    dialect = Dialect(money=m, pad=" ", positions=True, describe_wins=True,
+        title = f"PokerStars {kind} #{rec.hand_id}:  {game} ({m(c.sb)}/{m(c.bb)}{word})"
+    return [f"{title} - {stars_time(rec.when)}",
+            f"Table '{c.name}' {c.max_seats}-max Seat #{rec.button} is the button"]
+
+
+def render(rec: HandRecord) -> list[str]:
+    dialect = Dialect(money=rec.conf.money, pad=" ", positions=True, describe_wins=True,
                       silent_allin_return=False, pot_named_uncontested=True, showdown_per_run=True)
-    return lines + body_lines(rec, dialect)
+    return head(rec) + body_lines(rec, dialect)
 
 
 def file_name(records: list[HandRecord]) -> str:

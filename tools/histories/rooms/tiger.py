@@ -31,13 +31,17 @@ def render(rec: HandRecord) -> list[str]:
     taken without a showdown is "Hero collected 1.25" (at a showdown the collect line
     names the pot and the summary line gives the amount), and a bet that was all in and
     nobody called goes back without an "Uncalled bet" line."""
+    assert all(status != "wait" for *_, status in rec.seats), "Tiger Gaming seats a new player at once"
+    return head(rec) + body_lines(rec, DIALECT)
+
+
+def head(rec: HandRecord) -> list[str]:
+    """The lines that name the hand, its time and its table."""
     c = rec.conf
     m = plain_amount
-    assert all(status != "wait" for *_, status in rec.seats), "Tiger Gaming seats a new player at once"
-    lines = [f"Tiger Gaming Game #{rec.hand_id}: Hold'em No Limit (${m(c.sb)}/{m(c.bb)}) - "
-             f"{tiger_time(rec.when)}",
-             f"Table '{c.name}' {c.max_seats}-Max, Seat #{rec.button} is the button"]
-    return lines + body_lines(rec, DIALECT)
+    return [f"Tiger Gaming Game #{rec.hand_id}: Hold'em No Limit (${m(c.sb)}/{m(c.bb)}) - "
+            f"{tiger_time(rec.when)}",
+            f"Table '{c.name}' {c.max_seats}-Max, Seat #{rec.button} is the button"]
 
 
 def file_name(records: list[HandRecord]) -> str:
