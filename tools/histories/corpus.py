@@ -122,7 +122,11 @@ class Truth:
 
     def keeps(self, rec, script: HandScript) -> bool:
         """A hand stands unless the hero came to an all-in showdown without a script for
-        it, or to one whose EV cannot be counted exactly."""
+        it, or to one whose EV cannot be counted exactly, or somebody mucked a hand that
+        won a side pot (the dealer shows only hands as good as the best shown before, and
+        a room whose reader counts the winnings of hands shown would miss his)."""
+        if any(not shows and rec.collected[n] for n, shows in rec.showdown):
+            return False
         live = [n for n in rec.dealt if n not in rec.folded_at]
         all_in = rec.allin_showdown or (rec.closed is not None and HERO in live and len(live) >= 2)
         if not all_in:
@@ -142,7 +146,13 @@ def process_truth() -> Truth:
 
 
 def ev_text(cents: Fraction | None) -> str:
-    return "" if cents is None else f"{float(cents) / 100:.4f}"
+    """An EV in cents as currency units to four decimals, rounded exactly (half away from
+    zero); empty for none."""
+    if cents is None:
+        return ""
+    ten_thousandths = int(abs(cents) * 100 + Fraction(1, 2))
+    sign = "-" if cents < 0 and ten_thousandths else ""
+    return f"{sign}{ten_thousandths // 10000}.{ten_thousandths % 10000:04d}"
 
 
 # --------------------------------------------------------------------------- all-in spots
