@@ -176,7 +176,9 @@ class Spots:
             return None
         villain = rng.choice(opponents).name
         stage = rng.choices([s for s, _ in STAGES], [w for _, w in STAGES])[0]
-        # raise, re-raise and call before the flop, then check-or-call until one moves in
+        # Both play the same tokens: the first to act raises, the other re-raises and the
+        # first calls (or, before the flop, moves in and is called); after the flop each
+        # checks or calls until his all-in token, so the first to act there moves in.
         raise_to = f"r{3 * bb}"
         tokens = {"preflop": [raise_to, "a", "a"], "flop": [raise_to, "c", "a", "a"],
                   "turn": [raise_to, "c", "k", "a", "a"]}[stage]
