@@ -72,18 +72,19 @@ make_args=(make --profile "$run/lumora.ini" --log "$run/Lumora.log" --history "$
   --room "$cli_room" --nick Hero --bb "$bb" --currency USD --table All --players 2-10
   --games All --range all-dates --zoom on --nonzoom on --source history)
 
-# Runs a command (pinned when asked) with its output to $1; prints its seconds and its
-# peak resident kilobytes. Status 1 is a run that ended early (a losing hero's
-# analysis stops after the totals): its summary is checked like any other.
+# Runs a command (pinned when asked) with its output to $1; prints its seconds, its peak
+# resident kilobytes and the processor seconds it used (on a shared machine a steadier
+# figure than the seconds). Status 1 is a run that ended early (a losing hero's analysis
+# stops after the totals): its summary is checked like any other.
 measure() {
   local out=$1 status=0 start
   shift
   start=$(date +%s.%N)
-  /usr/bin/time -f "%M" -o "$run/time" "${pin[@]}" "$@" > "$out" || status=$?
+  /usr/bin/time -f "%M %U %S" -o "$run/time" "${pin[@]}" "$@" > "$out" || status=$?
   [ "$status" -le 1 ] || { echo "bench/scale.sh: $1 failed ($status)" >&2; exit 2; }
   # the last line: a failed command's has "Command exited with non-zero status" before it
-  awk -v s="$(date +%s.%N)" -v t="$start" -v kb="$(tail -n 1 "$run/time")" \
-    'BEGIN { printf "%.3f %d\n", s - t, kb }'
+  tail -n 1 "$run/time" | awk -v s="$(date +%s.%N)" -v t="$start" \
+    '{ printf "%.3f %d %.2f\n", s - t, $1, $2 + $3 }'
 }
 read_all='find "$1" -type f -print0 | xargs -0 cat'
 
@@ -95,8 +96,9 @@ for _ in 1 2 3; do    # the fastest of three: reading is quick and the machine n
   cat_seconds=$(awk -v a="$seconds" -v b="${cat_seconds:-$seconds}" 'BEGIN { print (a < b ? a : b) }')
 done
 rm -f "$run/Lumora.log"
-read -r seconds peak_kb < <(measure "$run/report.txt" "$cli" "${make_args[@]}")
-echo "   cat ${cat_seconds} s, lumora-cli make ${seconds} s, peak ${peak_kb} kB" >&2
+read -r seconds peak_kb cpu_seconds < <(measure "$run/report.txt" "$cli" "${make_args[@]}")
+echo "   cat ${cat_seconds} s, lumora-cli make ${seconds} s (processor ${cpu_seconds} s)," \
+  "peak ${peak_kb} kB, load $(cut -d' ' -f1 /proc/loadavg)" >&2
 
 echo "== checking the hands against the truth" >&2
 rm -f "$run/Lumora.log"
