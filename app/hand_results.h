@@ -12,7 +12,7 @@ namespace lumora {
 struct HandResult {
   std::wstring handId;            ///< the hand number as the room writes it; may be empty
   int64_t startTime = 0;          ///< seconds since 1970; 0 when unknown
-  int32_t bigBlindCents = 0;      ///< the hand's big blind
+  int64_t bigBlindCents = 0;      ///< the hand's big blind
   double resultCents = 0.0;       ///< the hero's net result (positive = won)
   std::optional<double> allInEv;  ///< all-in EV in currency units, when one was computed
 };

@@ -6,7 +6,7 @@
 
 namespace lumora {
 
-void UpdateLimitResult(LimitResultMap& map, const LimitKey& key, int32_t bigBlind, double winRate,
+void UpdateLimitResult(LimitResultMap& map, const LimitKey& key, int64_t bigBlind, double winRate,
                        double sd) {
   auto [entry, inserted] = map.try_emplace(key, LimitResult{bigBlind, key, winRate, sd});
   if (!inserted) {

@@ -19,7 +19,7 @@ struct LimitKey {
 };
 
 struct LimitResult {
-  int32_t bigBlind = 0;  ///< the run big blind in cents of the entry's first run
+  int64_t bigBlind = 0;  ///< the run big blind in cents of the entry's first run
   LimitKey key;
   double winRate = 0.0;  ///< big blinds per 100 hands
   double sd = 0.0;       ///< standard deviation, big blinds per 100 hands
@@ -29,7 +29,7 @@ using LimitResultMap = std::map<LimitKey, LimitResult>;
 
 /// Records a finished run: a known limit takes the new win rate and
 /// deviation and keeps its first big blind; a new one is inserted.
-void UpdateLimitResult(LimitResultMap& map, const LimitKey& key, int32_t bigBlind, double winRate,
+void UpdateLimitResult(LimitResultMap& map, const LimitKey& key, int64_t bigBlind, double winRate,
                        double sd);
 
 /// Reads the map written by SaveLimitResults; a missing or unreadable file

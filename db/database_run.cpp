@@ -151,7 +151,7 @@ bool RunDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
     return false;
   }
 
-  const int32_t bigBlind = settings.CashLimit;
+  const int64_t bigBlind = settings.CashLimit;
   for (; !rows->IsEOF(); rows->MoveNext()) {
     if (settings.DBSource == kHvd) {
       const int64_t hand = rows->Field(L"idhand").AsLong();

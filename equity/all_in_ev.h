@@ -45,7 +45,7 @@ struct AllInHandInput {
                              ///< …), currency units; empty when it prints one pot
   double rake = 0.0;         ///< currency units
   bool hiLo = false;         ///< an eight-or-better split game
-  int32_t bigBlind = 0;      ///< cents
+  int64_t bigBlind = 0;      ///< cents
   std::wstring source;       ///< the file path, or the label of the hand's source
   std::wstring handNumber;
   std::wstring nick;  ///< the hero's name

@@ -21,7 +21,7 @@ struct AllInSource {
   const std::wstring& source;  ///< the file path, or a database run's label
   std::wstring_view handNumber;
   const std::wstring& nick;  ///< the hero
-  int32_t bigBlind = 0;      ///< cents
+  int64_t bigBlind = 0;      ///< cents
   bool hiLo = false;         ///< an eight-or-better split game
 };
 

@@ -1,7 +1,6 @@
 #include "history/format_detection.h"
 
 #include <array>
-#include <cmath>
 #include <optional>
 
 #include "app/run_settings.h"
@@ -52,10 +51,6 @@ int32_t CurrencyFromSign(std::wstring_view sign) {
   return -1;  // no run's currency: the file is refused
 }
 
-int32_t Cents(double amount) {
-  return static_cast<int32_t>(std::llround(amount * 100.0));
-}
-
 /// The rooms that write PokerStars-style lines: a "Table " line gives the seat
 /// count, the first big blind posted shows real money and the stakes.
 struct TableAndBlindRule {
@@ -78,8 +73,7 @@ bool DetectByTableAndBlind(std::wstring_view line, FileFormatInfo& info,
   bool allIn = false;
   if (!MatchLine(WithoutActionRemarks(line, allIn), rule.blind, match))
     return rule.endsWithoutMatch;
-  info.bigBlind =
-      static_cast<int32_t>(ReadAmountCents(CaptureView(match, rule.amountCapture)).value_or(0));
+  info.bigBlind = ReadAmountCents(CaptureView(match, rule.amountCapture)).value_or(0);
   if (rule.currencyCapture != 0)
     info.currency = CurrencyFromSign(CaptureView(match, rule.currencyCapture));
   return true;
@@ -111,7 +105,7 @@ bool DetectPartyPoker(std::wstring_view line, FileFormatInfo& info) {
     // The stakes line of the first hand: its blinds, or its buy-in.
     const HandHeader header = ReadPartyHeader(line);
     if (header.matched && info.bigBlind == 0) {
-      info.bigBlind = Cents(header.bigBlind);
+      info.bigBlind = header.bigBlindCents;
       info.currency = header.currency;
     }
     return false;
@@ -125,7 +119,7 @@ bool DetectPartyPoker(std::wstring_view line, FileFormatInfo& info) {
     if (info.bigBlind != 0) return true;
     if (!MatchLine(line, BracketLines().blind, match)) return false;
     const std::wstring_view amount = CaptureView(match, 3);
-    info.bigBlind = static_cast<int32_t>(ReadAmountCents(amount).value_or(0));
+    info.bigBlind = ReadAmountCents(amount).value_or(0);
     const size_t sign = amount.find_first_of(L"$\u20AC\u00A3");
     if (sign != std::wstring_view::npos) info.currency = CurrencyFromSign(amount.substr(sign, 1));
     return true;
@@ -151,7 +145,7 @@ bool Detect888(std::wstring_view line, FileFormatInfo& info) {
     const HandHeader stakes = Read888Stakes(line);
     if (stakes.matched) {
       info.currency = stakes.currency;
-      info.bigBlind = Cents(stakes.bigBlind);
+      info.bigBlind = stakes.bigBlindCents;
     }
   }
   return false;  // the last stakes of the file count
@@ -172,7 +166,7 @@ bool DetectIPoker(std::wstring_view line, FileFormatInfo& info) {
   if (SearchLine(line, kGameType, match)) {
     info.realMoney = true;
     info.currency = CurrencyFromSign(CaptureView(match, 2));
-    info.bigBlind = static_cast<int32_t>(ReadAmountCents(CaptureView(match, 3)).value_or(0));
+    info.bigBlind = ReadAmountCents(CaptureView(match, 3)).value_or(0);
   }
   return false;  // the last game type of the file counts
 }

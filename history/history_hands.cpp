@@ -1,7 +1,6 @@
 #include "history/history_hands.h"
 
 #include <array>
-#include <cmath>
 #include <optional>
 
 #include "app/run_settings.h"
@@ -53,7 +52,7 @@ bool IsPartyTournament(std::wstring_view line) {
 /// The header values of the hand being collected.
 struct HandHeaderValues {
   int64_t startTime = 0;
-  double bigBlind = 0.0;  // currency units
+  int64_t bigBlindCents = 0;
   int32_t currency = 0;
   std::wstring handId;
   /// Why the hand is not counted, from its header; none when it may be.
@@ -81,7 +80,7 @@ class HandSplitter {
   void ProcessHand();
   /// The header of a hand whose stakes and date line comes later.
   void OpenWithoutHeader(std::wstring_view line) {
-    m_header = {0, 0.0, 0, HandIdOf(line), HandLeftOut::kRefused};
+    m_header = {0, 0, 0, HandIdOf(line), HandLeftOut::kRefused};
     m_bannerSeen = false;
     Start(line);
   }
@@ -93,7 +92,9 @@ class HandSplitter {
   bool InRange(int64_t time) const {
     return m_reading.filter.timeFrom <= time && time <= m_reading.filter.timeTo;
   }
-  Step BadDate(size_t lineNumber, std::wstring_view line);
+  /// A header whose date cannot be: its hand is not counted, and the log
+  /// says which line it was.
+  std::optional<HandLeftOut> BadDate(size_t lineNumber, std::wstring_view line);
   void Start(std::wstring_view line) {
     m_inHand = true;
     m_buffer.clear();
@@ -109,33 +110,32 @@ class HandSplitter {
   int m_stage = 0;            // 888: 0 after "#Game No :", 1 after the banner, 2 after the header
 };
 
-HandSplitter::Step HandSplitter::BadDate(size_t lineNumber, std::wstring_view line) {
-  m_reading.out.fatalError =
-      Format(L"%s, line %d: the date of this hand header is out of range: %s", m_reading.path,
-             static_cast<int>(lineNumber), std::wstring(line));
-  return Step::kAbandon;
+std::optional<HandLeftOut> HandSplitter::BadDate(size_t lineNumber, std::wstring_view line) {
+  m_reading.out.logNotes.push_back(Format(
+      L"%s, line %d: the date of this hand header is out of range, the hand is not counted: %s",
+      m_reading.path, static_cast<int>(lineNumber), std::wstring(line)));
+  return HandLeftOut::kRefused;
 }
 
 HandSplitter::Step HandSplitter::ReadPartyHeaderLine(std::wstring_view line, size_t lineNumber) {
   const HandHeader header = ReadPartyHeader(line);
-  if (header.badDate) return BadDate(lineNumber, line);
   m_header.startTime = header.startTime;
-  m_header.bigBlind = header.bigBlind;
+  m_header.bigBlindCents = header.bigBlindCents;
   m_header.currency = header.currency;
-  // A hand outside the range is skipped alone, as it is in any other room:
-  // abandoning the file would lose the hands of the session inside it.
-  m_header.leftOut = DateLeftOut(header);
+  // A hand outside the range, or with a date that cannot be, is skipped
+  // alone, as it is in any other room: abandoning the file would lose the
+  // hands of the session inside it.
+  m_header.leftOut = header.badDate ? BadDate(lineNumber, line) : DateLeftOut(header);
   m_buffer.emplace_back(line);
   return Step::kGoOn;
 }
 
 HandSplitter::Step HandSplitter::Read888HeaderLine(std::wstring_view line, size_t lineNumber) {
   const HandHeader header = Read888Header(line);
-  if (header.badDate) return BadDate(lineNumber, line);
-  // A hand outside the range is skipped alone: abandoning the file would lose
-  // the hands of the session inside it.
-  m_header = {header.startTime, header.bigBlind, header.currency, m_header.handId,
-              DateLeftOut(header)};
+  // A hand outside the range, or with a date that cannot be, is skipped
+  // alone: abandoning the file would lose the hands of the session inside it.
+  m_header = {header.startTime, header.bigBlindCents, header.currency, m_header.handId,
+              header.badDate ? BadDate(lineNumber, line) : DateLeftOut(header)};
   m_buffer.emplace_back(line);
   m_stage = 2;
   return Step::kGoOn;
@@ -189,13 +189,15 @@ HandSplitter::Step HandSplitter::InHand(std::wstring_view line, size_t lineNumbe
 
 HandSplitter::Step HandSplitter::OpenTigerHand(std::wstring_view line, size_t lineNumber) {
   const HandHeader header = ReadTigerHeader(line);
-  if (header.badDate) return BadDate(lineNumber, line);
-  // A hand outside the range is skipped alone, its lines with it.
-  if (const std::optional<HandLeftOut> leftOut = DateLeftOut(header)) {
+  // A hand outside the range, or with a date that cannot be, is skipped
+  // alone, its lines with it.
+  if (const std::optional<HandLeftOut> leftOut =
+          header.badDate ? BadDate(lineNumber, line) : DateLeftOut(header)) {
     m_reading.out.LeaveOut(*leftOut);
     return Step::kGoOn;
   }
-  m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), std::nullopt};
+  m_header = {header.startTime, header.bigBlindCents, header.currency, HandIdOf(line),
+              std::nullopt};
   Start(line);
   return Step::kGoOn;
 }
@@ -218,8 +220,7 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
     const bool zoomFits =
         header.zoom == 1 ? m_reading.filter.zoom == 1 : m_reading.filter.nonZoom == 1;
     const bool stakesFit =
-        m_reading.filter.cashLimit == 0 ||
-        static_cast<int32_t>(std::llround(header.bigBlind * 100.0)) == m_reading.fileBigBlind;
+        m_reading.filter.cashLimit == 0 || header.bigBlindCents == m_reading.fileBigBlind;
     std::optional<HandLeftOut> leftOut;
     if (!header.taken || !zoomFits)
       leftOut = HandLeftOut::kOtherGame;
@@ -231,7 +232,8 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
       m_reading.out.LeaveOut(*leftOut);
       return Step::kGoOn;
     }
-    m_header = {header.startTime, header.bigBlind, header.currency, HandIdOf(line), std::nullopt};
+    m_header = {header.startTime, header.bigBlindCents, header.currency, HandIdOf(line),
+                std::nullopt};
     Start(line);
     return Step::kGoOn;
   }
@@ -258,7 +260,7 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
 
 void HandSplitter::ProcessHand() {
   m_inHand = false;
-  const int32_t bigBlind = static_cast<int32_t>(std::llround(m_header.bigBlind * 100.0));
+  const int64_t bigBlind = m_header.bigBlindCents;
   // A hand whose header never came (or lay outside the range) has no date
   // or stakes to check: it is not counted.
   std::optional<HandLeftOut> leftOut = m_header.leftOut;
@@ -327,7 +329,7 @@ std::wstring HandIdOf(std::wstring_view line) {
 }
 
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
-                      int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
+                      int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
   return HandSplitter({path, filter, fileBigBlind, engine, out}).Read(lines);
 }
 

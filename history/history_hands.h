@@ -20,7 +20,7 @@ class PokerLogic;
 /// handled, false when the file was abandoned; an abandoned file's results
 /// must not be used.
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
-                      int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out);
+                      int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out);
 
 /// The hand number of a hand's opening line: the first run of digits after
 /// its '#' ("PokerStars Hand #123:", "Game #123 starts.", "#Game No : 123"),

@@ -103,7 +103,7 @@ bool IsPlayWord(std::wstring_view rest) {
 
 class PartyHandReader {
  public:
-  PartyHandReader(const std::wstring& source, const HandFilter& filter, int32_t fileBigBlind,
+  PartyHandReader(const std::wstring& source, const HandFilter& filter, int64_t fileBigBlind,
                   const PokerLogic& engine)
       : m_source(source),
         m_filter(filter),
@@ -123,7 +123,7 @@ class PartyHandReader {
   const std::wstring& m_source;
   const HandFilter& m_filter;
   const std::wstring& m_nick;
-  int32_t m_bigBlind;  // cents; 0 takes the first big blind posted
+  int64_t m_bigBlind;  // cents; 0 takes the first big blind posted
   const PokerLogic& m_engine;
   const std::wstring m_foldLine;
   const std::wstring m_dealtPrefix;
@@ -197,7 +197,7 @@ HandReading PartyHandReader::Read(const HandLines& lines, bool& headerSeen) {
       // because the player has no more chips.
       const std::optional<PartyMove> move = ReadPartyMove(line, m_amounts, m_match);
       if (move && move->kind == PartyMove::Kind::kBigBlind) {
-        if (m_bigBlind == 0) m_bigBlind = static_cast<int32_t>(move->cents);
+        if (m_bigBlind == 0) m_bigBlind = move->cents;
         if (move->cents != m_bigBlind && !IsAllInPost(move->name, move->cents))
           return reading.LeaveOut(HandLeftOut::kOtherLimit);
       }
@@ -264,7 +264,7 @@ std::optional<AllInHandReport> PartyHandReader::EvaluateAllIn(const HandLines& l
 }  // namespace
 
 HandReading ReadPartyHand(const std::wstring& source, const HandFilter& filter,
-                          const HandLines& lines, int32_t fileBigBlind, bool& headerSeen,
+                          const HandLines& lines, int64_t fileBigBlind, bool& headerSeen,
                           const PokerLogic& engine) {
   return PartyHandReader(source, filter, fileBigBlind, engine).Read(lines, headerSeen);
 }

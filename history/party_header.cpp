@@ -32,15 +32,9 @@ HandHeader ReadPartyHeader(std::wstring_view line) {
   LineMatch match;
   if (!MatchLine(line, kHeader, match)) return header;
   HandAmounts amounts;
-  const double first = static_cast<double>(amounts.Capture(match, 2)) * 0.01;
-  if (match[3].matched) {
-    header.smallBlind = first;
-    header.bigBlind = static_cast<double>(amounts.Capture(match, 3)) * 0.01;
-  } else {
-    // A table named by its buy-in seats a hundred big blinds.
-    header.bigBlind = first * 0.01;
-    header.smallBlind = header.bigBlind * 0.5;
-  }
+  const int64_t first = amounts.Capture(match, 2);
+  // A table named by its buy-in seats a hundred big blinds (to the nearest cent).
+  header.bigBlindCents = match[3].matched ? amounts.Capture(match, 3) : (first + 50) / 100;
   if (amounts.Failed()) return header;
   const std::wstring_view sign = CaptureView(match, 1);
   header.currency = sign == L"$"sv ? 0 : sign == L"€"sv ? 1 : 2;

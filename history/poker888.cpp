@@ -79,7 +79,7 @@ int32_t CurrencyFromSign(std::wstring_view sign) {
 class Hand888Reader {
  public:
   Hand888Reader(const std::wstring& source, const HandFilter& filter, int32_t room,
-                int32_t expectedBigBlind, const PokerLogic& engine)
+                int64_t expectedBigBlind, const PokerLogic& engine)
       : m_source(source),
         m_filter(filter),
         m_nick(filter.nick),
@@ -104,7 +104,7 @@ class Hand888Reader {
   /// is all the poster had. A reader told no big blind (a database run over
   /// every limit) takes the hand's first one as its own.
   bool IsTableBigBlind(int64_t cents, std::wstring_view poster) {
-    if (m_bigBlind == 0) m_bigBlind = static_cast<int32_t>(cents);
+    if (m_bigBlind == 0) m_bigBlind = cents;
     if (cents == m_bigBlind) return true;
     for (const auto& [name, stack] : m_seats)
       if (name == poster) return m_amounts.Cents(stack) == cents;
@@ -121,7 +121,7 @@ class Hand888Reader {
   const HandFilter& m_filter;
   const std::wstring& m_nick;
   int32_t m_room;
-  int32_t m_bigBlind;  // cents
+  int64_t m_bigBlind;  // cents
   const PokerLogic& m_engine;
   const std::wstring m_foldLine;
   const std::wstring m_muckPrefix;
@@ -344,11 +344,10 @@ HandHeader ReadStakesAndDate(std::wstring_view line, bool withDate) {
   if (!MatchLine(line, pattern, match)) return header;
   if (flopomania) {
     // The ante stands in for the big blind.
-    header.bigBlind = static_cast<double>(amounts.Capture(match, 2)) * 0.01;
+    header.bigBlindCents = amounts.Capture(match, 2);
     fields = FieldsFromCaptures(match, 6, 5, 4, 7, 8, 9);
   } else {
-    header.smallBlind = static_cast<double>(amounts.Capture(match, 2)) * 0.01;
-    header.bigBlind = static_cast<double>(amounts.Capture(match, 4)) * 0.01;
+    header.bigBlindCents = amounts.Capture(match, 4);
     fields = FieldsFromCaptures(match, 7, 6, 5, 8, 9, 10);
   }
   if (amounts.Failed()) return header;
@@ -375,7 +374,7 @@ HandHeader Read888Header(std::wstring_view line) {
 }
 
 HandReading Read888Hand(const std::wstring& source, const HandFilter& filter,
-                        const HandLines& lines, int32_t room, int32_t expectedBigBlind,
+                        const HandLines& lines, int32_t room, int64_t expectedBigBlind,
                         bool& headerSeen, const PokerLogic& engine) {
   return Hand888Reader(source, filter, room, expectedBigBlind, engine).Read(lines, headerSeen);
 }

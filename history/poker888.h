@@ -26,7 +26,7 @@ HandHeader Read888Stakes(std::wstring_view line);
 /// (or Flopomania ante) in cents, 0 to take the hand's own. `source` (the
 /// file path, or a database run's label) names the hand in the all-in report.
 HandReading Read888Hand(const std::wstring& source, const HandFilter& filter,
-                        const HandLines& lines, int32_t room, int32_t expectedBigBlind,
+                        const HandLines& lines, int32_t room, int64_t expectedBigBlind,
                         bool& headerSeen, const PokerLogic& engine);
 
 }  // namespace lumora

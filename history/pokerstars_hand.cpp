@@ -49,7 +49,7 @@ bool IsPlayLine(std::wstring_view rest) {
 class StarsHandReader {
  public:
   StarsHandReader(const std::wstring& source, const HandFilter& filter, int32_t room,
-                  int32_t fileBigBlind, const PokerLogic& engine)
+                  int64_t fileBigBlind, const PokerLogic& engine)
       : m_source(source),
         m_filter(filter),
         m_room(room),
@@ -84,7 +84,7 @@ class StarsHandReader {
   const HandFilter& m_filter;
   const int32_t m_room;
   const std::wstring& m_nick;
-  int32_t m_bigBlind;  // cents: the file's, then the header's
+  int64_t m_bigBlind;  // cents: the file's, then the header's
   const PokerLogic& m_engine;
   const std::wstring m_foldLine;
   const std::wstring m_dealtPrefix;
@@ -132,7 +132,7 @@ void StarsHandReader::ParseHeader() {
   m_headerParsed = true;
   LineMatch& match = m_match;
   if (!MatchLine(m_headerLine, P().header, match)) return;
-  m_bigBlind = static_cast<int32_t>(m_amounts.Capture(match, 3));
+  m_bigBlind = m_amounts.Capture(match, 3);
   m_handNumber = Capture(match, 1);
   const std::wstring_view game = TrimView(CaptureView(match, 2));
   // Only the eight-or-better games split the pot between high and low.
@@ -351,7 +351,7 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
 }  // namespace
 
 HandReading ReadPokerStarsHand(const std::wstring& source, const HandFilter& filter,
-                               const HandLines& lines, int32_t room, int32_t fileBigBlind,
+                               const HandLines& lines, int32_t room, int64_t fileBigBlind,
                                bool& headerSeen, const PokerLogic& engine) {
   if (room == kPartyPoker)
     return ReadPartyHand(source, filter, lines, fileBigBlind, headerSeen, engine);

@@ -21,13 +21,13 @@ class PokerLogic;
 /// `headerSeen` is the caller's: clear before a hand whose first line is its
 /// header, set for stored hand texts whose header is not to be read.
 HandReading ReadPokerStarsHand(const std::wstring& source, const HandFilter& filter,
-                               const HandLines& lines, int32_t room, int32_t fileBigBlind,
+                               const HandLines& lines, int32_t room, int64_t fileBigBlind,
                                bool& headerSeen, const PokerLogic& engine);
 
 /// The PartyPoker lines (called by ReadPokerStarsHand for room 0);
 /// `fileBigBlind` 0 takes the hand's first big blind as the table's.
 HandReading ReadPartyHand(const std::wstring& source, const HandFilter& filter,
-                          const HandLines& lines, int32_t fileBigBlind, bool& headerSeen,
+                          const HandLines& lines, int64_t fileBigBlind, bool& headerSeen,
                           const PokerLogic& engine);
 
 }  // namespace lumora

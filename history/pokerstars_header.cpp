@@ -64,10 +64,11 @@ PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& g
     return header;
   header.gameName = Trim(CaptureView(match, 2));
   const std::wstring_view bigBlind = CaptureView(match, 4);
-  header.bigBlind = static_cast<double>(ReadAmountCents(bigBlind).value_or(0)) * 0.01;
+  header.bigBlindCents = ReadAmountCents(bigBlind).value_or(0);
   header.zoom = match[1].matched ? 1 : 0;
   const std::wstring_view word = CurrencyWordOf(bigBlind);
-  header.currency = !word.empty() ? CurrencyFromWord(word) : CurrencyFromSign(CaptureView(match, 3));
+  header.currency =
+      !word.empty() ? CurrencyFromWord(word) : CurrencyFromSign(CaptureView(match, 3));
   // With two dates the bracketed Eastern one gives the time and the table's
   // is only checked; a date with a field out of range is as good as none.
   const bool bracketed = match[12].matched;

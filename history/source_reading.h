@@ -16,7 +16,7 @@ class PokerLogic;
 struct SourceReading {
   const std::wstring& path;  ///< the file path, for reports
   const HandFilter& filter;
-  int32_t fileBigBlind;  ///< cents
+  int64_t fileBigBlind;  ///< cents
   const PokerLogic& engine;
   SourceResult& out;
 };

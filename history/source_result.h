@@ -26,8 +26,9 @@ struct SourceResult {
   /// knows (a tournament in it, play money, another player's file).
   std::optional<FileSkip> skip;
   bool completed = false;  ///< read to its end; an abandoned source contributes nothing
-  /// A fault in the source that ends the whole run (a header date out of
-  /// range): the message names the file and the line. Empty when none.
+  /// A fault that ends the whole run (reading the file failed in a way no
+  /// reader foresaw, memory running out, say): the message names the file.
+  /// Empty when none.
   std::wstring fatalError;
 
   void LeaveOut(HandLeftOut reason) { ++leftOut[static_cast<size_t>(reason)]; }

@@ -52,7 +52,7 @@ bool IsPlayWord(std::wstring_view rest) {
 class TigerHandReader {
  public:
   TigerHandReader(const std::wstring& source, const HandFilter& filter, int32_t room,
-                  int32_t expectedBigBlind, const PokerLogic& engine)
+                  int64_t expectedBigBlind, const PokerLogic& engine)
       : m_source(source),
         m_filter(filter),
         m_nick(filter.nick),
@@ -78,7 +78,7 @@ class TigerHandReader {
   const HandFilter& m_filter;
   const std::wstring& m_nick;
   const int32_t m_room;
-  const int32_t m_expectedBigBlind;
+  const int64_t m_expectedBigBlind;
   const PokerLogic& m_engine;
   const std::wstring m_foldLine;
   const std::wstring m_dealtPrefix;
@@ -227,7 +227,7 @@ HandHeader ReadTigerHeader(std::wstring_view line) {
   const std::optional<int64_t> bigBlind = ReadAmountCents(CaptureView(match, 2));
   if (!bigBlind) return header;
   header.matched = true;
-  header.bigBlind = static_cast<double>(*bigBlind) * 0.01;
+  header.bigBlindCents = *bigBlind;
   const auto time = HeaderLocalTime(FieldsFromCaptures(match, 3));
   header.badDate = !time;
   header.startTime = time.value_or(0);
@@ -235,7 +235,7 @@ HandHeader ReadTigerHeader(std::wstring_view line) {
 }
 
 HandReading ReadTigerHand(const std::wstring& source, const HandFilter& filter,
-                          const HandLines& lines, int32_t room, int32_t expectedBigBlind,
+                          const HandLines& lines, int32_t room, int64_t expectedBigBlind,
                           bool& headerSeen, const PokerLogic& engine) {
   return TigerHandReader(source, filter, room, expectedBigBlind, engine).Read(lines, headerSeen);
 }

@@ -22,7 +22,7 @@ class PokerLogic;
 /// Reads the lines of one hand; `expectedBigBlind` is the file's big blind
 /// in cents; `source` names the hand in the all-in report.
 HandReading ReadTigerHand(const std::wstring& source, const HandFilter& filter,
-                          const HandLines& lines, int32_t room, int32_t expectedBigBlind,
+                          const HandLines& lines, int32_t room, int64_t expectedBigBlind,
                           bool& headerSeen, const PokerLogic& engine);
 
 }  // namespace lumora

@@ -63,7 +63,7 @@ struct SessionGeneral {
   bool othersFile = false;
   /// Clients that return an uncalled bet apart leave it out of "win".
   bool winLeavesOutReturns = false;
-  int32_t bigBlind = 0;  ///< cents, from the game type; 0 when not read
+  int64_t bigBlind = 0;  ///< cents, from the game type; 0 when not read
   bool hiLo = false;
 };
 
@@ -100,7 +100,7 @@ SessionGeneral SessionReader::ReadGeneral(const wxXmlNode& general) const {
       const std::wstring type = Text(child->GetNodeContent());
       LineMatch match;
       if (MatchLine(type, kGameType, match))
-        read.bigBlind = static_cast<int32_t>(ReadAmountCents(CaptureView(match, 1)).value_or(0));
+        read.bigBlind = ReadAmountCents(CaptureView(match, 1)).value_or(0);
       read.hiLo =
           type.find(L"Hi-Lo") != std::wstring::npos || type.find(L"Hi/Lo") != std::wstring::npos;
     }
@@ -124,10 +124,13 @@ bool SessionReader::ReadGame(const wxXmlNode& game) {
         const CalendarFields fields{field(1), field(2), field(3), field(4), field(5), field(6)};
         const auto time = FieldsInRange(fields) ? MakeLocalTime(fields) : std::nullopt;
         if (!time) {
-          m_reading.out.fatalError =
-              Format(L"%s, line %d: the start date of this game is out of range: %s",
-                     m_reading.path, child->GetLineNumber(), content);
-          return false;
+          // A date that cannot be leaves this game out, not the session.
+          m_reading.out.logNotes.push_back(
+              Format(L"%s, line %d: the start date of this game is out of range, the game is not "
+                     L"counted: %s",
+                     m_reading.path, child->GetLineNumber(), content));
+          m_reading.out.LeaveOut(HandLeftOut::kRefused);
+          return true;
         }
         // Games count from the start of the range up to, not including, its end.
         if (*time < m_reading.filter.timeFrom || *time >= m_reading.filter.timeTo) {
@@ -186,7 +189,7 @@ ItemAttributes AttributesOf(const wxXmlNode& item) {
   return read;
 }
 
-GameActions ReadActions(const wxXmlNode& game, const std::wstring& nick, int32_t bigBlind,
+GameActions ReadActions(const wxXmlNode& game, const std::wstring& nick, int64_t bigBlind,
                         HandAmounts& amounts) {
   GameActions actions;
   for (const wxXmlNode* round = game.GetChildren(); round; round = round->GetNext()) {
@@ -383,7 +386,7 @@ std::vector<SessionDocument> SessionDocuments(std::wstring_view text) {
 }  // namespace
 
 bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const HandFilter& filter,
-                        int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
+                        int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
   wxLogNull quiet;  // a file that will not load is refused, not shouted about
   const SourceReading reading{path, filter, fileBigBlind, engine, out};
   // The usual file, one whole session written as it declares, loads as it is.

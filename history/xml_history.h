@@ -22,9 +22,9 @@ class PokerLogic;
 /// big blind of its session's game type (`fileBigBlind`, cents, from
 /// detection, when it has none). Returns true when the file was read to its
 /// end, false when it is refused as a whole (no session in it, play money,
-/// or another player's file; `out.skip` says which). A start date out of
-/// range sets `out.fatalError`.
+/// or another player's file; `out.skip` says which). A game whose start
+/// date cannot be is left out with a log note naming its line.
 bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const HandFilter& filter,
-                        int32_t fileBigBlind, const PokerLogic& engine, SourceResult& out);
+                        int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out);
 
 }  // namespace lumora

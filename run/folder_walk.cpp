@@ -41,7 +41,7 @@ bool PassesNameRule(const std::wstring& name, const WalkFilter& filter) {
       return true;
     }
     case kPokerStars: {
-      int32_t bigBlind = 0;
+      int64_t bigBlind = 0;
       int32_t currency = 0;
       if (!ParseStarsFileName(name, bigBlind, currency)) return true;
       if (filter.cashLimit != 0 && filter.cashLimit != bigBlind) return false;

@@ -16,7 +16,7 @@ class PokerLogic;
 struct FileOutcome {
   SourceResult source;           ///< source.completed: read to its end by its reader
   bool passedChecks = false;     ///< room, real money, table size and currency fit the run
-  int32_t detectedBigBlind = 0;  ///< big blind in cents that detection found
+  int64_t detectedBigBlind = 0;  ///< big blind in cents that detection found
 };
 
 /// Reads the file at `path` with the run's filter, asking `engine` for the

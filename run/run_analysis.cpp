@@ -121,7 +121,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
   RunReport report(app.m_log, ui);
   const RunSettings& settings = app.m_settings;
   const HandFilter filter = MakeHandFilter(settings, app.m_nBC, app.m_dateRange);
-  int32_t runBigBlind = settings.CashLimit;
+  int64_t runBigBlind = settings.CashLimit;
   HandResultStore store;
   FileSkipCounts skipped{};
   app.m_summary.ResetAllIn();

@@ -66,8 +66,8 @@ std::wstring SkippedLine(const FileSkipCounts& skipped) {
   return Format(L"Skipped: %d %s (%s)\n", total, total == 1 ? L"file" : L"files", reasons);
 }
 
-int32_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
-                          const std::vector<FileOutcome>& outcomes, int32_t runBigBlind,
+int64_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
+                          const std::vector<FileOutcome>& outcomes, int64_t runBigBlind,
                           HandResultStore& store, RunHands* runHands, FileSkipCounts& skipped) {
   for (const FileOutcome& outcome : outcomes) MergeReadingReports(app, report, outcome.source);
   for (const FileOutcome& outcome : outcomes) {

@@ -39,8 +39,8 @@ void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* r
 /// log line for each file that gives nothing, saying why; `skipped` counts
 /// those files by reason. Returns the run big blind: the big blind detected
 /// in the last file that gave hands, or `runBigBlind` when none did.
-int32_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
-                          const std::vector<FileOutcome>& outcomes, int32_t runBigBlind,
+int64_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
+                          const std::vector<FileOutcome>& outcomes, int64_t runBigBlind,
                           HandResultStore& store, RunHands* runHands, FileSkipCounts& skipped);
 
 /// Why a source that contributes nothing gives nothing.

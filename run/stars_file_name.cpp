@@ -17,7 +17,7 @@ int32_t CurrencyFromWord(const std::wstring& word) {
 
 }  // namespace
 
-bool ParseStarsFileName(std::wstring_view fileName, int32_t& bigBlindCents, int32_t& currency) {
+bool ParseStarsFileName(std::wstring_view fileName, int64_t& bigBlindCents, int32_t& currency) {
   static const boost::wregex kPlain(
       LR"(HH\d+ (.*) - [\$|€|£]\d+.?[0-9]{0,2}-[\$|€|£](\d+.?[0-9]{0,2}) - (USD|EURO|EUR|GBP) (.*)\.txt)");
   static const boost::wregex kAnte(
@@ -28,7 +28,7 @@ bool ParseStarsFileName(std::wstring_view fileName, int32_t& bigBlindCents, int3
   if (!boost::regex_match(begin, end, match, kPlain) &&
       !boost::regex_match(begin, end, match, kAnte))
     return false;
-  bigBlindCents = static_cast<int32_t>(ReadAmountCents(match.str(2)).value_or(0));
+  bigBlindCents = ReadAmountCents(match.str(2)).value_or(0);
   currency = CurrencyFromWord(match.str(3));
   return true;
 }

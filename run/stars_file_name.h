@@ -11,6 +11,6 @@ namespace lumora {
 
 /// Reads the big blind (cents) and currency index from a PokerStars file
 /// name (with or without an ante). False when the name has neither form.
-bool ParseStarsFileName(std::wstring_view fileName, int32_t& bigBlindCents, int32_t& currency);
+bool ParseStarsFileName(std::wstring_view fileName, int64_t& bigBlindCents, int32_t& currency);
 
 }  // namespace lumora

@@ -13,7 +13,7 @@
 namespace lumora {
 
 bool ReportStatistics(CLumoraApp& app, RunReport& report, UserInterface& ui,
-                      const HandResultStore& hands, int32_t runBigBlind) {
+                      const HandResultStore& hands, int64_t runBigBlind) {
   std::vector<double> cents;
   cents.reserve(hands.size());
   for (const HandResult& hand : hands) cents.push_back(hand.resultCents);
@@ -58,7 +58,7 @@ bool ReportStatistics(CLumoraApp& app, RunReport& report, UserInterface& ui,
   return true;
 }
 
-void ReportRiskOfRuin(CLumoraApp& app, RunReport& report, int32_t runBigBlind) {
+void ReportRiskOfRuin(CLumoraApp& app, RunReport& report, int64_t runBigBlind) {
   const RunSummary& s = app.m_summary;
   app.m_rorCurve = ComputeRorCurves(s.m_dWinRate, s.m_dVar, s.m_nHands);
   const double bb = runBigBlind * 0.01;

@@ -18,12 +18,12 @@ class UserInterface;
 /// summary and the limit results. `runBigBlind` in cents. Returns false when
 /// the run ends here (all big blinds, or a loss after its message).
 bool ReportStatistics(CLumoraApp& app, RunReport& report, UserInterface& ui,
-                      const HandResultStore& hands, int32_t runBigBlind);
+                      const HandResultStore& hands, int64_t runBigBlind);
 
 /// Fills the risk-of-ruin curves from the run summary and reports the
 /// bankroll for the nine risk levels (in big blinds, and in currency units
 /// with the run big blind in cents).
-void ReportRiskOfRuin(CLumoraApp& app, RunReport& report, int32_t runBigBlind);
+void ReportRiskOfRuin(CLumoraApp& app, RunReport& report, int64_t runBigBlind);
 
 /// Recomputes the comparison of the two chosen limits and shows it when
 /// there is something to show. Returns true when both limits were found.

@@ -21,7 +21,7 @@ double TotalInCurrency(const std::vector<double>& resultsCents) {
 }
 
 SummaryStatistics ComputeSummaryStatistics(const std::vector<double>& resultsCents,
-                                           int32_t bigBlindCents) {
+                                           int64_t bigBlindCents) {
   SummaryStatistics st;
   st.n = static_cast<int32_t>(resultsCents.size());
   st.win = TotalInCurrency(resultsCents);

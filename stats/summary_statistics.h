@@ -30,6 +30,6 @@ double TotalInCurrency(const std::vector<double>& resultsCents);
 /// cents. `resultsCents` must not be empty; the divisions are the plain
 /// floating-point ones (a zero big blind gives inf or nan).
 SummaryStatistics ComputeSummaryStatistics(const std::vector<double>& resultsCents,
-                                           int32_t bigBlindCents);
+                                           int64_t bigBlindCents);
 
 }  // namespace lumora

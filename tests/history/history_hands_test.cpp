@@ -242,13 +242,16 @@ TEST(Splitter, APartyPokerHandOutsideTheRangeIsSkippedAlone) {
   EXPECT_DOUBLE_EQ(out.hands[0].resultCents, -25);
 }
 
-TEST(Splitter, APartyPokerDateOutOfRangeEndsTheRunNamingFileAndLine) {
+TEST(Splitter, APartyPokerDateOutOfRangeSkipsItsHandAloneNamingFileAndLine) {
   SourceResult out;
-  const bool completed = ReadParty(
-      PartyHand(1) + PartyHand(2, L"Tuesday, June 32, 23:00:41 EDT 2018"), BobsPartyFilter(), out);
-  EXPECT_FALSE(completed);
-  EXPECT_THAT(out.fatalError, HasSubstr(L"/h/p.txt, line 19: "));
-  EXPECT_THAT(out.fatalError, HasSubstr(L"June 32"));
+  const bool completed =
+      ReadParty(PartyHand(1) + PartyHand(2, L"Tuesday, June 32, 23:00:41 EDT 2018") + PartyHand(3),
+                BobsPartyFilter(), out);
+  EXPECT_TRUE(completed);
+  EXPECT_THAT(Ids(out.hands), ElementsAre(L"1", L"3"));
+  ASSERT_EQ(out.logNotes.size(), 1u);
+  EXPECT_THAT(out.logNotes[0], HasSubstr(L"/h/p.txt, line 19: "));
+  EXPECT_THAT(out.logNotes[0], HasSubstr(L"June 32"));
 }
 
 /// A Tiger Gaming hand at `time` in which Bob loses his big blind of 0.10.

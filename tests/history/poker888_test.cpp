@@ -40,11 +40,10 @@ TEST(Header888, ReadsDayMonthYearAndBothForms) {
       Read888Header(L"$0.05/$0.10 Blinds No Limit Holdem - *** 05 03 2024 12:00:00");
   EXPECT_TRUE(blinds.matched);
   EXPECT_EQ(blinds.startTime, 1709640000);  // 5 March
-  EXPECT_DOUBLE_EQ(blinds.smallBlind, 0.05);
-  EXPECT_DOUBLE_EQ(blinds.bigBlind, 0.10);
+  EXPECT_EQ(blinds.bigBlindCents, 10);
   const HandHeader flopomania =
       Read888Header(L"\u20AC0.10 Ante NL Flopomania - *** 05 03 2024 12:00:00");
-  EXPECT_DOUBLE_EQ(flopomania.bigBlind, 0.10);
+  EXPECT_EQ(flopomania.bigBlindCents, 10);
   EXPECT_EQ(flopomania.currency, 1);
   EXPECT_TRUE(
       Read888Header(L"$0.05/$0.10 Blinds No Limit Holdem - *** 05 13 2024 12:00:00").badDate);

@@ -20,7 +20,7 @@ TEST(PokerStarsHeader, TakesTheBracketedEasternTimeAsFourHoursBehindUtc) {
         AllGamesSelected());
     EXPECT_EQ(header.startTime, k14UtcOn5May2020) << zone;
     EXPECT_EQ(header.gameName, L"Hold'em No Limit");
-    EXPECT_DOUBLE_EQ(header.bigBlind, 0.10);
+    EXPECT_EQ(header.bigBlindCents, 10);
     EXPECT_EQ(header.currency, 0);
     EXPECT_EQ(header.zoom, 0);
   }
@@ -34,7 +34,7 @@ TEST(PokerStarsHeader, ReadsEveryForm) {
       all);
   EXPECT_EQ(single.startTime, k14UtcOn5May2020);
   EXPECT_EQ(single.currency, 1);
-  EXPECT_DOUBLE_EQ(single.bigBlind, 0.5);
+  EXPECT_EQ(single.bigBlindCents, 50);
   const auto zoomDollars = ReadPokerStarsHeader(
       L"PokerStars Zoom Hand #3:  Hold'em No Limit ($0.05/$0.10) - 2020/05/05 16:00:00 CET "
       L"[2020/05/05 10:00:00 ET]",
@@ -50,14 +50,14 @@ TEST(PokerStarsHeader, ReadsEveryForm) {
   const auto pounds = ReadPokerStarsHeader(
       L"PokerStars Hand #5: Hold'em No Limit (\u00A31/\u00A32 GBP) - 2020/05/05 10:00:00 ET", all);
   EXPECT_EQ(pounds.currency, 2);
-  EXPECT_DOUBLE_EQ(pounds.bigBlind, 2.0);
+  EXPECT_EQ(pounds.bigBlindCents, 200);
 }
 
 TEST(PokerStarsHeader, GamesTheReadersDoNotTakeOrTheSelectionLeavesOutAreNotTaken) {
   constexpr const wchar_t* kLimitHoldem =
       L"PokerStars Hand #6: Hold'em Limit ($0.10/$0.20 USD) - 2020/05/05 10:00:00 ET";
   EXPECT_FALSE(ReadPokerStarsHeader(kLimitHoldem, AllGamesSelected()).taken);
-  EXPECT_DOUBLE_EQ(ReadPokerStarsHeader(kLimitHoldem, AllGamesSelected()).bigBlind, 0.20);
+  EXPECT_EQ(ReadPokerStarsHeader(kLimitHoldem, AllGamesSelected()).bigBlindCents, 20);
 
   GameFlags omahaOnly{};
   omahaOnly[kOmahaGames] = 1;
@@ -93,23 +93,21 @@ TEST(PartyHeader, ReadsBothFormsAsLocalTime) {
       ReadPartyHeader(L"$0.10/$0.25 USD NL Texas Hold'em - Tuesday, June 19, 23:00:41 EDT 2018");
   EXPECT_TRUE(holdem.matched);
   EXPECT_EQ(holdem.startTime, 1529449241);
-  EXPECT_DOUBLE_EQ(holdem.smallBlind, 0.10);
-  EXPECT_DOUBLE_EQ(holdem.bigBlind, 0.25);
+  EXPECT_EQ(holdem.bigBlindCents, 25);
   const HandHeader omaha =
       ReadPartyHeader(L"$25 USD PL Omaha - Friday, December 03, 23:16:02 CET 2013");
-  EXPECT_DOUBLE_EQ(omaha.bigBlind, 0.25);
-  EXPECT_DOUBLE_EQ(omaha.smallBlind, 0.125);
+  EXPECT_EQ(omaha.bigBlindCents, 25);
   EXPECT_EQ(
       ReadPartyHeader(L"\u20AC1/\u20AC2 EUR NL Texas Hold'em - Monday, May 04, 10:00:00 CET 2020")
           .currency,
       1);
   // The later client's buy-in tables: thousands, Hi-Lo, no-limit Hold'em.
-  EXPECT_DOUBLE_EQ(
-      ReadPartyHeader(L"$1,000 USD PL Omaha Hi-Lo - Monday, May 04, 10:00:00 CET 2020").bigBlind,
-      10.0);
-  EXPECT_DOUBLE_EQ(
-      ReadPartyHeader(L"$10 USD NL Texas Hold'em - Monday, May 04, 10:00:00 CET 2020").bigBlind,
-      0.10);
+  EXPECT_EQ(ReadPartyHeader(L"$1,000 USD PL Omaha Hi-Lo - Monday, May 04, 10:00:00 CET 2020")
+                .bigBlindCents,
+            1000);
+  EXPECT_EQ(ReadPartyHeader(L"$10 USD NL Texas Hold'em - Monday, May 04, 10:00:00 CET 2020")
+                .bigBlindCents,
+            10);
 }
 
 TEST(PartyHeader, TellsAnUnknownLineFromABadDate) {

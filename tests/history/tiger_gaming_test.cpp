@@ -34,7 +34,7 @@ TEST(TigerGamingHeader, ReadsStakesAndLocalTime) {
       L"Tiger Gaming Game #4001: Hold'em No Limit ($0.05/0.10) - 2024/03/05 12:00:00 ET");
   EXPECT_TRUE(header.matched);
   EXPECT_EQ(header.startTime, 1709640000);
-  EXPECT_DOUBLE_EQ(header.bigBlind, 0.10);
+  EXPECT_EQ(header.bigBlindCents, 10);
   EXPECT_EQ(header.currency, 0);
   EXPECT_TRUE(
       ReadTigerHeader(

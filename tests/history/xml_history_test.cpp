@@ -91,12 +91,17 @@ TEST_F(XmlSession, PlayersBeforeTheStartDateSkipTheDateTest) {
   EXPECT_DOUBLE_EQ(reading.out.hands[0].resultCents, 100);
 }
 
-TEST_F(XmlSession, AStartDateOutOfRangeEndsTheRunNamingTheLine) {
+TEST_F(XmlSession, AStartDateOutOfRangeSkipsItsGameAloneNamingTheLine) {
   const XmlReading reading =
-      Read(Session(kBobs, Game("1", "2024-13-05 10:00:00", Player("Bob", "$2", "$1"))));
-  EXPECT_FALSE(reading.completed);
-  EXPECT_THAT(reading.out.fatalError, HasSubstr(L", line 4: "));
-  EXPECT_THAT(reading.out.fatalError, HasSubstr(L"2024-13-05"));
+      Read(Session(kBobs, Game("1", "2024-13-05 10:00:00", Player("Bob", "$2", "$1")) +
+                              Game("2", "2024-03-05 10:00:00",
+                                   Player("Bob", "$2", "$1") + Player("Ann", "$0", "$1"))));
+  EXPECT_TRUE(reading.completed);
+  ASSERT_EQ(reading.out.hands.size(), 1u);
+  EXPECT_EQ(reading.out.hands[0].handId, L"2");
+  ASSERT_EQ(reading.out.logNotes.size(), 1u);
+  EXPECT_THAT(reading.out.logNotes[0], HasSubstr(L", line 4: "));
+  EXPECT_THAT(reading.out.logNotes[0], HasSubstr(L"2024-13-05"));
 }
 
 }  // namespace

@@ -135,7 +135,7 @@ TEST_F(FolderWalk, PokerStarsNamesFilterByStakesAndCurrency) {
 }
 
 TEST(ParseStarsFileName, ReadsStakesAndCurrencyFromBothNameForms) {
-  int32_t bigBlind = -1;
+  int64_t bigBlind = -1;
   int32_t currency = -1;
   ASSERT_TRUE(ParseStarsFileName(L"HH20200505 Halley - $0.01-$0.02 - USD No Limit Hold'em.txt",
                                  bigBlind, currency));

@@ -120,21 +120,6 @@ TEST_F(Run, AFolderOfFilesThatGiveNothingSaysWhyBeforeNoData) {
   EXPECT_THAT(Log(), HasSubstr("euros.txt (other currency)\n"));
 }
 
-TEST_F(Run, AHeaderDateOutOfRangeEndsTheRunNamingTheFileAndLine) {
-  const auto path =
-      dir.Write("hands/party.txt",
-                "Game #1 starts.\n"
-                "$0.10/$0.25 USD NL Texas Hold'em - Tuesday, June 32, 23:00:41 EDT 2018\n"
-                "Total number of players : 2/9\n"
-                "Bob posts big blind [$0.25 USD].\n"
-                "Bob folds\n");
-  PartyPokerForBob();
-  EXPECT_FALSE(RunAnalysis(app, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_THAT(ui.messages[0], StartsWith(PathToText(path) + L", line 2: "));
-  EXPECT_THAT(ui.lines, IsEmpty());  // no file line, no time: the run ended while reading
-}
-
 TEST_F(Run, ADatabaseThatCannotBeReachedEndsWithNoData) {
   app.m_settings.Source = kDatabaseSource;
   app.m_settings.DBSource = 1;  // HoldemManager2
