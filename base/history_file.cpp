@@ -1,9 +1,11 @@
 #include "base/history_file.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
+#include <optional>
 #include <system_error>
 
 #include "base/text.h"
@@ -18,52 +20,130 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool IsValidUtf8(std::string_view bytes) {
+/// The UTF-8 sequence that starts at s[i] (its lead byte is 0x80 or more):
+/// its code point and length, or a length of 0 when the bytes there are none.
+struct Utf8Sequence {
+  char32_t cp = 0;
+  int length = 0;
+};
+
+Utf8Sequence Utf8At(const unsigned char* s, size_t n, size_t i) {
+  const unsigned char c = s[i];
+  int extra;
+  char32_t cp;
+  if ((c & 0xE0) == 0xC0) {
+    extra = 1, cp = c & 0x1F;
+  } else if ((c & 0xF0) == 0xE0) {
+    extra = 2, cp = c & 0x0F;
+  } else if ((c & 0xF8) == 0xF0) {
+    extra = 3, cp = c & 0x07;
+  } else {
+    return {};
+  }
+  for (int k = 1; k <= extra; ++k) {
+    if (i + k >= n || (s[i + k] & 0xC0) != 0x80) return {};
+    cp = (cp << 6) | (s[i + k] & 0x3F);
+  }
+  static constexpr char32_t kMin[4] = {0, 0x80, 0x800, 0x10000};
+  if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {};
+  return {cp, extra + 1};
+}
+
+/// The end of the run of ASCII bytes that starts at s[i], found eight bytes
+/// at a time: hand histories are mostly ASCII.
+size_t AsciiRunEnd(const unsigned char* s, size_t n, size_t i) {
+  while (i + 8 <= n) {
+    uint64_t word;
+    std::memcpy(&word, s + i, 8);
+    if (word & 0x8080808080808080ull) break;
+    i += 8;
+  }
+  while (i < n && s[i] < 0x80) ++i;
+  return i;
+}
+
+/// What the bytes of a file without a byte-order mark say of UTF-8: how many
+/// sequences of two bytes or more are valid, and how many bytes fit none.
+struct Utf8Evidence {
+  size_t valid = 0;
+  size_t invalid = 0;
+};
+
+Utf8Evidence WeighUtf8(std::string_view bytes) {
   const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t n = bytes.size();
-  for (size_t i = 0; i < n;) {
-    const unsigned char c = s[i];
-    if (c < 0x80) {
-      // Skip ASCII eight bytes at a time.
-      while (i + 8 <= n) {
-        uint64_t word;
-        std::memcpy(&word, s + i, 8);
-        if (word & 0x8080808080808080ull) break;
-        i += 8;
-      }
-      if (i < n && s[i] < 0x80) ++i;
-      continue;
-    }
-    int extra;
-    char32_t cp;
-    if ((c & 0xE0) == 0xC0) {
-      extra = 1, cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-      extra = 2, cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-      extra = 3, cp = c & 0x07;
+  Utf8Evidence evidence;
+  for (size_t i = AsciiRunEnd(s, n, 0); i < n; i = AsciiRunEnd(s, n, i)) {
+    const Utf8Sequence sequence = Utf8At(s, n, i);
+    if (sequence.length == 0) {
+      ++evidence.invalid;
+      ++i;
     } else {
-      return false;
+      ++evidence.valid;
+      i += sequence.length;
     }
-    for (int k = 1; k <= extra; ++k) {
-      if (i + k >= n || (s[i + k] & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (s[i + k] & 0x3F);
-    }
-    static constexpr char32_t kMin[4] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += extra + 1;
   }
-  return true;
+  return evidence;
+}
+
+wchar_t Cp1252Char(unsigned char b) {
+  return b >= 0x80 && b < 0xA0 ? static_cast<wchar_t>(kCp1252High[b - 0x80])
+                               : static_cast<wchar_t>(b);
+}
+
+void AppendCodePoint(std::wstring& out, char32_t cp) {
+  if constexpr (sizeof(wchar_t) == 2) {
+    if (cp >= 0x10000) {
+      out.push_back(static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10)));
+      out.push_back(static_cast<wchar_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
+      return;
+    }
+  }
+  out.push_back(static_cast<wchar_t>(cp));
+}
+
+/// UTF-8 in which a byte that fits no sequence is read as Windows-1252: a
+/// name typed into an older client, or a line pasted in from elsewhere.
+std::wstring DecodeUtf8WithStrayBytes(std::string_view bytes) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
+  std::wstring out;
+  out.reserve(n);
+  for (size_t i = 0; i < n;) {
+    const size_t end = AsciiRunEnd(s, n, i);
+    out.append(s + i, s + end);
+    if ((i = end) == n) break;
+    const Utf8Sequence sequence = Utf8At(s, n, i);
+    if (sequence.length == 0) {
+      out.push_back(Cp1252Char(s[i++]));
+    } else {
+      AppendCodePoint(out, sequence.cp);
+      i += sequence.length;
+    }
+  }
+  return out;
+}
+
+/// UTF-16 without a byte-order mark shows itself by its zero bytes: the
+/// high byte of every ASCII character. Text in an 8-bit encoding has none.
+/// nullopt when the bytes are no UTF-16; otherwise whether big-endian.
+std::optional<bool> Utf16ByZeroBytes(std::string_view bytes) {
+  const size_t pairs = std::min<size_t>(bytes.size(), 65536) / 2;
+  size_t zeroFirst = 0;
+  size_t zeroSecond = 0;
+  for (size_t k = 0; k < pairs; ++k) {
+    zeroFirst += bytes[2 * k] == '\0';
+    zeroSecond += bytes[2 * k + 1] == '\0';
+  }
+  if (zeroSecond * 2 > pairs && zeroFirst * 8 < zeroSecond) return false;
+  if (zeroFirst * 2 > pairs && zeroSecond * 8 < zeroFirst) return true;
+  return std::nullopt;
 }
 
 std::wstring DecodeCp1252(std::string_view bytes) {
   std::wstring out;
   out.reserve(bytes.size());
-  for (const char ch : bytes) {
-    const auto b = static_cast<unsigned char>(ch);
-    out.push_back(b >= 0x80 && b < 0xA0 ? static_cast<wchar_t>(kCp1252High[b - 0x80])
-                                        : static_cast<wchar_t>(b));
-  }
+  for (const char ch : bytes) out.push_back(Cp1252Char(static_cast<unsigned char>(ch)));
   return out;
 }
 
@@ -83,14 +163,7 @@ std::wstring DecodeUtf16(std::string_view bytes, bool bigEndian) {
     } else if (cp >= 0xD800 && cp <= 0xDFFF) {
       cp = 0xFFFD;
     }
-    if constexpr (sizeof(wchar_t) == 2) {
-      if (cp >= 0x10000) {
-        out.push_back(static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10)));
-        out.push_back(static_cast<wchar_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-        continue;
-      }
-    }
-    out.push_back(static_cast<wchar_t>(cp));
+    AppendCodePoint(out, cp);
   }
   if (bytes.size() % 2 != 0) out.push_back(0xFFFD);  // a torn last unit
   return out;
@@ -102,7 +175,14 @@ std::wstring DecodeHistoryText(std::string_view bytes) {
   if (bytes.starts_with("\xEF\xBB\xBF")) return Utf8ToWide(bytes.substr(3));
   if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(bytes.substr(2), false);
   if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
-  if (IsValidUtf8(bytes)) return Utf8ToWide(bytes);
+  if (const std::optional<bool> bigEndian = Utf16ByZeroBytes(bytes))
+    return DecodeUtf16(bytes, *bigEndian);
+  // UTF-8 when its sequences outnumber the bytes that fit none: one stray
+  // byte does not make a UTF-8 file a Windows-1252 one, and Windows-1252
+  // text almost never forms a UTF-8 sequence.
+  const Utf8Evidence evidence = WeighUtf8(bytes);
+  if (evidence.invalid == 0) return Utf8ToWide(bytes);
+  if (evidence.valid > evidence.invalid) return DecodeUtf8WithStrayBytes(bytes);
   return DecodeCp1252(bytes);
 }
 
@@ -130,8 +210,9 @@ int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out) {
   if (!file) return kReadCannotOpen;
   std::string bytes(static_cast<size_t>(size), '\0');
   file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (file.bad()) return kReadFailed;
-  bytes.resize(static_cast<size_t>(file.gcount()));
+  // Fewer bytes than the file holds is a failed read too: half a file would
+  // count half its hands.
+  if (file.bad() || static_cast<size_t>(file.gcount()) != bytes.size()) return kReadFailed;
   out.text = DecodeHistoryText(bytes);
   out.lines = SplitLines(out.text);
   return kReadOk;

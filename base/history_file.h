@@ -1,8 +1,9 @@
 #pragma once
 // Reading a hand-history file into text lines, whatever the room's client
-// wrote: UTF-8 with or without a byte-order mark, UTF-16 LE or BE with a mark,
-// otherwise Windows-1252; lines end with CR, LF or CRLF. Decoding never fails:
-// a byte that fits no encoding becomes U+FFFD.
+// wrote: UTF-8 or UTF-16 (LE or BE), each with or without a byte-order mark,
+// or Windows-1252; lines end with CR, LF or CRLF. Without a mark each file is
+// decoded by what its bytes show (see DecodeHistoryText). Decoding never
+// fails: what fits no encoding becomes U+FFFD.
 
 #include <filesystem>
 #include <string>
@@ -38,10 +39,15 @@ struct HistoryText {
 };
 
 /// Reads the file at `path` into `out`. Returns kReadOk, or another status
-/// when the file cannot be read; `out` is then empty.
+/// when the file cannot be opened, is over kMaxHistoryFileBytes, or cannot be
+/// read whole; `out` is then empty.
 int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out);
 
-/// Decodes the raw bytes of a history file (see the encodings above).
+/// Decodes the raw bytes of a history file. A byte-order mark decides; without
+/// one, zero bytes in most high (or low) halves of the first 64 KB make UTF-16,
+/// and otherwise UTF-8 is taken when its valid sequences of two bytes or more
+/// outnumber the bytes that fit none (those few are read as Windows-1252);
+/// else the file is Windows-1252.
 std::wstring DecodeHistoryText(std::string_view bytes);
 
 /// Cuts decoded text into lines at CR, LF or CRLF, as views of `text`. A

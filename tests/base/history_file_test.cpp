@@ -29,8 +29,16 @@ TEST(DecodeHistoryText, ReadsEveryEncodingTheClientsWrite) {
 }
 
 TEST(DecodeHistoryText, NeverFailsOnDamagedText) {
-  // Invalid UTF-8 falls back to Windows-1252, where every byte means something.
+  // Invalid UTF-8 falls back to Windows-1252, where every byte means something;
+  // but a stray byte among more UTF-8 sequences is read alone.
   EXPECT_EQ(DecodeHistoryText("caf\xE9 \xFF"), L"caf\u00E9 \u00FF");
+  EXPECT_EQ(DecodeHistoryText("\xE2\x82\xAC"
+                              "1 caf\xE9 \xE2\x82\xAC"
+                              "2"),
+            L"\u20AC1 caf\u00E9 \u20AC2");
+  // UTF-16 without a byte-order mark, known by its zero bytes.
+  EXPECT_EQ(DecodeHistoryText(std::string("A\0B\0\xAC\x20", 6)), L"AB\u20AC");
+  EXPECT_EQ(DecodeHistoryText(std::string("\0A\0B\x20\xAC", 6)), L"AB\u20AC");
   // A torn UTF-16 unit and a lone surrogate.
   EXPECT_EQ(DecodeHistoryText(std::string("\xFF\xFE"
                                           "A\0B",
