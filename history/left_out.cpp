@@ -5,10 +5,16 @@
 namespace lumora {
 
 std::wstring_view FileSkipWords(FileSkip reason) {
-  static constexpr std::wstring_view kWords[] = {
-      L"tournament",        L"play money",          L"other currency", L"other table size",
-      L"other limit",       L"other game",          L"not this room",  L"another player's file",
-      L"outside the dates", L"no hand of the hero", L"truncated",      L"unreadable"};
+  static constexpr std::wstring_view kWords[] = {L"tournament",          L"play money",
+                                                 L"other currency",      L"other table size",
+                                                 L"other limit",         L"other game",
+                                                 L"not this room",       L"another player's file",
+                                                 L"outside the dates",   L"no hand of the hero",
+                                                 L"truncated",           L"unreadable",
+                                                 L"cannot be opened",    L"over 512 MB",
+                                                 L"not read whole",      L"folder cannot be opened",
+                                                 L"XML nested too deep", L"XML too large",
+                                                 L"XML document type"};
   static_assert(std::size(kWords) == static_cast<size_t>(FileSkip::kCount));
   return kWords[static_cast<size_t>(reason)];
 }

@@ -39,6 +39,13 @@ enum class FileSkip : int {
   kNoHeroHand,
   kTruncated,
   kUnreadable,
+  kCannotOpen,        ///< no permission, or gone since the walk listed it
+  kTooLarge,          ///< over the largest file read
+  kNotReadWhole,      ///< a read error part way
+  kFolderCannotOpen,  ///< a folder whose files could not be listed
+  kXmlTooDeep,        ///< elements nested deeper than any session writes them
+  kXmlTooLarge,       ///< a text, tag or element count far beyond any session's
+  kXmlDocumentType,   ///< a document type, whose entities could expand without end
   kCount
 };
 

@@ -27,6 +27,7 @@
 #include "history/hand_reading.h"
 #include "history/pattern.h"
 #include "history/source_reading.h"
+#include "history/xml_bounds.h"
 
 namespace lumora {
 
@@ -387,6 +388,10 @@ std::vector<SessionDocument> SessionDocuments(std::wstring_view text) {
 
 bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const HandFilter& filter,
                         int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
+  if (const std::optional<FileSkip> beyond = XmlBeyondBounds(text)) {
+    out.skip = beyond;
+    return false;
+  }
   wxLogNull quiet;  // a file that will not load is refused, not shouted about
   const SourceReading reading{path, filter, fileBigBlind, engine, out};
   // The usual file, one whole session written as it declares, loads as it is.

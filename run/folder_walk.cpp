@@ -56,8 +56,9 @@ bool PassesNameRule(const std::wstring& name, const WalkFilter& filter) {
 
 class Walker {
  public:
-  Walker(const WalkFilter& filter, LogFile& log, std::vector<fs::path>& list)
-      : m_filter(filter), m_log(log), m_list(list) {
+  Walker(const WalkFilter& filter, LogFile& log, std::vector<fs::path>& list,
+         std::vector<fs::path>* unreadable)
+      : m_filter(filter), m_log(log), m_list(list), m_unreadable(unreadable) {
     m_lower =
         filter.timeFrom > kWalkNoMarginBelow ? filter.timeFrom - kWalkDayMargin : filter.timeFrom;
     m_upper = filter.timeTo + kWalkDayMargin;
@@ -67,11 +68,21 @@ class Walker {
   void Walk(const fs::path& folder) {
     std::error_code error;
     const fs::path identity = fs::canonical(folder, error);
-    if (error || !m_visited.insert(identity).second) return;
+    if (error) return Unreadable(folder);
+    if (m_root.empty()) m_root = identity;
+    if (!m_visited.insert(identity).second) return;
+    // A link up the tree ("up -> ..") would walk out of the history folder.
+    if (identity != m_root && Holds(identity, m_root)) {
+      m_log.WriteLog(
+          Format(L"Skipped folder: %s (a link to a folder that holds the history folder)",
+                 PathToText(folder)));
+      return;
+    }
 
     std::vector<fs::directory_entry> entries;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error))
       entries.push_back(*it);
+    if (error) Unreadable(folder);
     std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
       return a.path().filename() < b.path().filename();
     });
@@ -86,6 +97,15 @@ class Walker {
   }
 
  private:
+  static bool Holds(const fs::path& folder, const fs::path& inner) {
+    return std::mismatch(folder.begin(), folder.end(), inner.begin(), inner.end()).first ==
+           folder.end();
+  }
+
+  void Unreadable(const fs::path& folder) {
+    if (m_unreadable) m_unreadable->push_back(folder);
+  }
+
   void Consider(const fs::directory_entry& entry) {
     const std::wstring name = PathToText(entry.path().filename());
     if (name.size() < 5 || !name.ends_with(m_extension)) return;
@@ -100,6 +120,8 @@ class Walker {
   const WalkFilter& m_filter;
   LogFile& m_log;
   std::vector<fs::path>& m_list;
+  std::vector<fs::path>* m_unreadable;
+  fs::path m_root;  ///< the history folder as the file system resolves it
   int64_t m_lower = 0;
   int64_t m_upper = 0;
   std::wstring m_extension;
@@ -109,8 +131,8 @@ class Walker {
 }  // namespace
 
 void WalkHistoryFolder(const fs::path& folder, const WalkFilter& filter, LogFile& log,
-                       std::vector<fs::path>& list) {
-  Walker(filter, log, list).Walk(folder);
+                       std::vector<fs::path>& list, std::vector<fs::path>* unreadableFolders) {
+  Walker(filter, log, list, unreadableFolders).Walk(folder);
 }
 
 }  // namespace lumora

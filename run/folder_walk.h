@@ -30,10 +30,13 @@ inline constexpr int64_t kWalkNoMarginBelow = 90000;
 
 /// Appends the files under `folder` (all sub-folders, depth first, entries
 /// of a folder in name order) that pass `filter` to `list`, and writes its
-/// trace lines to `log`. A folder that cannot be opened contributes nothing;
-/// a folder reached twice through links is walked once; a file whose
-/// last-write time lies before 1970 or cannot be read is skipped.
+/// trace lines to `log`. A folder that cannot be opened or listed to its end
+/// contributes what it listed and is appended to `unreadableFolders` (when
+/// given); a folder reached twice through links is walked once, and a link
+/// to a folder that holds `folder` is not followed (the log says so); a file
+/// whose last-write time lies before 1970 or cannot be read is skipped.
 void WalkHistoryFolder(const std::filesystem::path& folder, const WalkFilter& filter, LogFile& log,
-                       std::vector<std::filesystem::path>& list);
+                       std::vector<std::filesystem::path>& list,
+                       std::vector<std::filesystem::path>* unreadableFolders = nullptr);
 
 }  // namespace lumora

@@ -39,9 +39,18 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
   FileOutcome outcome;
   outcome.source.path = PathToText(path);
   HistoryText file;
-  if (ReadHistoryFileEx(path, file) != kReadOk) {
-    outcome.source.skip = FileSkip::kUnreadable;
-    return outcome;
+  switch (ReadHistoryFileEx(path, file)) {
+    case kReadOk:
+      break;
+    case kReadTooLarge:
+      outcome.source.skip = FileSkip::kTooLarge;
+      return outcome;
+    case kReadFailed:
+      outcome.source.skip = FileSkip::kNotReadWhole;
+      return outcome;
+    default:
+      outcome.source.skip = FileSkip::kCannotOpen;
+      return outcome;
   }
   const TextLines& lines = file.lines;
 

@@ -143,15 +143,16 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
     AppendHands(source, store, runHands);
   } else {
     std::vector<fs::path> files;
+    std::vector<fs::path> unreadableFolders;
     WalkHistoryFolder(PathFromText(settings.HistoryPath),
                       {filter.timeFrom, filter.timeTo, settings.PokerRoom, true, settings.CashLimit,
                        settings.Currency},
-                      app.m_log, files);
+                      app.m_log, files, &unreadableFolders);
     for (int i = 0; i < kGameKindCount; ++i)
       report.LogOnly(Format(L"m_nBC[%d] = %d", i, app.m_nBC[i]));
 
     bool cancelled = false;
-    const std::vector<FileOutcome> outcomes = ReadFiles(files, filter, Engine(), ui, cancelled);
+    std::vector<FileOutcome> outcomes = ReadFiles(files, filter, Engine(), ui, cancelled);
     if (cancelled) {
       ui.ShowMessage(L"The analysis was cancelled.");
       return false;
@@ -165,6 +166,12 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
       for (auto o = outcomes.begin(); o != failed; ++o) MergeReadingReports(app, report, o->source);
       ui.ShowMessage(failed->source.fatalError);
       return false;
+    }
+    // A folder whose files could not be listed is reported as a file is.
+    for (const fs::path& folder : unreadableFolders) {
+      FileOutcome& outcome = outcomes.emplace_back();
+      outcome.source.path = PathToText(folder);
+      outcome.source.skip = FileSkip::kFolderCannotOpen;
     }
     runBigBlind = MergeFileOutcomes(app, report, outcomes, runBigBlind, store, runHands, skipped);
   }

@@ -80,7 +80,7 @@ TEST(ProcessHistoryFile, RefusesAFileOfAnotherCurrencyTableSizeOrRoomWhole) {
   const FileOutcome missing = ProcessHistoryFile(dir / "missing.txt", Filter(1), Engine());
   EXPECT_FALSE(missing.passedChecks);
   EXPECT_TRUE(missing.source.hands.empty());
-  EXPECT_EQ(missing.source.skip, FileSkip::kUnreadable);
+  EXPECT_EQ(missing.source.skip, FileSkip::kCannotOpen);
 }
 
 TEST(ProcessHistoryFile, TakesAnXmlSessionOnOneLineOnlyAtTheRunsLimit) {
