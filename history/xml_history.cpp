@@ -70,7 +70,10 @@ struct SessionGeneral {
 
 class SessionReader {
  public:
-  explicit SessionReader(const SourceReading& reading) : m_reading(reading) {}
+  /// `linesBefore`: the file's lines before the session's document, so that
+  /// notes name the file's line.
+  SessionReader(const SourceReading& reading, int linesBefore)
+      : m_reading(reading), m_linesBefore(linesBefore) {}
 
   /// Reads one <session>; false when the file is refused or the run must end.
   bool Read(const wxXmlNode& session);
@@ -82,6 +85,7 @@ class SessionReader {
   void ReadHeroResult(const wxXmlNode& game, const wxXmlNode& players, HandResult hand);
 
   const SourceReading& m_reading;
+  int m_linesBefore;
   SessionGeneral m_general;
 };
 
@@ -129,7 +133,7 @@ bool SessionReader::ReadGame(const wxXmlNode& game) {
           m_reading.out.logNotes.push_back(
               Format(L"%s, line %d: the start date of this game is out of range, the game is not "
                      L"counted: %s",
-                     m_reading.path, child->GetLineNumber(), content));
+                     m_reading.path, m_linesBefore + child->GetLineNumber(), content));
           m_reading.out.LeaveOut(HandLeftOut::kRefused);
           return true;
         }
@@ -340,48 +344,53 @@ bool SessionReader::Read(const wxXmlNode& session) {
   return true;
 }
 
-/// Line breaks in `text`, so that a document cut out of a file keeps the
-/// file's line numbers for its messages.
-std::string LineBreaksIn(std::wstring_view text) {
-  std::string breaks;
+/// The line breaks in `text`.
+int LineBreaksIn(std::wstring_view text) {
+  int breaks = 0;
   for (size_t i = 0; i < text.size(); ++i)
-    if (text[i] == L'\n' || (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n')))
-      breaks += '\n';
+    breaks +=
+        text[i] == L'\n' || (text[i] == L'\r' && (i + 1 == text.size() || text[i + 1] != L'\n'));
   return breaks;
 }
 
 /// One <session> document of a file, as UTF-8 text to load on its own.
 struct SessionDocument {
   std::string utf8;
+  int linesBefore = 0;  ///< the file's lines before it
   bool cutOff = false;  ///< the file ends inside it: its last game was dropped
 };
 
-/// The <session> documents of a file: a client may append a session to a
-/// file that holds one already. A session cut off (a truncated file) keeps
-/// the games that end before the cut.
-std::vector<SessionDocument> SessionDocuments(std::wstring_view text) {
+/// Calls `read` with each <session> document of a file in turn: a client may
+/// append a session to a file that holds one already. A session cut off (a
+/// truncated file) keeps the games that end before the cut. Each document is
+/// made when it is read, so a file of many sessions is never held twice.
+template <typename Read>
+void ForEachSession(std::wstring_view text, Read read) {
   constexpr std::wstring_view kOpen = L"<session";
   constexpr std::wstring_view kClose = L"</session>";
   constexpr std::wstring_view kGameEnd = L"</game>";
-  std::vector<SessionDocument> documents;
+  int linesBefore = 0;
+  size_t counted = 0;  // line breaks are counted up to here
   size_t at = text.find(kOpen);
   while (at != std::wstring_view::npos) {
     const size_t next = text.find(kOpen, at + kOpen.size());
     const std::wstring_view rest =
         text.substr(at, next == std::wstring_view::npos ? next : next - at);
+    linesBefore += LineBreaksIn(text.substr(counted, at - counted));
+    counted = at;
     const size_t close = rest.find(kClose);
-    const std::string before = LineBreaksIn(text.substr(0, at));
     if (close != std::wstring_view::npos) {
-      documents.push_back({before + WideToUtf8(rest.substr(0, close + kClose.size())), false});
-    } else {
-      const size_t lastGame = rest.rfind(kGameEnd);
-      if (lastGame != std::wstring_view::npos)
-        documents.push_back(
-            {before + WideToUtf8(rest.substr(0, lastGame + kGameEnd.size())) + "</session>", true});
+      if (!read(SessionDocument{WideToUtf8(rest.substr(0, close + kClose.size())), linesBefore,
+                                false}))
+        return;
+    } else if (const size_t lastGame = rest.rfind(kGameEnd); lastGame != std::wstring_view::npos) {
+      if (!read(
+              SessionDocument{WideToUtf8(rest.substr(0, lastGame + kGameEnd.size())) + "</session>",
+                              linesBefore, true}))
+        return;
     }
     at = next;
   }
-  return documents;
 }
 
 }  // namespace
@@ -394,35 +403,30 @@ bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const 
   }
   wxLogNull quiet;  // a file that will not load is refused, not shouted about
   const SourceReading reading{path, filter, fileBigBlind, engine, out};
-  // The usual file, one whole session written as it declares, loads as it is.
-  constexpr std::wstring_view kOpen = L"<session";
-  const size_t first = text.find(kOpen);
-  if (first != std::wstring_view::npos &&
-      text.find(kOpen, first + kOpen.size()) == std::wstring_view::npos &&
-      text.find(L"</session>") != std::wstring_view::npos) {
-    wxXmlDocument document;
-    if (document.Load(wxString(path), "UTF-8") && document.GetRoot() != nullptr &&
-        document.GetRoot()->GetName() == "session")
-      return SessionReader(reading).Read(*document.GetRoot());
-  }
-  const std::vector<SessionDocument> documents = SessionDocuments(text);
-  if (documents.empty()) {
-    out.skip = FileSkip::kUnreadable;
-    return false;
-  }
+  // Each session is loaded from the text that was checked above, never from
+  // the file again.
+  bool any = false;
   bool loaded = false;
-  for (const SessionDocument& session : documents) {
+  bool refused = false;
+  ForEachSession(text, [&](const SessionDocument& session) {
+    any = true;
     if (session.cutOff) {
       out.LeaveOut(HandLeftOut::kCutOff);
       out.logNotes.push_back(path + L": the file ends inside a game, which is not counted");
     }
     wxXmlDocument document;
     wxMemoryInputStream stream(session.utf8.data(), session.utf8.size());
-    if (!document.Load(stream, "UTF-8")) continue;
+    if (!document.Load(stream, "UTF-8")) return true;
     const wxXmlNode* root = document.GetRoot();
-    if (root == nullptr || root->GetName() != "session") continue;
+    if (root == nullptr || root->GetName() != "session") return true;
     loaded = true;
-    if (!SessionReader(reading).Read(*root)) return false;
+    refused = !SessionReader(reading, session.linesBefore).Read(*root);
+    return !refused;
+  });
+  if (refused) return false;
+  if (!any) {
+    out.skip = FileSkip::kUnreadable;
+    return false;
   }
   if (!loaded) out.skip = FileSkip::kUnreadable;
   return loaded;
