@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <wx/fileconf.h>
 #include <wx/log.h>
+#include <wx/mstream.h>
 
 #include <cerrno>
 #include <cstdlib>
@@ -71,6 +72,39 @@ void MakeFilePrivate(const fs::path& path) {
     fs::permissions(path, kOwnerFile, fs::perm_options::replace, error);
 }
 
+/// Whether `bytes` read as a profile file: UTF-8 text whose lines are each
+/// blank, a comment, a "[group]" or a "key=value". Anything else is a damaged
+/// file (or no profile at all), which the settings must not be read from.
+bool IsProfileText(const std::string& bytes) {
+  if (bytes.find('\0') != std::string::npos || WideToUtf8(Utf8ToWide(bytes)) != bytes) return false;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    const std::wstring line = Trim(Utf8ToWide(std::string_view(bytes).substr(start, end - start)));
+    start = end + 1;
+    if (line.empty() || line[0] == L';' || line[0] == L'#') continue;
+    if (line[0] == L'[') {
+      if (line.back() != L']') return false;
+      continue;
+    }
+    const size_t equals = line.find(L'=');
+    if (equals == std::wstring::npos || Trim(std::wstring_view(line).substr(0, equals)).empty())
+      return false;
+  }
+  return true;
+}
+
+/// True when the file at `path` exists and may not be written: its owner
+/// made it read-only, or this user has no right to. Writing would replace it.
+bool IsReadOnlyFile(const fs::path& path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  if (error || !fs::is_regular_file(status)) return false;
+  return (status.permissions() & fs::perms::owner_write) == fs::perms::none ||
+         access(path.c_str(), W_OK) != 0;
+}
+
 fs::path HomeFolder() {
   if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') return home;
   if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_dir != nullptr)
@@ -82,10 +116,31 @@ fs::path HomeFolder() {
 
 Profile::Profile(const fs::path& path) : m_path(fs::absolute(path)) {
   std::error_code error;
-  m_unreadable = fs::is_regular_file(m_path, error) && !std::ifstream(m_path).is_open();
+  std::string bytes;
+  if (fs::exists(m_path, error)) {
+    std::ifstream file(m_path, std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(file), {});
+    if (!file.is_open() || file.bad())
+      m_state = State::kUnreadable;
+    else if (!IsProfileText(bytes))
+      m_state = State::kDamaged;
+    else if (IsReadOnlyFile(m_path))
+      m_state = State::kReadOnly;
+  }
   // Never touch wx's logging from here: a console program has no log target,
   // and problems with the file show as failed writes.
   wxLogNull quiet;
+  if (m_state != State::kWritable) {
+    // The settings held in memory, where writes go and stay: a read-only
+    // file's own, or the defaults when the file could not be read or is
+    // damaged (then it is never parsed). Nothing is ever written back.
+    if (m_state != State::kReadOnly) bytes.clear();
+    wxMemoryInputStream stream(bytes.data(), bytes.size());
+    m_config = std::make_unique<wxFileConfig>(stream);
+    m_config->SetExpandEnvVars(false);
+    m_config->SetRecordDefaults(false);
+    return;
+  }
   // An absolute path with wxCONFIG_USE_RELATIVE_PATH keeps wxFileConfig away
   // from wxStandardPaths, which needs an initialised wx application. Escape
   // characters stay on: they are what lets leading blanks, backslashes and
@@ -135,10 +190,28 @@ bool Profile::WriteInt(std::wstring_view key, int32_t value) {
 
 bool Profile::WriteString(std::wstring_view key, std::wstring_view value) {
   wxLogNull quiet;
-  if (!m_config->Write(EntryPath(key), ToWx(value)) || m_unreadable) return false;
+  // A file that cannot be read, is damaged or is read-only is never replaced.
+  if (!m_config->Write(EntryPath(key), ToWx(value)) || m_state != State::kWritable) return false;
   if (!CreatePrivateFolders(m_path.parent_path())) return false;
   MakeFilePrivate(m_path);
   return m_config->Flush();
+}
+
+std::wstring Profile::Problem() const {
+  const std::wstring path = PathToText(m_path);
+  switch (m_state) {
+    case State::kUnreadable:
+      return L"The profile " + path +
+             L" cannot be read: the default settings are used, and the file is left as it is.";
+    case State::kDamaged:
+      return L"The profile " + path +
+             L" is damaged: the default settings are used, and the file is left as it is.";
+    case State::kReadOnly:
+      return L"The profile " + path + L" is read-only: changed settings are not kept.";
+    case State::kWritable:
+      break;
+  }
+  return {};
 }
 
 }  // namespace lumora

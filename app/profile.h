@@ -34,9 +34,16 @@ class Profile {
 
   const std::filesystem::path& path() const { return m_path; }
 
-  /// False when the file exists but cannot be read: every value then reads
-  /// as its default and every write fails, so the settings are not kept.
-  bool IsReadable() const { return !m_unreadable; }
+  /// False when the file exists but cannot be read, or is damaged (it is no
+  /// profile text): every value then reads as its default, and every write
+  /// fails, so the settings are not kept and the file stays as it is.
+  bool IsReadable() const { return m_state != State::kUnreadable && m_state != State::kDamaged; }
+  /// False when a write would fail because the file is read-only (or not
+  /// readable, see above): the file is then never replaced nor its mode changed.
+  bool IsWritable() const { return m_state == State::kWritable; }
+  /// What keeps the settings from being read or kept, for the user; empty
+  /// when nothing does.
+  std::wstring Problem() const;
 
   /// Values of section "Base"; a missing key (or, for ReadInt, a text that
   /// is no number) gives the default.
@@ -52,9 +59,11 @@ class Profile {
  private:
   std::filesystem::path m_path;
   std::unique_ptr<wxConfigBase> m_config;
-  /// The file existed but could not be read: writing would replace every
-  /// other setting in it, so writes fail instead.
-  bool m_unreadable = false;
+  enum class State { kWritable, kUnreadable, kDamaged, kReadOnly };
+  /// A file that could not be read, or is damaged, would lose every other
+  /// setting in it if it were written; a read-only one is the owner's choice.
+  /// Writes fail in all three.
+  State m_state = State::kWritable;
 };
 
 }  // namespace lumora

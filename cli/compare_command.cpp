@@ -41,6 +41,7 @@ CLI::App* AddCompareCommand(CLI::App& cli, CompareOptions& o) {
 
 int RunCompareCommand(const CompareOptions& o, std::FILE* out, std::FILE* err) {
   ProfileSession session = OpenProfileSession(o.profile, o.log);
+  SayIfProfileUnread(*session.profile, L"compare", err);
   RunSettings& s = session.app->m_settings;
   if (!Apply(o.firstBigBlind, ParseBigBlindOption, s.CashLimit_0, err) ||
       !Apply(o.firstTable, ParseTableOption, s.NumPl_0, err) ||

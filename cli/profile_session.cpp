@@ -2,6 +2,7 @@
 
 #include "app/settings_store.h"
 #include "base/local_time.h"
+#include "cli/console_ui.h"
 
 namespace lumora {
 
@@ -9,6 +10,11 @@ std::filesystem::path LimitResultsPathFor(const std::filesystem::path& profilePa
   std::filesystem::path path = profilePath;
   path.replace_extension(".limits");
   return path;
+}
+
+void SayIfProfileUnread(const Profile& profile, std::wstring_view command, std::FILE* err) {
+  if (!profile.IsReadable())
+    WriteUtf8(err, L"lumora-cli " + std::wstring(command) + L": " + profile.Problem() + L"\n");
 }
 
 ProfileSession OpenProfileSession(const std::optional<std::string>& profilePath,

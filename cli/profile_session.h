@@ -3,10 +3,12 @@
 // application state loaded from the profile, and the limit results kept
 // beside the profile between runs.
 
+#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "app/lumora_app.h"
 #include "app/profile.h"
@@ -24,6 +26,10 @@ struct ProfileSession {
 /// range and limit results into a new application state.
 ProfileSession OpenProfileSession(const std::optional<std::string>& profilePath,
                                   const std::optional<std::string>& logPath);
+
+/// Says on `err`, as `command`, why the settings come from the defaults when
+/// the profile could not be read; says nothing otherwise.
+void SayIfProfileUnread(const Profile& profile, std::wstring_view command, std::FILE* err);
 
 /// The limit-results file kept beside a profile file.
 std::filesystem::path LimitResultsPathFor(const std::filesystem::path& profilePath);

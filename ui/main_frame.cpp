@@ -130,9 +130,12 @@ CMainFrame::CMainFrame(Profile& profile, CLumoraApp& app)
 
   m_editor.OnSettingsNotKept([this] {
     CallAfter([this] {
-      wxMessageBox(wxString::Format("Your settings cannot be kept in %s: Lumora uses them until "
-                                    "it closes and starts with its defaults next time.",
-                                    PathToText(m_profile.path())),
+      const std::wstring problem = m_profile.Problem();
+      wxMessageBox(!problem.empty()
+                       ? wxString(problem)
+                       : wxString::Format("Your settings cannot be kept in %s: Lumora uses them "
+                                          "until it closes and starts with its defaults next time.",
+                                          PathToText(m_profile.path())),
                    "Lumora", wxOK | wxICON_WARNING, this);
     });
   });

@@ -11,7 +11,7 @@ SettingsEditor::SettingsEditor(Profile& profile, CLumoraApp& app)
     : m_profile(profile), m_app(app) {}
 
 void SettingsEditor::CheckProfileKept() {
-  Kept(m_profile.IsReadable());
+  Kept(m_profile.IsWritable());
 }
 
 const RunSettings& SettingsEditor::settings() const {

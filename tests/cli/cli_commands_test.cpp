@@ -66,6 +66,44 @@ TEST_F(Cli, SaveWritesTheOptionsToAPrivateProfile) {
   EXPECT_EQ(info.st_mode & 0777, 0600);
 }
 
+TEST_F(Cli, ADateThatDoesNotExistIsRefused) {
+  const auto result = Run({"make", "--from", "31.02.2024 25:61:61"});
+  EXPECT_EQ(result.exitCode, 2);
+  EXPECT_THAT(result.err, HasSubstr("\"31.02.2024 25:61:61\" is no date and time that exists"));
+}
+
+TEST_F(Cli, AProfileThatIsReadOnlyOrDamagedIsNeverReplaced) {
+  const auto profile = dir.Write("lumora.ini", "[Base]\nNickName=Ann\n");
+  std::filesystem::permissions(profile, std::filesystem::perms::owner_read);
+  auto result = Run({"make", "--save", "--nick", "Bob", "--history", dir.path().string()});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("cannot be written"));
+  EXPECT_EQ(ReadFile(profile), "[Base]\nNickName=Ann\n");
+  EXPECT_EQ(std::filesystem::status(profile).permissions(), std::filesystem::perms::owner_read);
+
+  // A line wx cannot read: the defaults are used, said once, without wx's own complaint.
+  std::filesystem::permissions(profile, std::filesystem::perms::owner_all);
+  dir.Write("lumora.ini", "[Base]\n=x\nNickName=Ann\n");
+  result = Run({"make", "--save", "--nick", "Bob", "--history", dir.path().string()});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_THAT(result.err, HasSubstr("is damaged: the default settings are used"));
+  EXPECT_THAT(result.err, ::testing::Not(HasSubstr("assert")));
+  EXPECT_EQ(ReadFile(profile), "[Base]\n=x\nNickName=Ann\n");
+}
+
+TEST_F(Cli, ALogThatCannotBeWrittenIsSaidOnce) {
+  dir.Write("hands/not a log folder", "");
+  const auto result = RunProgram(
+      LUMORA_CLI,
+      {"make", "--profile", (dir / "lumora.ini").string(), "--log",
+       (dir / "hands/not a log folder/Lumora.log").string(), "--history", (dir / "hands").string()},
+      dir);
+  const std::string said = "The log ";
+  ASSERT_THAT(result.err, HasSubstr(said + (dir / "hands/not a log folder/Lumora.log").string() +
+                                    " cannot be written"));
+  EXPECT_EQ(result.err.find(said), result.err.rfind(said));
+}
+
 TEST_F(Cli, CompareShowsTwoLimitsAnalysedEarlier) {
   {
     std::ofstream limits(dir / "lumora.limits");
