@@ -21,7 +21,23 @@ bool LogFile::Open(const std::filesystem::path& path) {
   if (std::filesystem::exists(path, error)) TrimLogFile(path, kLogKeep, kLogTrimAbove);
   m_file = std::fopen(path.c_str(), "ab");
   m_path = path;
+  m_failed = m_file == nullptr;
   return m_file != nullptr;
+}
+
+void LogFile::Put(const std::string& bytes) {
+  if (!m_file) return;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size() ||
+      std::fflush(m_file) != 0)
+    m_failed = true;
+}
+
+std::wstring LogFile::TakeFailure() {
+  std::lock_guard lock(m_mutex);
+  if (!m_failed || m_failureTaken) return {};
+  m_failureTaken = true;
+  return L"The log " + PathToText(m_path) +
+         L" cannot be written: the report shows here only, and the all-in details are not kept.";
 }
 
 void LogFile::WriteLog(std::wstring_view text) {
@@ -31,17 +47,13 @@ void LogFile::WriteLog(std::wstring_view text) {
   line += WideToUtf8(text);
   line += '\n';
   std::lock_guard lock(m_mutex);
-  if (!m_file) return;
-  std::fwrite(line.data(), 1, line.size(), m_file);
-  std::fflush(m_file);
+  Put(line);
 }
 
 void LogFile::WriteRaw(std::wstring_view text) {
   const std::string bytes = WideToUtf8(text);
   std::lock_guard lock(m_mutex);
-  if (!m_file) return;
-  std::fwrite(bytes.data(), 1, bytes.size(), m_file);
-  std::fflush(m_file);
+  Put(bytes);
 }
 
 bool TrimLogFile(const std::filesystem::path& path, std::uintmax_t keep, std::uintmax_t trimAbove) {

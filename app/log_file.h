@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <mutex>
+#include <string>
 #include <string_view>
 
 namespace lumora {
@@ -37,10 +38,20 @@ class LogFile {
   /// block), and flushes.
   void WriteRaw(std::wstring_view text);
 
+  /// What to tell the user, once, when the log could not be opened or a
+  /// write to it failed (a full disk, say); empty before that and after it
+  /// was taken once.
+  std::wstring TakeFailure();
+
  private:
   std::mutex m_mutex;
+  /// Writes `bytes` and flushes, noting a failure; the mutex is held.
+  void Put(const std::string& bytes);
+
   std::FILE* m_file = nullptr;
   std::filesystem::path m_path;
+  bool m_failed = false;
+  bool m_failureTaken = false;
 };
 
 /// Shortens the file at `path` when it is larger than `trimAbove` bytes to

@@ -19,6 +19,8 @@ void RunReport::ReportOutputFirst(std::wstring_view line) {
 
 void RunReport::LogOnly(std::wstring_view line) {
   m_log.WriteLog(line);
+  // A log that cannot be written is said once, where the report shows.
+  if (const std::wstring failure = m_log.TakeFailure(); !failure.empty()) m_ui.ShowMessage(failure);
 }
 
 void RunReport::OutputOnly(std::wstring_view line) {
