@@ -50,7 +50,10 @@ std::optional<std::wstring> FormatLocalTime(int64_t time, const wchar_t* format)
   return std::wstring(buffer, n);
 }
 
-std::optional<int64_t> GetTimeFromString(std::wstring_view text) {
+namespace {
+
+/// The fields of "dd.mm.yyyy HH:MM:SS" as written, each a whole number.
+std::optional<CalendarFields> DateTimeFields(std::wstring_view text) {
   int values[6];
   const wchar_t separators[5] = {L'.', L'.', L' ', L':', L':'};
   text = TrimView(text);
@@ -69,7 +72,26 @@ std::optional<int64_t> GetTimeFromString(std::wstring_view text) {
     values[k] = ParseInt(text.substr(start, pos - start));
   }
   if (pos != text.size()) return std::nullopt;
-  return MakeLocalTime({values[2], values[1], values[0], values[3], values[4], values[5]});
+  return CalendarFields{values[2], values[1], values[0], values[3], values[4], values[5]};
+}
+
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+}  // namespace
+
+std::optional<int64_t> GetTimeFromString(std::wstring_view text) {
+  const std::optional<CalendarFields> fields = DateTimeFields(text);
+  return fields ? MakeLocalTime(*fields) : std::nullopt;
+}
+
+std::optional<int64_t> ReadExistingDateTime(std::wstring_view text) {
+  const std::optional<CalendarFields> f = DateTimeFields(text);
+  if (!f || !FieldsInRange(*f) || f->day > DaysInMonth(f->year, f->month)) return std::nullopt;
+  return MakeLocalTime(*f);
 }
 
 long StandardZoneOffsetWest() {

@@ -49,6 +49,10 @@ std::optional<LocalDate> ToLocalDate(int64_t time);
 /// nullopt when the text does not have that form or cannot be converted.
 std::optional<int64_t> GetTimeFromString(std::wstring_view text);
 
+/// GetTimeFromString for a date and time that a person gave: only one that
+/// exists is read ("31.02.2024 25:61:61" is none, nor is a year before 1970).
+std::optional<int64_t> ReadExistingDateTime(std::wstring_view text);
+
 /// Seconds west of UTC of the machine's standard (winter) time, as the C
 /// runtime's timezone variable gives it: -10800 for UTC+3.
 long StandardZoneOffsetWest();

@@ -44,10 +44,13 @@ bool ApplyDateOptions(const MakeOptions& options, int64_t now, DateRange& range,
   for (const auto& [text, end] :
        {std::pair{&options.from, &range.from}, {&options.to, &range.to}}) {
     if (!*text) continue;
-    const auto time = GetTimeFromString(Utf8ToWide(**text));
+    const std::wstring given = Utf8ToWide(**text);
+    const auto time = ReadExistingDateTime(given);
     if (!time) {
-      WriteUtf8(err, L"lumora-cli make: \"" + Utf8ToWide(**text) +
-                         L"\" is not a date of the form dd.mm.yyyy HH:MM:SS\n");
+      WriteUtf8(err, L"lumora-cli make: \"" + given +
+                         (GetTimeFromString(given) ? L"\" is no date and time that exists\n"
+                                                   : L"\" is not a date of the form dd.mm.yyyy "
+                                                     L"HH:MM:SS\n"));
       return false;
     }
     *end = *time;
@@ -195,6 +198,7 @@ CLI::App* AddMakeCommand(CLI::App& cli, MakeOptions& o) {
 
 int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
   ProfileSession session = OpenProfileSession(options.profile, options.log);
+  SayIfProfileUnread(*session.profile, kCommand, err);
   CLumoraApp& app = *session.app;
   if (!ApplySettingOptions(options, app, err)) return 2;
   if (app.m_settings.Source == kDatabaseSource && !SelectSite(options.site, app, err)) return 2;
@@ -227,7 +231,9 @@ int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
     written =
         ReportWrite(WriteCurveCsv(*options.curveCsv, app.m_rorCurve), *options.curveCsv, err) &&
         written;
-  return finished && written ? 0 : 1;
+  // Over every limit ("All") a run ends with its totals, as it should.
+  const bool reachedItsEnd = finished || (app.m_settings.CashLimit == 0 && !hands.hands.empty());
+  return reachedItsEnd && written ? 0 : 1;
 }
 
 }  // namespace lumora

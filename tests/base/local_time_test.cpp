@@ -31,6 +31,15 @@ TEST(GetTimeFromString, RefusesTextOfAnotherForm) {
     EXPECT_FALSE(GetTimeFromString(text).has_value()) << text;
 }
 
+TEST(ReadExistingDateTime, ReadsOnlyADateAndTimeThatExist) {
+  ScopedTimeZone zone("UTC");
+  EXPECT_EQ(ReadExistingDateTime(L"29.02.2024 23:59:59"), 1709251199);
+  for (const wchar_t* text :
+       {L"31.02.2024 25:61:61", L"29.02.2023 00:00:00", L"31.04.2024 00:00:00",
+        L"0.12.2026 00:00:00", L"01.01.1969 00:00:00", L"01.13.2024 00:00:00"})
+    EXPECT_FALSE(ReadExistingDateTime(text).has_value()) << text;
+}
+
 TEST(MakeLocalTime, FollowsTheMachinesZone) {
   ScopedTimeZone zone("Europe/Moscow");
   EXPECT_EQ(MakeLocalTime({2020, 5, 5, 10, 0, 0}), 1588662000);  // 07:00 UTC
