@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config clang-format
+  clang libclang-rt-14-dev
   libboost-regex-dev libfmt-dev libcli11-dev
   libwxgtk3.2-dev
   unixodbc unixodbc-dev odbc-postgresql

@@ -1,0 +1,51 @@
+// Every parser of a single line or text, on every line of the input:
+// amounts, dates, cards, hand numbers, game names and the rooms' headers.
+
+#include "app/game_kinds.h"
+#include "base/history_file.h"
+#include "base/local_time.h"
+#include "equity/cards.h"
+#include "fuzz/fuzz_support.h"
+#include "history/amount.h"
+#include "history/card_text.h"
+#include "history/game_codes.h"
+#include "history/history_hands.h"
+#include "history/party_header.h"
+#include "history/poker888.h"
+#include "history/pokerstars_header.h"
+#include "history/tiger_gaming.h"
+
+namespace lumora {
+namespace {
+
+void RequireHeader(const HandHeader& header) {
+  Require(header.bigBlindCents >= 0 && header.bigBlindCents <= kMaxAmountCents);
+  Require(!header.badDate || header.matched);
+}
+
+void ReadLine(std::wstring_view line) {
+  if (const auto cents = ReadAmountCents(line)) Require(*cents >= 0 && *cents <= kMaxAmountCents);
+  if (const auto time = GetTimeFromString(line))
+    Require(FormatLocalTime(*time, L"%d.%m.%Y %H:%M:%S").has_value());
+  (void)CardText(line);
+  (void)IPokerCardText(line);
+  for (const int card : ParseHistoryCards(line).cards) Require(card >= 0 && card < 52);
+  for (const int card : ParseTypedCards(line).cards) Require(card >= 0 && card < 52);
+  for (const wchar_t c : HandIdOf(line)) Require(c >= L'0' && c <= L'9');
+  (void)GetTypeGameHH(line);
+  const PokerStarsHeader stars = ReadPokerStarsHeader(line, AllGamesSelected());
+  Require(stars.bigBlindCents >= 0 && stars.bigBlindCents <= kMaxAmountCents);
+  RequireHeader(ReadPartyHeader(line));
+  RequireHeader(Read888Header(line));
+  RequireHeader(Read888Stakes(line));
+  RequireHeader(ReadTigerHeader(line));
+}
+
+}  // namespace
+
+void ReadLines(std::span<const uint8_t> input) {
+  const std::wstring text = DecodeHistoryText(BytesOf(input));
+  for (const std::wstring_view line : SplitLines(text)) ReadLine(line);
+}
+
+}  // namespace lumora
