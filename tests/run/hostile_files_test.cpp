@@ -20,7 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
-using ::testing::Not;
 using testing::ReadFile;
 
 const fs::path kData = LUMORA_TEST_DATA_DIR;
@@ -185,7 +184,7 @@ TEST_F(HostileFiles, PokerStarsFolder) {
   EXPECT_EQ(Of("utf16be.txt"), alone);
   EXPECT_EQ(Of("long_lines.txt"), alone);
   EXPECT_EQ(Of("huge.txt").skipped, "over 512 MB");
-  EXPECT_THAT(log, Not(HasSubstr("outside.txt")));
+  EXPECT_THAT(log, ::testing::Not(HasSubstr("outside.txt")));
   EXPECT_THAT(log, HasSubstr("(a link to a folder that holds the history folder)"));
 }
 
