@@ -117,7 +117,8 @@ fs::path HomeFolder() {
 Profile::Profile(const fs::path& path) : m_path(fs::absolute(path)) {
   std::error_code error;
   std::string bytes;
-  if (fs::exists(m_path, error)) {
+  // Something else at the path (a folder) is left to fail on the first write.
+  if (fs::is_regular_file(m_path, error)) {
     std::ifstream file(m_path, std::ios::binary);
     bytes.assign(std::istreambuf_iterator<char>(file), {});
     if (!file.is_open() || file.bad())
