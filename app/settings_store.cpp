@@ -34,66 +34,30 @@ bool WriteBigBlind(Profile& profile, const keys::IntKey& key, int32_t cents) {
 
 RunSettings LoadRunSettings(const Profile& profile) {
   RunSettings s;
-  s.HistoryPath = Read(profile, keys::kHistoryPath);
-  s.NickName = Read(profile, keys::kNickName);
-  s.Source = Read(profile, keys::kSource);
-  s.PokerRoom = Read(profile, keys::kPokerRoom);
-  s.NumPl = Read(profile, keys::kNumPl);
-  s.CashLimit = ReadBigBlind(profile, keys::kCashLimit);
-  s.Currency = Read(profile, keys::kCurrency);
-  s.NumPl_0 = Read(profile, keys::kNumPl0);
-  s.NumPl_1 = Read(profile, keys::kNumPl1);
-  s.CashLimit_0 = ReadBigBlind(profile, keys::kCashLimit0);
-  s.CashLimit_1 = ReadBigBlind(profile, keys::kCashLimit1);
-  s.CurrencyCompare = Read(profile, keys::kCurrencyCompare);
-  s.Zoom = Read(profile, keys::kZoom);
-  s.NonZoom = Read(profile, keys::kNonZoom);
-  s.ServerIP = Read(profile, keys::kServerIP);
-  s.Port = Read(profile, keys::kPort);
-  s.DBName = Read(profile, keys::kDBName);
-  s.DBUser = Read(profile, keys::kDBUser);
-  s.DBPass = Read(profile, keys::kDBPass);
-  s.DBSource = Read(profile, keys::kDBSource);
-  s.DBPokerRoomIndex = Read(profile, keys::kDBPokerRoom);
-  s.NickDB = Read(profile, keys::kNickDB);
-  s.minPl = Read(profile, keys::kMinPl);
-  s.maxPl = Read(profile, keys::kMaxPl);
+  for (const keys::AnyKey& key : keys::kAllKeys) {
+    if (key.number && key.number->field) {
+      const keys::IntKey& k = *key.number;
+      s.*k.field = k.shown == keys::Shown::kBigBlind ? ReadBigBlind(profile, k) : Read(profile, k);
+    } else if (key.text && key.text->field) {
+      s.*key.text->field = Read(profile, *key.text);
+    }
+  }
   NarrowSeatBounds(s.NumPl, s.minPl, s.maxPl);
   return s;
 }
 
 bool SaveRunSettings(Profile& profile, const RunSettings& s) {
   bool ok = true;
-  const auto put = [&](const auto& key, const auto& value) {
-    ok = profile.WriteString(key.name, value) && ok;
-  };
-  const auto putInt = [&](const keys::IntKey& key, int32_t value) {
-    ok = profile.WriteInt(key.name, value) && ok;
-  };
-  put(keys::kHistoryPath, s.HistoryPath);
-  put(keys::kNickName, s.NickName);
-  putInt(keys::kSource, s.Source);
-  putInt(keys::kPokerRoom, s.PokerRoom);
-  putInt(keys::kNumPl, s.NumPl);
-  ok = WriteBigBlind(profile, keys::kCashLimit, s.CashLimit) && ok;
-  putInt(keys::kCurrency, s.Currency);
-  putInt(keys::kNumPl0, s.NumPl_0);
-  putInt(keys::kNumPl1, s.NumPl_1);
-  ok = WriteBigBlind(profile, keys::kCashLimit0, s.CashLimit_0) && ok;
-  ok = WriteBigBlind(profile, keys::kCashLimit1, s.CashLimit_1) && ok;
-  putInt(keys::kCurrencyCompare, s.CurrencyCompare);
-  putInt(keys::kZoom, s.Zoom);
-  putInt(keys::kNonZoom, s.NonZoom);
-  put(keys::kServerIP, s.ServerIP);
-  put(keys::kPort, s.Port);
-  put(keys::kDBName, s.DBName);
-  put(keys::kDBUser, s.DBUser);
-  put(keys::kDBPass, s.DBPass);
-  putInt(keys::kDBSource, s.DBSource);
-  putInt(keys::kDBPokerRoom, s.DBPokerRoomIndex);
-  put(keys::kNickDB, s.NickDB);
-  putInt(keys::kMinPl, s.minPl);
-  putInt(keys::kMaxPl, s.maxPl);
+  for (const keys::AnyKey& key : keys::kAllKeys) {
+    if (key.number && key.number->field) {
+      const keys::IntKey& k = *key.number;
+      ok = (k.shown == keys::Shown::kBigBlind ? WriteBigBlind(profile, k, s.*k.field)
+                                              : profile.WriteInt(k.name, s.*k.field)) &&
+           ok;
+    } else if (key.text && key.text->field) {
+      ok = profile.WriteString(key.text->name, s.*key.text->field) && ok;
+    }
+  }
   return ok;
 }
 

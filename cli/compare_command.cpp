@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "app/profile_keys.h"
 #include "app/settings_store.h"
 #include "base/text.h"
 #include "cli/apply_option.h"
@@ -27,12 +28,15 @@ CLI::App* AddCompareCommand(CLI::App& cli, CompareOptions& o) {
   CLI::App* compare = cli.add_subcommand(
       "compare", "Compare two limits analysed by earlier runs: Sharpe ratio, mix and cutoff.");
   compare->add_option("--profile", o.profile, "Profile file (default: the user's profile)");
-  compare->add_option("--first-bb", o.firstBigBlind, "Big blind of the first limit (a --bb label)");
-  compare->add_option("--first-table", o.firstTable,
+  compare->add_option(keys::OptionName(keys::kCashLimit0), o.firstBigBlind,
+                      "Big blind of the first limit (a --bb label)");
+  compare->add_option(keys::OptionName(keys::kNumPl0), o.firstTable,
                       "Table size of the first limit (a --table value)");
-  compare->add_option("--second-bb", o.secondBigBlind, "Big blind of the second limit");
-  compare->add_option("--second-table", o.secondTable, "Table size of the second limit");
-  compare->add_option("--currency", o.currency,
+  compare->add_option(keys::OptionName(keys::kCashLimit1), o.secondBigBlind,
+                      "Big blind of the second limit");
+  compare->add_option(keys::OptionName(keys::kNumPl1), o.secondTable,
+                      "Table size of the second limit");
+  compare->add_option(keys::OptionName(keys::kCurrencyCompare), o.currency,
                       "Currency both limits were played in: USD, EUR, GBP");
   compare->add_flag("--save", o.save, "Write the options back to the profile");
   compare->add_option("--log", o.log, "Log file (default: ~/.local/state/lumora/Lumora.log)");

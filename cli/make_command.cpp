@@ -7,6 +7,7 @@
 
 #include "app/date_range.h"
 #include "app/game_selection.h"
+#include "app/profile_keys.h"
 #include "app/settings_store.h"
 #include "base/local_time.h"
 #include "base/text.h"
@@ -149,32 +150,36 @@ CLI::App* AddMakeCommand(CLI::App& cli, MakeOptions& o) {
   CLI::App* make = cli.add_subcommand(
       "make", "Run one analysis with the saved profile; every option overrides its setting.");
   make->add_option("--profile", o.profile, "Profile file (default: the user's profile)");
-  make->add_option("--history", o.history,
+  make->add_option(keys::OptionName(keys::kHistoryPath), o.history,
                    "Folder of hand-history files, searched with its sub-folders");
-  make->add_option("--nick", o.nick, "Your screen name in the hand histories");
+  make->add_option(keys::OptionName(keys::kNickName), o.nick,
+                   "Your screen name in the hand histories");
   make->add_option(
-      "--room", o.room,
+      keys::OptionName(keys::kPokerRoom), o.room,
       "Poker room: PartyPoker, PokerStars, \"888 Poker\", TigerGaming, iPoker, or 0-4");
-  make->add_option("--bb", o.bigBlind,
+  make->add_option(keys::OptionName(keys::kCashLimit), o.bigBlind,
                    "Big blind as the list shows it: 2, 4, 5, 6, 10, 16, 25, 50, \"$1 = 100\", $2, "
                    "$4, $5, $6, $10, $20, $50, $100, $200, $400, All");
-  make->add_option("--table", o.table,
+  make->add_option(keys::OptionName(keys::kNumPl), o.table,
                    "Table size: Heads-Up, 3, \"SH (6-Max)\", \"FR (7-10)\", All, or 0-4 "
                    "(\"3\" is three-handed)");
-  make->add_option("--currency", o.currency, "USD, EUR or GBP");
-  make->add_option("--from", o.from, "Start of the date range, \"dd.mm.yyyy HH:MM:SS\" (included)");
-  make->add_option("--to", o.to, "End of the date range, \"dd.mm.yyyy HH:MM:SS\"");
+  make->add_option(keys::OptionName(keys::kCurrency), o.currency, "USD, EUR or GBP");
+  make->add_option(keys::OptionName(keys::kTimeFrom), o.from,
+                   "Start of the date range, \"dd.mm.yyyy HH:MM:SS\" (included)");
+  make->add_option(keys::OptionName(keys::kTimeTo), o.to,
+                   "End of the date range, \"dd.mm.yyyy HH:MM:SS\"");
   make->add_option("--range", o.range,
                    "Date-range preset: all-dates, this-year, last-year, this-month, last-month, "
                    "this-week, last-week, today, yesterday")
-      ->excludes(make->get_option("--from"))
-      ->excludes(make->get_option("--to"));
-  make->add_option("--games", o.games,
+      ->excludes(make->get_option(keys::OptionName(keys::kTimeFrom)))
+      ->excludes(make->get_option(keys::OptionName(keys::kTimeTo)));
+  make->add_option(keys::OptionName(keys::kGameSelection), o.games,
                    "Game kinds, comma-separated indexes 0-35 or game-selection labels");
-  make->add_option("--players", o.players, "Players seated MIN-MAX, each 2-10");
-  make->add_option("--zoom", o.zoom, "Take hands of Zoom tables: on or off");
-  make->add_option("--nonzoom", o.nonZoom, "Take hands of ordinary tables: on or off");
-  make->add_option("--source", o.source, "history or database");
+  make->add_option(keys::OptionName(keys::kMinPl), o.players, "Players seated MIN-MAX, each 2-10");
+  make->add_option(keys::OptionName(keys::kZoom), o.zoom, "Take hands of Zoom tables: on or off");
+  make->add_option(keys::OptionName(keys::kNonZoom), o.nonZoom,
+                   "Take hands of ordinary tables: on or off");
+  make->add_option(keys::OptionName(keys::kSource), o.source, "history or database");
   make->add_flag("--save", o.save, "Write the options back to the profile");
   make->add_option("--hands-csv", o.handsCsv,
                    "Write one row per counted hand: file,hand,time,bb_cents,result_cents,allin_ev");
@@ -183,16 +188,17 @@ CLI::App* AddMakeCommand(CLI::App& cli, MakeOptions& o) {
                    "Draw net won over the hands played, and its all-in adjusted line, as PNG");
   make->add_option("--ror-png", o.rorPng, "Draw the two risk-of-ruin curves as PNG");
   make->add_option("--log", o.log, "Log file (default: ~/.local/state/lumora/Lumora.log)");
-  make->add_option("--db-kind", o.dbKind,
+  make->add_option(keys::OptionName(keys::kDBSource), o.dbKind,
                    "Tracker: HoldemManager1, HoldemManager2, \"PokerTracker 4\", HVD, or 0-3");
-  make->add_option("--server", o.server, "Database server address");
-  make->add_option("--port", o.port, "Database server port");
-  make->add_option("--db-name", o.dbName, "Database name");
-  make->add_option("--db-user", o.dbUser, "Database user");
-  make->add_option("--db-password", o.dbPassword,
+  make->add_option(keys::OptionName(keys::kServerIP), o.server, "Database server address");
+  make->add_option(keys::OptionName(keys::kPort), o.port, "Database server port");
+  make->add_option(keys::OptionName(keys::kDBName), o.dbName, "Database name");
+  make->add_option(keys::OptionName(keys::kDBUser), o.dbUser, "Database user");
+  make->add_option(keys::OptionName(keys::kDBPass), o.dbPassword,
                    "Database password (better: the environment variable LUMORA_DB_PASSWORD)");
-  make->add_option("--site", o.site, "The tracker's poker site, by name or id");
-  make->add_option("--db-nick", o.dbNick, "Your screen name in the tracker");
+  make->add_option(keys::OptionName(keys::kDBPokerRoom), o.site,
+                   "The tracker's poker site, by name or id");
+  make->add_option(keys::OptionName(keys::kNickDB), o.dbNick, "Your screen name in the tracker");
   return make;
 }
 

@@ -39,7 +39,7 @@ wxBitmap RibbonBitmap(RibbonIcon icon, int size);
 /// The look the profile keeps, by the "Style" menu's ids 215 to 219 (Office
 /// 2007 blue, black, silver, aqua; Windows 7); 216 when none is kept. The
 /// desktop program's own key: the command line has no look.
-inline constexpr keys::IntKey kApplicationLook{L"ApplicationLook", 216};
+inline constexpr keys::IntKey kApplicationLook{L"ApplicationLook", 216, {}};
 
 /// The "Style" menu's labels, by id - 215.
 inline constexpr const wchar_t* kLookLabels[] = {
