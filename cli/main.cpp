@@ -1,6 +1,7 @@
 // lumora-cli: the command-line face of Lumora. Runs an analysis ("make") or
 // compares two analysed limits ("compare") with the settings of the profile,
-// and works out the equity of hands against each other ("equity").
+// works out the equity of hands against each other ("equity") and lists the
+// settings a run would take ("settings").
 
 #include <wx/init.h>
 
@@ -10,6 +11,7 @@
 #include "cli/compare_command.h"
 #include "cli/equity_command.h"
 #include "cli/make_command.h"
+#include "cli/settings_command.h"
 
 int main(int argc, char** argv) {
   wxInitializer wx;
@@ -23,9 +25,11 @@ int main(int argc, char** argv) {
   lumora::MakeOptions make;
   lumora::CompareOptions compare;
   lumora::EquityOptions equity;
+  lumora::SettingsOptions settings;
   CLI::App* makeCommand = lumora::AddMakeCommand(cli, make);
   CLI::App* compareCommand = lumora::AddCompareCommand(cli, compare);
   CLI::App* equityCommand = lumora::AddEquityCommand(cli, equity);
+  CLI::App* settingsCommand = lumora::AddSettingsCommand(cli, settings);
   try {
     cli.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -35,5 +39,6 @@ int main(int argc, char** argv) {
   if (*makeCommand) return lumora::RunMakeCommand(make, stdout, stderr);
   if (*compareCommand) return lumora::RunCompareCommand(compare, stdout, stderr);
   if (*equityCommand) return lumora::RunEquityCommand(equity, stdout, stderr);
+  if (*settingsCommand) return lumora::RunSettingsCommand(settings, stdout);
   return 2;
 }

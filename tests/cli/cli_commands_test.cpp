@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cctype>
+#include <string_view>
+
+#include "app/profile.h"
 #include "tests/support/run_program.h"
 
 namespace lumora {
@@ -124,6 +128,75 @@ TEST_F(Cli, CompareBeforeBothLimitsAreAnalysedShowsNothing) {
   const auto result = Run({"compare", "--first-bb", "10", "--second-bb", "25"});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(result.out, "");
+}
+
+/// The listing with each run of blanks made one and the dates (which follow
+/// the clock) made "*".
+std::string Columns(const std::string& listing) {
+  constexpr std::string_view kDate = "00.00.0000 00:00:00";  // '0': any digit
+  const auto dateAt = [&](size_t at) {
+    if (at + kDate.size() > listing.size()) return false;
+    for (size_t k = 0; k < kDate.size(); ++k)
+      if (kDate[k] == '0' ? !std::isdigit(static_cast<unsigned char>(listing[at + k]))
+                          : listing[at + k] != kDate[k])
+        return false;
+    return true;
+  };
+  std::string columns;
+  for (size_t i = 0; i < listing.size(); ++i) {
+    if (dateAt(i)) {
+      columns += '*';
+      i += kDate.size() - 1;
+    } else if (listing[i] != ' ' || columns.empty() || columns.back() != ' ') {
+      columns += listing[i];
+    }
+  }
+  return columns;
+}
+
+TEST_F(Cli, SettingsListsEveryKeyWithItsDefaultAndTheOptionThatChangesIt) {
+  const auto empty = RunProgram(LUMORA_CLI, {"settings"}, dir);
+  ASSERT_EQ(empty.exitCode, 0) << empty.err;
+  const auto profile = dir / "config/lumora/lumora.ini";
+  EXPECT_EQ(Columns(empty.out),
+            "Profile: " + profile.string() +
+                " (not written yet)\n"
+                "Log: " +
+                (dir / "state/lumora/Lumora.log").string() +
+                "\n\n"
+                "Key Value Default Changed by\n"
+                "HistoryPath c: yes make --history\n"
+                "NickName (empty) yes make --nick\n"
+                "Source history yes make --source\n"
+                "PokerRoom PartyPoker yes make --room\n"
+                "NumPl Heads-Up yes make --table\n"
+                "CashLimit 2 yes make --bb\n"
+                "Currency USD yes make --currency\n"
+                "NumPl_0 Heads-Up yes compare --first-table\n"
+                "NumPl_1 Heads-Up yes compare --second-table\n"
+                "CashLimit_0 2 yes compare --first-bb\n"
+                "CashLimit_1 2 yes compare --second-bb\n"
+                "CurrencyCompare USD yes compare --currency\n"
+                "Zoom off yes make --zoom\n"
+                "NonZoom on yes make --nonzoom\n"
+                "ServerIP 127.0.0.1 yes make --server\n"
+                "Port 5432 yes make --port\n"
+                "DBName Name yes make --db-name\n"
+                "DBUser postgres yes make --db-user\n"
+                "DBPass (hidden) yes make --db-password\n"
+                "DBSource HoldemManager1 yes make --db-kind\n"
+                "DBPokerRoom 0 yes make --site\n"
+                "NickDB Name yes make --db-nick\n"
+                "minPl 2 yes make --players\n"
+                "maxPl 2 yes make --players narrowed from 10 by the table size\n"
+                "GameSelection All yes make --games\n"
+                "TimeFrom * yes make --from\n"
+                "TimeTo * yes make --to\n");
+  EXPECT_FALSE(std::filesystem::exists(profile));  // a listing writes nothing
+
+  Profile(profile).WriteInt(L"CashLimit", 4);
+  EXPECT_THAT(Columns(RunProgram(LUMORA_CLI, {"settings"}, dir).out),
+              HasSubstr("\nCashLimit 10 no make --bb\n"));
 }
 
 }  // namespace
