@@ -1,6 +1,7 @@
 #include "history/hand_reading.h"
 
 #include "base/text.h"
+#include "history/hero_name.h"
 
 namespace lumora {
 
@@ -21,6 +22,10 @@ void AppendReading(HandReading&& reading, HandResult hand, SourceResult& out) {
     out.allInReports.push_back(std::move(*reading.allIn));
   }
   out.hands.push_back(std::move(hand));
+}
+
+HandLeftOut NotDealtInReason(const HandLines& lines, std::wstring_view nick) {
+  return IsHeroSeated(lines, nick) ? HandLeftOut::kNotDealtIn : HandLeftOut::kHeroNotSeated;
 }
 
 std::wstring CutOffNote() {

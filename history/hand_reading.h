@@ -44,6 +44,10 @@ struct HandReading {
 /// A refused reading adds its notes and its reason to the source's counts.
 void AppendReading(HandReading&& reading, HandResult hand, SourceResult& out);
 
+/// The reason a hand the hero took no part in is left out: he sat at the
+/// table and was not dealt in, or his nick is on none of its seats.
+HandLeftOut NotDealtInReason(const HandLines& lines, std::wstring_view nick);
+
 /// The log note of a hand whose text ends before its summary.
 std::wstring CutOffNote();
 /// The log note of a hand holding an amount that cannot be read.

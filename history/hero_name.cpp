@@ -21,4 +21,20 @@ bool IsHeroSeatName(std::wstring_view captured, std::wstring_view nick) {
   return true;
 }
 
+bool IsHeroSeated(const TextLines& lines, std::wstring_view nick) {
+  if (nick.empty()) return false;
+  for (const std::wstring_view raw : lines) {
+    std::wstring_view line = TrimView(raw);
+    if (!StartsWith(line, L"Seat ")) continue;
+    line.remove_prefix(5);
+    const size_t colon = line.find_first_not_of(L"0123456789");
+    if (colon == 0 || colon == std::wstring_view::npos) continue;
+    line.remove_prefix(colon);
+    if (StartsWith(line, L": ") && StartsWith(line.substr(2), nick) &&
+        StartsWith(line.substr(2 + nick.size()), L" ("))
+      return true;
+  }
+  return false;
+}
+
 }  // namespace lumora

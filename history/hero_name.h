@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "base/history_file.h"
 #include "base/text.h"
 
 namespace lumora {
@@ -27,5 +28,9 @@ bool IsHeroSeatName(std::wstring_view captured, std::wstring_view nick);
 inline bool MayBeHeroLine(std::wstring_view line, std::wstring_view nick) {
   return !nick.empty() && StartsWith(line, nick);
 }
+
+/// True when a seat line of the hand ("Seat 3: Hero ($10 in chips)", as
+/// every room writes them) seats the hero. Lines are trimmed first.
+bool IsHeroSeated(const TextLines& lines, std::wstring_view nick);
 
 }  // namespace lumora

@@ -1,5 +1,6 @@
 #include "history/history_hands.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -222,8 +223,10 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
     const bool stakesFit =
         m_reading.filter.cashLimit == 0 || header.bigBlindCents == m_reading.fileBigBlind;
     std::optional<HandLeftOut> leftOut;
-    if (!header.taken || !zoomFits)
+    if (!header.taken)
       leftOut = HandLeftOut::kOtherGame;
+    else if (!zoomFits)
+      leftOut = HandLeftOut::kZoom;
     else if (!stakesFit)
       leftOut = HandLeftOut::kOtherLimit;
     else if (!InRange(header.startTime))
@@ -326,6 +329,29 @@ std::wstring HandIdOf(std::wstring_view line) {
   size_t end = begin;
   while (end < line.size() && line[end] >= L'0' && line[end] <= L'9') ++end;
   return std::wstring(line.substr(begin, end - begin));
+}
+
+int32_t CountHands(const TextLines& lines) {
+  int32_t hands = 0;
+  std::wstring lastId;
+  for (const std::wstring_view raw : lines) {
+    const std::wstring_view line = TrimView(raw);
+    // Every PokerStars marker names the room: one search rules most lines out.
+    const bool stars = line.find(L"PokerStars "sv) != std::wstring_view::npos &&
+                       std::any_of(kStarsMarkers.begin(), kStarsMarkers.end(), [&](auto marker) {
+                         return line.find(marker) != std::wstring_view::npos;
+                       });
+    const bool opens = (stars && line.find(L"Tournament"sv) == std::wstring_view::npos) ||
+                       StartsWith(line, L"Game #"sv) || StartsWith(line, L"#Game No :"sv) ||
+                       IsPartyBanner(line) || Is888Banner(line) ||
+                       StartsWith(line, L"Tiger Gaming Game #"sv);
+    if (!opens) continue;
+    std::wstring id = HandIdOf(line);
+    if (hands > 0 && !id.empty() && id == lastId) continue;
+    ++hands;
+    lastId = std::move(id);
+  }
+  return hands;
 }
 
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,

@@ -22,6 +22,12 @@ class PokerLogic;
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
                       int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out);
 
+/// How many hands a text history file holds, whichever room wrote it: the
+/// opening lines of each room's hands, the lines that open one hand (a
+/// banner and its "#Game No :") counted once by their shared hand number.
+/// Tournament hands are not counted. Cheap: no hand is read.
+int32_t CountHands(const TextLines& lines);
+
 /// The hand number of a hand's opening line: the first run of digits after
 /// its '#' ("PokerStars Hand #123:", "Game #123 starts.", "#Game No : 123"),
 /// or after "Game " where there is no '#'. Empty when there is none.

@@ -183,7 +183,7 @@ HandReading PartyHandReader::Read(const HandLines& lines, bool& headerSeen) {
       if (MatchLine(line, P().players, m_match)) {
         const int seats = CaptureInt(m_match, 1);
         if (seats < m_filter.minPl || seats > m_filter.maxPl)
-          return reading.LeaveOut(HandLeftOut::kTableSize);
+          return reading.LeaveOut(HandLeftOut::kPlayersSeated);
       }
     } else if (StartsWith(line, L"Seat "sv)) {
       m_seats.push_back(line);
@@ -213,7 +213,7 @@ HandReading PartyHandReader::Read(const HandLines& lines, bool& headerSeen) {
       ReadHeroLine(line);
     }
   }
-  if (!m_dealtIn) return reading.LeaveOut(HandLeftOut::kNotDealtIn);
+  if (!m_dealtIn) return reading.LeaveOut(NotDealtInReason(lines, m_nick));
   if (!HasLineContainingFromEnd(lines, L" wins "sv))
     return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
   if (m_amounts.Failed())

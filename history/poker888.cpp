@@ -247,7 +247,7 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
     } else if (StartsWith(line, L"Total number of players :"sv)) {
       if (MatchLine(line, P().players, m_match)) {
         m_players = CaptureInt(m_match, 1);
-        if (!SeatCountFits(m_players)) return reading.LeaveOut(HandLeftOut::kTableSize);
+        if (!SeatCountFits(m_players)) return reading.LeaveOut(HandLeftOut::kPlayersSeated);
       }
     } else if (StartsWith(line, L"Seat "sv)) {
       if (MatchLine(line, BracketLines().seat, m_match)) {
@@ -285,11 +285,14 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
       verdict = ReadAction(line);
     }
     if (verdict == Verdict::kRefuse) {
-      if (reading.leftOut == HandLeftOut::kRefused) reading.leftOut = HandLeftOut::kTableSize;
+      // Only the players-seated count refuses without a reason of its own.
+      if (reading.leftOut == HandLeftOut::kRefused) reading.leftOut = HandLeftOut::kPlayersSeated;
+      if (reading.leftOut == HandLeftOut::kNotDealtIn)
+        reading.leftOut = NotDealtInReason(lines, m_nick);
       return reading;
     }
   }
-  if (!m_dealtIn) return reading.LeaveOut(HandLeftOut::kNotDealtIn);
+  if (!m_dealtIn) return reading.LeaveOut(NotDealtInReason(lines, m_nick));
   if (!HasLineFromEnd(lines, L"** Summary **"sv))
     return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
   if (m_amounts.Failed())

@@ -71,7 +71,8 @@ class StarsHandReader {
   Verdict ReadTable(std::wstring_view line) const;
   void ReadSeat(std::wstring_view line);
   void ReadAnte(std::wstring_view line);
-  Verdict ReadBlind(std::wstring_view line);
+  /// Why a blind line refuses the hand (players seated, another limit), or none.
+  std::optional<HandLeftOut> ReadBlind(std::wstring_view line);
   bool SeatedCountFits();
   bool SmallBlindPostedBefore();
   void ReadPendingSeat();
@@ -195,18 +196,18 @@ bool StarsHandReader::SeatedCountFits() {
   return seated >= m_filter.minPl && seated <= m_filter.maxPl;
 }
 
-StarsHandReader::Verdict StarsHandReader::ReadBlind(std::wstring_view line) {
-  if (!SeatedCountFits()) return Verdict::kRefuse;
+std::optional<HandLeftOut> StarsHandReader::ReadBlind(std::wstring_view line) {
+  if (!SeatedCountFits()) return HandLeftOut::kPlayersSeated;
   // Another player's blind matters in two ways only: a big blind of another
   // limit refuses the hand, and the table's small blind makes a small blind
   // the hero posts later a dead one. The second is looked at when it matters.
   const bool bigBlind = ContainsAfterStart(line, L"posts big blind"sv);
   if (!MayBeHeroLine(line, m_nick) && !(bigBlind && m_filter.cashLimit != 0)) {
     if (!bigBlind) m_otherSmallBlinds.push_back(line);
-    return Verdict::kNext;
+    return std::nullopt;
   }
   const std::optional<MoneyLine> move = ReadMoneyLine(line, m_amounts, m_match);
-  if (!move) return Verdict::kNext;
+  if (!move) return std::nullopt;
   const bool hero = IsHeroName(move->name, m_nick);
   if (move->kind == MoneyLine::Kind::kSmallAndBig) ParseHeader();
   if (hero) {
@@ -219,8 +220,8 @@ StarsHandReader::Verdict StarsHandReader::ReadBlind(std::wstring_view line) {
   // the player has no more chips does not.
   if (move->kind == MoneyLine::Kind::kBigBlind && m_filter.cashLimit != 0 &&
       m_filter.cashLimit != move->cents && !move->allIn)
-    return Verdict::kRefuse;
-  return Verdict::kNext;
+    return HandLeftOut::kOtherLimit;
+  return std::nullopt;
 }
 
 /// Whether a small blind was posted before this line: the lines put aside
@@ -264,7 +265,8 @@ void StarsHandReader::ReadUncalledBet(std::wstring_view line) {
 /// The checks every hand passes before it counts: the hero was dealt in, the
 /// text reaches its summary, and every amount could be read.
 HandReading& StarsHandReader::Finish(const HandLines& lines, HandReading& reading) {
-  if (!m_dealtIn || m_cancelled) return reading.LeaveOut(HandLeftOut::kNotDealtIn);
+  if (m_cancelled) return reading.LeaveOut(HandLeftOut::kNotDealtIn);
+  if (!m_dealtIn) return reading.LeaveOut(NotDealtInReason(lines, m_nick));
   if (!HasLineFromEnd(lines, L"*** SUMMARY ***"sv))
     return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
   if (m_amounts.Failed())
@@ -291,7 +293,8 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::wstring_view line = TrimView(lines[i]);
     if (!headerSeen) {
-      if (ReadHeader(line, headerSeen) == Verdict::kRefuse) return reading;
+      if (ReadHeader(line, headerSeen) == Verdict::kRefuse)
+        return reading.LeaveOut(HandLeftOut::kOtherRoom);
       continue;
     }
     if (StartsWith(line, L"***"sv)) ReadStreetMarker(line, i);
@@ -305,7 +308,8 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
       ReadAnte(line);
     } else if (posts && (ContainsAfterStart(line, L"posts big blind"sv) ||
                          ContainsAfterStart(line, L"posts small"sv))) {
-      if (ReadBlind(line) == Verdict::kRefuse) return reading;
+      if (const std::optional<HandLeftOut> refused = ReadBlind(line))
+        return reading.LeaveOut(*refused);
     } else if (line == m_foldLine) {
       m_dealtIn = true;
       if (!Finish(lines, reading).accepted) return reading;

@@ -195,7 +195,7 @@ HandReading TigerHandReader::Read(const HandLines& lines, bool& headerSeen) {
       if (ReadMoney(line) == Verdict::kRefuse) return reading.LeaveOut(HandLeftOut::kOtherLimit);
     }
   }
-  if (!m_dealtIn) return reading.LeaveOut(HandLeftOut::kNotDealtIn);
+  if (!m_dealtIn) return reading.LeaveOut(NotDealtInReason(lines, m_nick));
   if (!m_showdown.SummarySeen()) return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
   if (m_amounts.Failed())
     return reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(m_amounts.FirstBad()));

@@ -148,7 +148,7 @@ bool SessionReader::ReadGame(const wxXmlNode& game) {
         for (const wxXmlNode* p = child->GetChildren(); p; p = p->GetNext())
           players += p->GetType() == wxXML_ELEMENT_NODE;
         if (players < m_reading.filter.minPl || players > m_reading.filter.maxPl) {
-          m_reading.out.LeaveOut(HandLeftOut::kTableSize);
+          m_reading.out.LeaveOut(HandLeftOut::kPlayersSeated);
           return true;
         }
         ReadHeroResult(game, *child, hand);
@@ -263,7 +263,7 @@ void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& playe
       hero = p;
   // Players sitting out are not listed: a game without the hero is not his.
   if (hero == nullptr) {
-    m_reading.out.LeaveOut(HandLeftOut::kNotDealtIn);
+    m_reading.out.LeaveOut(HandLeftOut::kHeroNotSeated);
     return;
   }
   if (m_reading.filter.cashLimit != 0 && hand.bigBlindCents != m_reading.filter.cashLimit) {
@@ -430,6 +430,14 @@ bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const 
   }
   if (!loaded) out.skip = FileSkip::kUnreadable;
   return loaded;
+}
+
+int32_t CountXmlGames(std::wstring_view text) {
+  int32_t games = 0;
+  for (size_t at = text.find(L"<game "); at != std::wstring_view::npos;
+       at = text.find(L"<game ", at + 1))
+    ++games;
+  return games;
 }
 
 }  // namespace lumora

@@ -27,4 +27,8 @@ class PokerLogic;
 bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const HandFilter& filter,
                         int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out);
 
+/// How many games an XML session file holds (its "<game " elements), without
+/// reading them.
+int32_t CountXmlGames(std::wstring_view text);
+
 }  // namespace lumora

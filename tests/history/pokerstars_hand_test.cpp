@@ -76,15 +76,18 @@ TEST(PokerStarsHand, RefusesTablesAndCrowdsOutsideTheFilter) {
 TEST(PokerStarsHand, AHandOfAnotherRoomsKindIsRefused) {
   bool headerSeen = false;
   const auto party = Lines(L"Game #1 starts.\nBob folds");
-  EXPECT_FALSE(
-      ReadPokerStarsHand(L"f", BobsFilter(), ViewsOf(party), 1, 10, headerSeen, Engine()).accepted);
-  // Lines that never show a header: nothing in them is the hero's.
+  const HandReading other =
+      ReadPokerStarsHand(L"f", BobsFilter(), ViewsOf(party), 1, 10, headerSeen, Engine());
+  EXPECT_FALSE(other.accepted);
+  EXPECT_EQ(other.leftOut, HandLeftOut::kOtherRoom);
+  // Lines that never show a header: nothing in them is the hero's, and no
+  // seat of theirs is his.
   headerSeen = false;
   const auto headless = Lines(L"Bob: calls $5\n*** SUMMARY ***");
   const HandReading none =
       ReadPokerStarsHand(L"f", BobsFilter(), ViewsOf(headless), 1, 10, headerSeen, Engine());
   EXPECT_FALSE(none.accepted);
-  EXPECT_EQ(none.leftOut, HandLeftOut::kNotDealtIn);
+  EXPECT_EQ(none.leftOut, HandLeftOut::kHeroNotSeated);
 }
 
 TEST(PokerStarsHand, AHandTheHeroSatOutOrThatStopsShortIsNotCounted) {
