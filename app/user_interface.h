@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/comparison.h"
+#include "app/profile_keys.h"
 
 namespace lumora {
 
@@ -32,6 +33,13 @@ class UserInterface {
 
   /// Polled between steps of long work; true stops it early.
   virtual bool IsCancelRequested() { return false; }
+
+  /// How a message that sends the user to a setting names the place where
+  /// it is changed. The desktop program names its control ("\"Players
+  /// seated\" on the Home tab"); the command line names its option.
+  virtual std::wstring PlaceOf(const keys::Place& place) const {
+    return L"\"" + std::wstring(place.control) + L"\" on the " + std::wstring(place.tab) + L" tab";
+  }
 };
 
 /// Keeps the interface busy for the lifetime of the guard, so that every way

@@ -40,6 +40,10 @@ void ConsoleUi::ReportProgress(std::size_t done, std::size_t total) {
   m_progressShown = true;
 }
 
+std::wstring ConsoleUi::PlaceOf(const keys::Place& place) const {
+  return Utf8ToWide(place.option);
+}
+
 void ConsoleUi::ClearProgress() {
   if (!m_progressShown) return;
   std::fprintf(m_err, "\r%60s\r", "");

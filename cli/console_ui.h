@@ -18,6 +18,8 @@ class ConsoleUi : public UserInterface {
   void ShowMessage(const std::wstring& text) override;
   void SetBusy(bool busy) override;
   void ReportProgress(std::size_t done, std::size_t total) override;
+  /// The option that changes the setting ("--players").
+  std::wstring PlaceOf(const keys::Place& place) const override;
 
  private:
   void ClearProgress();

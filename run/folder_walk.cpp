@@ -29,36 +29,46 @@ std::optional<int64_t> LastWriteSeconds(const fs::directory_entry& entry) {
   return since1970.count();
 }
 
-bool PassesNameRule(const std::wstring& name, const WalkFilter& filter) {
+/// Why the room's name rules pass a file over: the run's big blind or
+/// currency for a PokerStars name of another limit, kRefused for a file that
+/// holds no hands of the room (a table summary, another brand's file); none
+/// when the file is listed.
+std::optional<HandLeftOut> NameRuleRefusal(const std::wstring& name, const WalkFilter& filter) {
   switch (filter.room) {
     case kPartyPoker: {
-      if (!filter.tableNameRule) return true;
+      if (!filter.tableNameRule) return std::nullopt;
       // The client writes a per-table summary beside the hand files; its
       // name carries "Table" somewhere before its end.
       for (size_t at = name.find(L"Table"); at != std::wstring::npos;
            at = name.find(L"Table", at + 1))
-        if (at + 5 < name.size()) return false;
-      return true;
+        if (at + 5 < name.size()) return HandLeftOut::kRefused;
+      return std::nullopt;
     }
     case kPokerStars: {
       int64_t bigBlind = 0;
       int32_t currency = 0;
-      if (!ParseStarsFileName(name, bigBlind, currency)) return true;
-      if (filter.cashLimit != 0 && filter.cashLimit != bigBlind) return false;
-      return currency == filter.currency;
+      if (!ParseStarsFileName(name, bigBlind, currency)) return std::nullopt;
+      if (filter.cashLimit != 0 && filter.cashLimit != bigBlind) return HandLeftOut::kOtherLimit;
+      if (currency != filter.currency) return HandLeftOut::kOtherCurrency;
+      return std::nullopt;
     }
     case k888Poker:
-      return name.starts_with(L"888poker") || name.starts_with(L"LotosPoker");
+      if (name.starts_with(L"888poker") || name.starts_with(L"LotosPoker")) return std::nullopt;
+      return HandLeftOut::kRefused;
     default:
-      return true;
+      return std::nullopt;
   }
 }
 
 class Walker {
  public:
   Walker(const WalkFilter& filter, LogFile& log, std::vector<fs::path>& list,
-         std::vector<fs::path>* unreadable)
-      : m_filter(filter), m_log(log), m_list(list), m_unreadable(unreadable) {
+         std::vector<fs::path>* unreadable, HandLeftOutCounts* passedOver)
+      : m_filter(filter),
+        m_log(log),
+        m_list(list),
+        m_unreadable(unreadable),
+        m_passedOver(passedOver) {
     m_lower =
         filter.timeFrom > kWalkNoMarginBelow ? filter.timeFrom - kWalkDayMargin : filter.timeFrom;
     m_upper = filter.timeTo + kWalkDayMargin;
@@ -112,15 +122,27 @@ class Walker {
     const auto written = LastWriteSeconds(entry);
     if (!written) return;
     m_log.WriteLog(Format(L"DirWalkHistory 1: file = %s", name));
-    if (*written < m_lower || *written > m_upper) return;
+    if (*written < m_lower || *written > m_upper) {
+      PassOver(HandLeftOut::kOutsideDates);
+      return;
+    }
     m_log.WriteLog(Format(L"DirWalkHistory 2: file = %s", name));
-    if (PassesNameRule(name, m_filter)) m_list.push_back(entry.path());
+    const std::optional<HandLeftOut> refused = NameRuleRefusal(name, m_filter);
+    if (!refused)
+      m_list.push_back(entry.path());
+    else if (*refused != HandLeftOut::kRefused)
+      PassOver(*refused);
+  }
+
+  void PassOver(HandLeftOut filter) {
+    if (m_passedOver) ++(*m_passedOver)[static_cast<size_t>(filter)];
   }
 
   const WalkFilter& m_filter;
   LogFile& m_log;
   std::vector<fs::path>& m_list;
   std::vector<fs::path>* m_unreadable;
+  HandLeftOutCounts* m_passedOver;
   fs::path m_root;  ///< the history folder as the file system resolves it
   int64_t m_lower = 0;
   int64_t m_upper = 0;
@@ -131,8 +153,9 @@ class Walker {
 }  // namespace
 
 void WalkHistoryFolder(const fs::path& folder, const WalkFilter& filter, LogFile& log,
-                       std::vector<fs::path>& list, std::vector<fs::path>* unreadableFolders) {
-  Walker(filter, log, list, unreadableFolders).Walk(folder);
+                       std::vector<fs::path>& list, std::vector<fs::path>* unreadableFolders,
+                       HandLeftOutCounts* passedOver) {
+  Walker(filter, log, list, unreadableFolders, passedOver).Walk(folder);
 }
 
 }  // namespace lumora

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <vector>
 
+#include "history/left_out.h"
+
 namespace lumora {
 
 class LogFile;
@@ -35,8 +37,12 @@ inline constexpr int64_t kWalkNoMarginBelow = 90000;
 /// given); a folder reached twice through links is walked once, and a link
 /// to a folder that holds `folder` is not followed (the log says so); a file
 /// whose last-write time lies before 1970 or cannot be read is skipped.
+/// `passedOver`, when given, counts the files left unlisted by the run's
+/// filters, by the filter: the date range (last-write time), and the big
+/// blind and currency of a PokerStars file name.
 void WalkHistoryFolder(const std::filesystem::path& folder, const WalkFilter& filter, LogFile& log,
                        std::vector<std::filesystem::path>& list,
-                       std::vector<std::filesystem::path>* unreadableFolders = nullptr);
+                       std::vector<std::filesystem::path>* unreadableFolders = nullptr,
+                       HandLeftOutCounts* passedOver = nullptr);
 
 }  // namespace lumora

@@ -32,6 +32,17 @@ std::optional<FileSkip> FileCheck(const FileFormatInfo& info, const HandFilter& 
   return std::nullopt;
 }
 
+/// A file refused whole by one of the run's filters leaves every hand in it
+/// out for that filter, so that the report counts them with the rest.
+void LeaveOutWholeFile(const HistoryText& file, int32_t room, SourceResult& source) {
+  if (!source.skip) return;
+  const std::optional<HandLeftOut> reason = HandLeftOutOfFile(*source.skip);
+  if (!reason) return;
+  source.leftOut = {};
+  source.leftOut[static_cast<size_t>(*reason)] =
+      room == kIPoker ? CountXmlGames(file.text) : CountHands(file.lines);
+}
+
 }  // namespace
 
 FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
@@ -59,6 +70,7 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
   DetectHistoryFormat(lines, info);
   if (const std::optional<FileSkip> skip = FileCheck(info, filter)) {
     outcome.source.skip = skip;
+    LeaveOutWholeFile(file, info.room, outcome.source);
     return outcome;
   }
   outcome.passedChecks = true;
@@ -69,6 +81,7 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
                                                       info.bigBlind, engine, outcome.source)
                                  : ReadHistoryHands(outcome.source.path, filter, lines,
                                                     info.bigBlind, engine, outcome.source);
+  LeaveOutWholeFile(file, info.room, outcome.source);
   return outcome;
 }
 

@@ -15,6 +15,7 @@
 #include "db/database_run.h"
 #include "equity/poker_logic.h"
 #include "run/folder_walk.h"
+#include "run/left_out_report.h"
 #include "run/process_file.h"
 #include "run/source_merge.h"
 #include "run/statistics_step.h"
@@ -124,6 +125,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
   int64_t runBigBlind = settings.CashLimit;
   HandResultStore store;
   FileSkipCounts skipped{};
+  RunLeftOut leftOut;
   app.m_summary.ResetAllIn();
   const auto start = std::chrono::steady_clock::now();
 
@@ -139,6 +141,8 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
       return false;
     }
     source.completed = true;
+    leftOut.database = true;
+    leftOut.hands = source.leftOut;
     MergeReadingReports(app, report, source);
     AppendHands(source, store, runHands);
   } else {
@@ -147,7 +151,8 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
     WalkHistoryFolder(PathFromText(settings.HistoryPath),
                       {filter.timeFrom, filter.timeTo, settings.PokerRoom, true, settings.CashLimit,
                        settings.Currency},
-                      app.m_log, files, &unreadableFolders);
+                      app.m_log, files, &unreadableFolders, &leftOut.filesNotOpened);
+    leftOut.filesListed = files.size();
     for (int i = 0; i < kGameKindCount; ++i)
       report.LogOnly(Format(L"m_nBC[%d] = %d", i, app.m_nBC[i]));
 
@@ -174,6 +179,9 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
       outcome.source.skip = FileSkip::kFolderCannotOpen;
     }
     runBigBlind = MergeFileOutcomes(app, report, outcomes, runBigBlind, store, runHands, skipped);
+    for (const FileOutcome& outcome : outcomes)
+      for (size_t r = 0; r < leftOut.hands.size(); ++r)
+        leftOut.hands[r] += outcome.source.leftOut[r];
   }
 
   const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -181,23 +189,25 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
   report.OutputOnly(Format(L"time = %d\n", static_cast<long long>(elapsed.count())));
   report.LogOnly(L"\n==================================================\n");
 
-  // The last report line of every way the run ends from here counts the
-  // files that gave nothing.
-  const std::wstring skippedLine = SkippedLine(skipped);
-  const auto reportSkipped = [&] {
-    if (!skippedLine.empty()) report.Report(skippedLine);
+  // The last two report lines of every way the run ends from here count
+  // the files that gave nothing, then the hands (and unopened files) that
+  // the filters and readers left out, and why.
+  const SettingsView view{settings, app.m_nBC, app.m_dateRange};
+  const auto reportLeftOut = [&] {
+    if (const std::wstring line = SkippedLine(skipped); !line.empty()) report.Report(line);
+    if (const std::wstring line = LeftOutLine(leftOut, view); !line.empty()) report.Report(line);
   };
   if (store.empty()) {
-    reportSkipped();
-    ui.ShowMessage(L"No data available!");
+    reportLeftOut();
+    ui.ShowMessage(NoDataMessage(leftOut, view, ui));
     return false;
   }
   if (!ReportStatistics(app, report, ui, store, runBigBlind)) {
-    reportSkipped();
+    reportLeftOut();
     return false;
   }
   ReportRiskOfRuin(app, report, runBigBlind);
-  reportSkipped();
+  reportLeftOut();
   RefreshComparisonDisplay(app, ui);
   return true;
 }

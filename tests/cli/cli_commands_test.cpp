@@ -36,7 +36,8 @@ TEST_F(Cli, MakeOverAnEmptyFolderReportsTheTimeAndNoData) {
                            "--nick", "Hero", "--range", "all-dates"});
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_EQ(WithoutTime(result.out), "time = *\n");
-  EXPECT_EQ(result.err, "No data available!\n");
+  EXPECT_EQ(result.err, "No data available! No history file of PokerStars was found in " +
+                            (dir / "hands").string() + "; see --history and --room.\n");
   EXPECT_THAT(ReadFile(dir / "Lumora.log"), HasSubstr("Lumora start"));
   EXPECT_FALSE(std::filesystem::exists(dir / "lumora.ini"));  // nothing saved without --save
 }

@@ -13,17 +13,19 @@ using testing::RunProgram;
 using testing::TempDir;
 using testing::WithoutTime;
 
-/// Runs a whole-range analysis of `folder` (under tests/data) as Hero.
+/// Runs a whole-range analysis of `folder` (under tests/data), as Hero over
+/// every game and players-seated count unless `who` says otherwise.
 testing::ProgramResult Make(const TempDir& dir, const std::string& folder, const char* room,
-                            const char* bigBlind) {
+                            const char* bigBlind,
+                            const std::string& who = "--nick Hero --players 2-10 --games All") {
   return RunProgram(
       LUMORA_CLI,
-      testing::Words("make --nick Hero --currency USD --table All --players 2-10 --range all-dates "
-                     "--games All --zoom on --nonzoom on",
-                     {"--room", room, "--bb", bigBlind, "--profile", (dir / "lumora.ini").string(),
-                      "--log", (dir / "Lumora.log").string(), "--history",
-                      std::string(LUMORA_TEST_DATA_DIR) + "/" + folder, "--hands-csv",
-                      (dir / "hands.csv").string(), "--curve-csv", (dir / "curve.csv").string()}),
+      testing::Words(
+          "make --currency USD --table All --range all-dates --zoom on --nonzoom on " + who,
+          {"--room", room, "--bb", bigBlind, "--profile", (dir / "lumora.ini").string(), "--log",
+           (dir / "Lumora.log").string(), "--history",
+           std::string(LUMORA_TEST_DATA_DIR) + "/" + folder, "--hands-csv",
+           (dir / "hands.csv").string(), "--curve-csv", (dir / "curve.csv").string()}),
       dir);
 }
 
@@ -89,13 +91,41 @@ TEST(MakeEndToEnd, AllBigBlindsEndWithTheTotalsAndStillWriteTheHands) {
   TempDir dir;
   const auto result = Make(dir, "pokerstars/basics", "PokerStars", "All");
   EXPECT_EQ(result.exitCode, 0);
-  EXPECT_THAT(
-      result.out,
-      ::testing::EndsWith("Summary all-in (BBs): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00\n"));
+  EXPECT_THAT(result.out,
+              ::testing::EndsWith("Summary all-in (BBs): nHands = 0 Win = 0.00 EV = 0.00 diff = "
+                                  "0.00\nLeft out: 3 hands (hero not dealt in: 3)\n"));
   EXPECT_EQ(result.err, "");
   EXPECT_NE(ReadFile(dir / "hands.csv").find(",249196136105,"), std::string::npos);
   EXPECT_FALSE(
       std::filesystem::exists(dir / "curve.csv"));  // a run that stops early writes no curves
+}
+
+TEST(MakeEndToEnd, NarrowFiltersEndTheReportWithWhatTheyLeftOut) {
+  TempDir dir;
+  const auto result = Make(dir, "pokerstars/older_client", "PokerStars", "10",
+                           "--nick Hero --players 2-3 --games All");
+  // Hands at another limit and at fuller tables, one the hero sat out and one
+  // cut short; the euro file's name shows another limit, so it stays unopened.
+  EXPECT_THAT(result.out, ::testing::EndsWith("Skipped: 1 file (1 other limit)\n"
+                                              "Left out: 6 hands (big blind: 2, players seated "
+                                              "2\u20133: 2, hero not dealt in: 1, cut off: 1); "
+                                              "1 file not opened (big blind: 1)\n"));
+}
+
+TEST(MakeEndToEnd, ARunThatFindsNoHandNamesWhatTookTheMost) {
+  TempDir dir;
+  const auto seated =
+      Make(dir, "pokerstars/run_twice", "PokerStars", "10", "--nick Hero --players 2-3 --games 2");
+  EXPECT_EQ(seated.exitCode, 1);
+  EXPECT_EQ(seated.err,
+            "No data available! 4 of the 7 hands were left out by the players-seated filter "
+            "(2\u20133); see --players.\n");
+
+  const auto misspelt = Make(dir, "pokerstars/run_twice", "PokerStars", "10",
+                             "--nick Hreo --players 2-10 --games All");
+  EXPECT_EQ(misspelt.exitCode, 1);
+  EXPECT_EQ(misspelt.err,
+            "No data available! The nick \"Hreo\" was found in no hand; see --nick.\n");
 }
 
 }  // namespace

@@ -14,16 +14,23 @@ using testing::RunProgram;
 using testing::TempDir;
 using testing::WithoutTime;
 
-testing::ProgramResult Make(const TempDir& dir, const std::string& site) {
+testing::ProgramResult Make(const TempDir& dir, const std::string& site,
+                            const std::string& nick = "Hero") {
   const testing::TestServer server = testing::ReadTestServer();
   return RunProgram(
       LUMORA_CLI,
-      testing::Words(
-          "make --source database --db-kind HoldemManager2 --db-name lumora_hm2 "
-          "--db-nick Hero --bb 10 --currency USD --players 2-10 --games All",
-          {"--table", "SH (6-Max)", "--from", "05.03.2024 00:00:00", "--to", "06.03.2024 00:00:00",
-           "--site", site, "--server", server.host, "--port", server.port, "--db-user", server.user,
-           "--profile", (dir / "lumora.ini").string(), "--log", (dir / "Lumora.log").string()}),
+      testing::Words("make --source database --db-kind HoldemManager2 --db-name lumora_hm2 "
+                     "--bb 10 --currency USD --players 2-10 --games All",
+                     {"--db-nick", nick,
+                      "--table",   "SH (6-Max)",
+                      "--from",    "05.03.2024 00:00:00",
+                      "--to",      "06.03.2024 00:00:00",
+                      "--site",    site,
+                      "--server",  server.host,
+                      "--port",    server.port,
+                      "--db-user", server.user,
+                      "--profile", (dir / "lumora.ini").string(),
+                      "--log",     (dir / "Lumora.log").string()}),
       dir, {"LUMORA_DB_PASSWORD=" + server.password, "TZ=UTC"});
 }
 
@@ -37,6 +44,14 @@ TEST(DatabaseCli, MakeReadsTheTrackersHandsAndReports) {
   EXPECT_THAT(out, HasSubstr("\nSummary: BB 10 nHands = 20 Win = 2.77 WinRate = 138.50 "));
   EXPECT_THAT(out, HasSubstr("\nRoR = 0.01 Bankroll (ROR) =  "));
   EXPECT_EQ(result.err, "");
+}
+
+TEST(DatabaseCli, ANickInNoStoredHandSaysSo) {
+  TempDir dir;
+  const auto result = Make(dir, "PokerStars", "Hreo");
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err,
+            "No data available! The nick \"Hreo\" was found in no hand; see --db-nick.\n");
 }
 
 TEST(DatabaseCli, ASiteTheTrackerDoesNotKnowIsAnErrorListingItsSites) {

@@ -114,9 +114,14 @@ TEST_F(Run, AFolderOfFilesThatGiveNothingSaysWhyBeforeNoData) {
   dir.Write("hands/notes.txt", "nothing here\n");
   PartyPokerForBob();
   EXPECT_FALSE(RunAnalysis(app, ui));
-  ASSERT_EQ(ui.lines.size(), 2u);
+  ASSERT_EQ(ui.lines.size(), 3u);
   EXPECT_EQ(ui.lines[1], L"Skipped: 3 files (1 tournament, 1 other currency, 1 unreadable)");
-  EXPECT_THAT(ui.messages, ElementsAre(L"No data available!"));
+  // The hand of the file refused whole counts too; the desktop program's
+  // message names the control that changes the filter.
+  EXPECT_EQ(ui.lines[2], L"Left out: 1 hand (currency: 1)");
+  EXPECT_THAT(ui.messages, ElementsAre(L"No data available! Every hand was left out by the "
+                                       L"currency filter (USD); see \"USD / Euro / GBP\" on the "
+                                       L"Home tab."));
   EXPECT_THAT(Log(), HasSubstr("euros.txt (other currency)\n"));
 }
 

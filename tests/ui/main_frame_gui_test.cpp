@@ -211,6 +211,15 @@ TEST_F(MainWindow, ChangesReachTheProfileAtOnceAndComeBackAfterARestart) {
   EXPECT_EQ(app->m_nBC, plo);
 }
 
+TEST_F(MainWindow, AMakeThatFindsNothingNamesTheControlThatLeftEverythingOut) {
+  SetUpRun("PokerStars", "pokerstars", "2");
+  Make();
+  ASSERT_EQ(dialogs.messages.size(), 1u);
+  EXPECT_EQ(dialogs.messages[0],
+            L"No data available! Every file was left out, unopened, by the big-blind filter (2); "
+            L"see \"Select size of BB:\" on the Home tab.");
+}
+
 TEST_F(MainWindow, MakeReportsWhatTheCommandLineReportsAndCompareFillsTheTable) {
   SetUpRun("PokerStars", "pokerstars", "10");
   Make();
