@@ -5,9 +5,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <boost/regex.hpp>
 #include <filesystem>
 #include <random>
-#include <regex>
 
 #include "app/lumora_app.h"
 #include "base/text.h"
@@ -56,10 +56,10 @@ std::string Utf16(const std::string& utf8, bool bigEndian) {
 /// Every "$" amount a million times larger, written as the clients write
 /// large amounts ("$1,013.50" becomes "$1,013,500,000.00").
 std::string MillionTimes(const std::string& text) {
-  static const std::regex kAmount(R"(\$([0-9][0-9,]*)(\.[0-9]{1,2})?)");
+  static const boost::regex kAmount(R"(\$([0-9][0-9,]*)(\.[0-9]{1,2})?)");
   std::string out;
   auto last = text.cbegin();
-  for (std::sregex_iterator it(text.begin(), text.end(), kAmount), end; it != end; ++it) {
+  for (boost::sregex_iterator it(text.begin(), text.end(), kAmount), end; it != end; ++it) {
     out.append(last, (*it)[0].first);
     // The units of a million times the amount: its cents and four zeros.
     std::string cents = (*it)[2].matched ? (*it)[2].str().substr(1) : "";
