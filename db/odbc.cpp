@@ -1,5 +1,6 @@
 #include "db/odbc.h"
 
+#include <algorithm>
 #include <cwctype>
 
 #include "app/log_file.h"
@@ -29,19 +30,33 @@ SqlText ToSql(std::wstring_view text) {
   return out;
 }
 
-std::wstring FromSql(const SQLWCHAR* text, size_t units) {
-  std::wstring out;
-  out.reserve(units);
-  for (size_t i = 0; i < units; ++i) {
-    char32_t cp = text[i];
-    if constexpr (sizeof(wchar_t) > 2) {
+/// UTF-16 from the API as wide text, into `out` (replaced; its storage is
+/// kept, so a buffer reused from row to row stops allocating).
+void FromSqlInto(const SQLWCHAR* text, size_t units, std::wstring& out) {
+  out.resize(units);
+  // Hand texts hardly ever leave the basic plane: copy unit for unit (a loop
+  // the compiler widens many units at a time), and decode surrogate pairs
+  // only where the text has one.
+  std::copy(text, text + units, out.begin());
+  if constexpr (sizeof(wchar_t) > 2) {
+    const auto isSurrogate = [](SQLWCHAR unit) { return (unit & 0xF800) == 0xD800; };
+    size_t i = static_cast<size_t>(std::find_if(text, text + units, isSurrogate) - text);
+    size_t length = i;
+    for (; i < units; ++i) {
+      char32_t cp = text[i];
       if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units && text[i + 1] >= 0xDC00 &&
           text[i + 1] <= 0xDFFF) {
         cp = 0x10000 + ((cp - 0xD800) << 10) + (text[++i] - 0xDC00);
       }
+      out[length++] = static_cast<wchar_t>(cp);
     }
-    out.push_back(static_cast<wchar_t>(cp));
+    out.resize(length);
   }
+}
+
+std::wstring FromSql(const SQLWCHAR* text, size_t units) {
+  std::wstring out;
+  FromSqlInto(text, units, out);
   return out;
 }
 
@@ -147,20 +162,21 @@ bool CODBCRecordset::Fetch() {
     m_failed = true;
     return false;
   }
-  m_row.assign(m_columns.size(), std::nullopt);
-  std::vector<SQLWCHAR> buffer(4096);
+  if (m_buffer.empty()) m_buffer.resize(8192);
+  m_values.resize(m_columns.size());
+  m_null.assign(m_columns.size(), false);
+  const size_t capacity = m_buffer.size() - 1;  // a full piece keeps room for its zero
   for (size_t column = 0; column < m_columns.size(); ++column) {
-    // Long texts (a stored hand) come in pieces; a piece that fills the
-    // buffer leaves room for its terminating zero. The pieces are joined
-    // before decoding: one may end between the two halves of a surrogate pair.
-    SqlText value;
-    bool null = false;
-    const size_t capacity = buffer.size() - 1;
+    // Long texts (a stored hand) may come in pieces. They are joined before
+    // decoding: one may end between the two halves of a surrogate pair.
+    m_pieces.clear();
+    std::wstring& value = m_values[column];
+    value.clear();
     while (true) {
       SQLLEN indicator = 0;
       const SQLRETURN got =
-          SQLGetData(m_stmt, static_cast<SQLUSMALLINT>(column + 1), SQL_C_WCHAR, buffer.data(),
-                     static_cast<SQLLEN>(buffer.size() * sizeof(SQLWCHAR)), &indicator);
+          SQLGetData(m_stmt, static_cast<SQLUSMALLINT>(column + 1), SQL_C_WCHAR, m_buffer.data(),
+                     static_cast<SQLLEN>(m_buffer.size() * sizeof(SQLWCHAR)), &indicator);
       if (got == SQL_NO_DATA) break;
       if (!Succeeded(got)) {
         LogFailure(m_log, L"reading a column", SQL_HANDLE_STMT, m_stmt);
@@ -168,16 +184,20 @@ bool CODBCRecordset::Fetch() {
         return false;
       }
       if (indicator == SQL_NULL_DATA) {
-        null = true;
+        m_null[column] = true;
         break;
       }
       const bool truncated =
           indicator == SQL_NO_TOTAL || static_cast<size_t>(indicator) / sizeof(SQLWCHAR) > capacity;
-      value.append(buffer.data(),
-                   truncated ? capacity : static_cast<size_t>(indicator) / sizeof(SQLWCHAR));
+      const size_t units = truncated ? capacity : static_cast<size_t>(indicator) / sizeof(SQLWCHAR);
+      if (!truncated && m_pieces.empty()) {  // the usual case: the whole value at once
+        FromSqlInto(m_buffer.data(), units, value);
+        break;
+      }
+      m_pieces.append(m_buffer.data(), units);
       if (!truncated) break;
     }
-    if (!null) m_row[column] = FromSql(value.data(), value.size());
+    if (!m_pieces.empty()) FromSqlInto(m_pieces.data(), m_pieces.size(), value);
   }
   return true;
 }
@@ -186,11 +206,23 @@ void CODBCRecordset::MoveNext() {
   if (!m_eof) m_eof = !Fetch();
 }
 
-CDBField CODBCRecordset::Field(std::wstring_view name) const {
+int CODBCRecordset::ColumnIndex(std::wstring_view name) const {
   const std::wstring wanted = Lower(std::wstring(name));
-  for (size_t column = 0; column < m_columns.size() && column < m_row.size(); ++column)
-    if (m_columns[column] == wanted) return CDBField(m_row[column]);
-  return CDBField(std::nullopt);
+  for (size_t column = 0; column < m_columns.size() && column < m_values.size(); ++column)
+    if (m_columns[column] == wanted) return static_cast<int>(column);
+  return -1;
+}
+
+CDBField CODBCRecordset::Field(std::wstring_view name) const {
+  const int column = ColumnIndex(name);
+  if (column < 0 || m_null[column]) return CDBField(std::nullopt);
+  return CDBField(m_values[column]);
+}
+
+std::wstring_view CODBCRecordset::Text(std::wstring_view name) const {
+  const int column = ColumnIndex(name);
+  if (column < 0) return {};
+  return m_values[column];
 }
 
 std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view connectionString, std::wstring_view sql,

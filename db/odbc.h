@@ -69,11 +69,16 @@ class CODBCRecordset {
   /// The column called `name` (case-insensitive) of the current row; an
   /// unknown column reads as NULL.
   CDBField Field(std::wstring_view name) const;
+  /// The text of column `name` of the current row without a copy: valid
+  /// until the next MoveNext. NULL and unknown columns read as empty.
+  std::wstring_view Text(std::wstring_view name) const;
 
  private:
   friend std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view, std::wstring_view, LogFile*);
   CODBCRecordset() = default;
   bool Fetch();
+  /// Index of the column called `name`, or -1.
+  int ColumnIndex(std::wstring_view name) const;
 
   std::unique_ptr<OdbcEnvironment> m_env;
   SQLHDBC m_dbc = SQL_NULL_HDBC;
@@ -83,7 +88,12 @@ class CODBCRecordset {
   bool m_failed = false;
   LogFile* m_log = nullptr;
   std::vector<std::wstring> m_columns;  // lower-case names
-  std::vector<std::optional<std::wstring>> m_row;
+  // The current row, in buffers reused from row to row so that reading a
+  // long result allocates nothing per row once the longest value was seen.
+  std::vector<std::wstring> m_values;
+  std::vector<bool> m_null;
+  std::vector<SQLWCHAR> m_buffer;        // one piece of a value as the driver gives it
+  std::basic_string<SQLWCHAR> m_pieces;  // the pieces of a value too long for the buffer
 };
 
 /// Connects with `connectionString` and runs `sql`. Returns the open rows
