@@ -41,13 +41,21 @@ std::wstring LogFile::TakeFailure() {
 }
 
 void LogFile::WriteLog(std::wstring_view text) {
-  const std::wstring stamp =
-      FormatLocalTime(NowSeconds(), L"%d.%m.%Y  %H:%M:%S  ").value_or(L"00.00.0000  00:00:00  ");
-  std::string line = WideToUtf8(stamp);
-  line += WideToUtf8(text);
-  line += '\n';
+  WriteLogLines({text});
+}
+
+void LogFile::WriteLogLines(const std::vector<std::wstring_view>& lines) {
+  if (lines.empty()) return;
+  const std::string stamp = WideToUtf8(
+      FormatLocalTime(NowSeconds(), L"%d.%m.%Y  %H:%M:%S  ").value_or(L"00.00.0000  00:00:00  "));
+  std::string block;
+  for (const std::wstring_view text : lines) {
+    block += stamp;
+    block += WideToUtf8(text);
+    block += '\n';
+  }
   std::lock_guard lock(m_mutex);
-  Put(line);
+  Put(block);
 }
 
 void LogFile::WriteRaw(std::wstring_view text) {

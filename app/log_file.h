@@ -8,6 +8,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumora {
 
@@ -33,6 +34,10 @@ class LogFile {
   /// unchanged (it may hold its own line feeds) and "\n"; then flushes.
   /// Safe from any thread; does nothing while the log is closed.
   void WriteLog(std::wstring_view text);
+
+  /// Writes several lines as WriteLog does, under one time stamp and with
+  /// one flush: a block of thousands of lines costs one write, not one each.
+  void WriteLogLines(const std::vector<std::wstring_view>& lines);
 
   /// Writes text as it is, without time stamp or line end (the start-up
   /// block), and flushes.

@@ -18,7 +18,11 @@ void RunReport::ReportOutputFirst(std::wstring_view line) {
 }
 
 void RunReport::LogOnly(std::wstring_view line) {
-  m_log.WriteLog(line);
+  LogOnly(std::vector<std::wstring_view>{line});
+}
+
+void RunReport::LogOnly(const std::vector<std::wstring_view>& lines) {
+  m_log.WriteLogLines(lines);
   // A log that cannot be written is said once, where the report shows.
   if (const std::wstring failure = m_log.TakeFailure(); !failure.empty()) m_ui.ShowMessage(failure);
 }

@@ -3,6 +3,7 @@
 // log and to the output in the order the line calls for.
 
 #include <string_view>
+#include <vector>
 
 namespace lumora {
 
@@ -18,6 +19,8 @@ class RunReport {
   /// To the output, then to the log (the loss and Sharpe lines).
   void ReportOutputFirst(std::wstring_view line);
   void LogOnly(std::wstring_view line);
+  /// Several lines to the log in one write (the all-in blocks of a source).
+  void LogOnly(const std::vector<std::wstring_view>& lines);
   /// An output entry shows without its final line feed; the log keeps it.
   void OutputOnly(std::wstring_view line);
 

@@ -32,10 +32,12 @@ void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult&
     for (const std::wstring& note : source.logNotes) report.LogOnly(note);
   if (!Contributes(source)) return;
   std::lock_guard lock(app.m_criticalSection);
+  std::vector<std::wstring_view> lines;
   for (const AllInHandReport& hand : source.allInReports) {
-    for (const std::wstring& line : hand.logLines) report.LogOnly(line);
+    lines.insert(lines.end(), hand.logLines.begin(), hand.logLines.end());
     AddAllInHand(app.m_summary, hand);
   }
+  report.LogOnly(lines);
 }
 
 void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* runHands) {
