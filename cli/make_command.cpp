@@ -211,8 +211,10 @@ int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
   if (options.save && !SaveToProfile(*session.profile, app, err)) return 1;
 
   ConsoleUi ui(out, err, isatty(fileno(err)) != 0);
+  // Each hand is kept only for an output that lists or draws the hands.
   RunHands hands;
-  const bool finished = RunAnalysis(app, ui, &hands);
+  const bool keepHands = options.handsCsv || options.resultsPng;
+  const bool finished = RunAnalysis(app, ui, keepHands ? &hands : nullptr);
 
   bool written = true;
   if (finished)

@@ -1,5 +1,7 @@
 #include "db/database_run.h"
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 
 #include "app/log_file.h"
@@ -109,31 +111,88 @@ std::wstring HandQuery(const RunSettings& settings, const TrackerFilter& filter,
   return {};
 }
 
-}  // namespace
-
-TextLines SplitHandText(std::wstring_view text) {
-  TextLines lines;
+/// Cuts `text` into `lines` (emptied first) at each line feed.
+void SplitHandTextInto(std::wstring_view text, TextLines& lines) {
+  lines.clear();
   size_t start = 0;
   for (size_t at = text.find(L'\n'); at != std::wstring_view::npos; at = text.find(L'\n', start)) {
     lines.push_back(text.substr(start, at - start));
     start = at + 1;
   }
   if (start < text.size()) lines.push_back(text.substr(start));
+}
+
+/// How many rows `sql` gives, for the progress of its reading; 0 when the
+/// count cannot be had (the progress then shows no total).
+size_t CountRows(const TrackerDb& db, std::wstring_view sql) {
+  if (sql.ends_with(L';')) sql.remove_suffix(1);
+  size_t count = 0;
+  ForEachRow(db, Format(L"select count(*) as counted from (%s) as hand_rows;", std::wstring(sql)),
+             [&](const CODBCRecordset& row) {
+               count = static_cast<size_t>(std::max<int64_t>(row.Field(L"counted").AsLong(), 0));
+             });
+  return count;
+}
+
+/// An HVD row: the hand's result as the tracker stored it, when the hand is
+/// one of the selected.
+void TakeHvdResult(const CODBCRecordset& row, const std::set<int64_t>& handIds, int64_t bigBlind,
+                   SourceResult& piece) {
+  const int64_t hand = row.Field(L"idhand").AsLong();
+  if (!handIds.contains(hand)) return;
+  piece.hands.push_back({std::to_wstring(hand), 0, bigBlind,
+                         static_cast<double>(row.Field(L"netwin").AsLong()), std::nullopt});
+}
+
+/// A row holding a stored hand text: read by the room's hand reader, as a
+/// hand of a history file would be. `lines` is reused from row to row.
+void ReadStoredHand(const CODBCRecordset& row, int32_t siteIndex, const HandFilter& filter,
+                    int64_t bigBlind, const PokerLogic& engine, TextLines& lines,
+                    SourceResult& piece) {
+  SplitHandTextInto(row.Text(L"handhistory"), lines);
+  // The stored text opens with the hand's header; it is not read again.
+  bool headerSeen = true;
+  HandReading reading =
+      siteIndex == k888Poker
+          ? Read888Hand(kDatabaseLabel, filter, lines, siteIndex, bigBlind, headerSeen, engine)
+          : ReadPokerStarsHand(kDatabaseLabel, filter, lines, siteIndex, bigBlind, headerSeen,
+                               engine);
+  AppendReading(std::move(reading),
+                {lines.empty() ? std::wstring() : HandIdOf(lines.front()),
+                 TimeOfStamp(row.Text(L"handtimestamp")), bigBlind, 0.0, std::nullopt},
+                piece);
+}
+
+/// Moves what `piece` holds to the end of `out`.
+void AppendPiece(SourceResult& piece, SourceResult& out) {
+  const auto moveAll = [](auto& from, auto& to) {
+    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+  };
+  moveAll(piece.hands, out.hands);
+  moveAll(piece.allInValues, out.allInValues);
+  moveAll(piece.allInReports, out.allInReports);
+  moveAll(piece.paneNotes, out.paneNotes);
+  moveAll(piece.logNotes, out.logNotes);
+  for (size_t r = 0; r < out.leftOut.size(); ++r) out.leftOut[r] += piece.leftOut[r];
+}
+
+}  // namespace
+
+TextLines SplitHandText(std::wstring_view text) {
+  TextLines lines;
+  SplitHandTextInto(text, lines);
   return lines;
 }
 
-bool RunDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
-                      const PokerLogic& engine, LogFile& log, UserInterface& ui,
-                      SourceResult& out) {
-  out.path = kDatabaseLabel;
+bool StreamDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
+                         const PokerLogic& engine, LogFile& log, UserInterface& ui,
+                         const DatabasePieceSink& takePiece, int32_t fetchRows) {
   switch (IsPostgresDriverInstalled()) {
     case DriverState::kNoEnvironment:
       ui.ShowMessage(L"Error ODBC API Initialisation!");
-      out.completed = true;
       return true;
     case DriverState::kMissing:
       log.WriteLog(L"ODBC: the driver \"PostgreSQL Unicode\" is not installed");
-      out.completed = true;
       return true;
     case DriverState::kInstalled:
       break;
@@ -145,44 +204,58 @@ bool RunDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
   bool stop = false;
   const std::wstring sql = HandQuery(settings, trackerFilter, db, filter, ui, handIds, stop);
   if (stop) return false;
-  const auto rows = sql.empty() ? nullptr : OpenODBC(db.connectionString, sql, &log);
-  if (!rows) {
+  // A cursor on the server: the driver holds one piece of rows at a time
+  // instead of the whole result, which for a tracker of millions of hands
+  // would not fit in memory.
+  fetchRows = std::max(fetchRows, 1);
+  const auto rows =
+      sql.empty()
+          ? nullptr
+          : OpenODBC(db.connectionString + Format(L"UseDeclareFetch=1;Fetch=%d;", fetchRows), sql,
+                     &log);
+  const auto failed = [&] {
     RunReport(log, ui).OutputOnly(Format(L"Error: request <%s>!\n", sql));
     return false;
-  }
+  };
+  if (!rows) return failed();
 
+  const size_t total = CountRows(db, sql);
+  ui.ReportProgress(0, total);
   const int64_t bigBlind = settings.CashLimit;
+  SourceResult piece;
+  piece.path = kDatabaseLabel;
+  size_t read = 0;
+  TextLines lines;
+  // The piece goes to the sink, and the next one starts empty.
+  const auto handOver = [&] {
+    const bool goOn = takePiece(piece);
+    piece = SourceResult();
+    piece.path = kDatabaseLabel;
+    ui.ReportProgress(read, total);
+    return goOn;
+  };
   for (; !rows->IsEOF(); rows->MoveNext()) {
-    if (settings.DBSource == kHvd) {
-      const int64_t hand = rows->Field(L"idhand").AsLong();
-      if (!handIds.contains(hand)) continue;
-      out.hands.push_back({std::to_wstring(hand), 0, bigBlind,
-                           static_cast<double>(rows->Field(L"netwin").AsLong()), std::nullopt});
-      continue;
-    }
-    const std::wstring text = rows->Field(L"handhistory").AsString();
-    const TextLines lines = SplitHandText(text);
-    // The stored text opens with the hand's header; it is not read again.
-    bool headerSeen = true;
-    HandReading reading =
-        settings.DBPokerRoomIndex == k888Poker
-            ? Read888Hand(kDatabaseLabel, filter, lines, settings.DBPokerRoomIndex, bigBlind,
-                          headerSeen, engine)
-            : ReadPokerStarsHand(kDatabaseLabel, filter, lines, settings.DBPokerRoomIndex, bigBlind,
-                                 headerSeen, engine);
-    AppendReading(
-        std::move(reading),
-        {lines.empty() ? std::wstring() : HandIdOf(lines.front()),
-         TimeOfStamp(rows->Field(L"handtimestamp").AsString()), bigBlind, 0.0, std::nullopt},
-        out);
+    if (settings.DBSource == kHvd)
+      TakeHvdResult(*rows, handIds, bigBlind, piece);
+    else
+      ReadStoredHand(*rows, settings.DBPokerRoomIndex, filter, bigBlind, engine, lines, piece);
+    if (++read % static_cast<size_t>(fetchRows) == 0 && !handOver()) return false;
   }
   // Rows lost part-way would give a total that looks whole and is not.
-  if (rows->Failed()) {
-    RunReport(log, ui).OutputOnly(Format(L"Error: request <%s>!\n", sql));
-    return false;
-  }
-  out.completed = true;
-  return true;
+  if (rows->Failed()) return failed();
+  return handOver();
+}
+
+bool RunDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
+                      const PokerLogic& engine, LogFile& log, UserInterface& ui, SourceResult& out,
+                      int32_t fetchRows) {
+  out.path = kDatabaseLabel;
+  const auto collect = [&](SourceResult& piece) {
+    AppendPiece(piece, out);
+    return true;
+  };
+  out.completed = StreamDatabaseQuery(settings, filter, engine, log, ui, collect, fetchRows);
+  return out.completed;
 }
 
 }  // namespace lumora

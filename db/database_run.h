@@ -3,6 +3,8 @@
 // the stored hand texts go to the same readers as history files; HVD gives
 // each hand's result itself.
 
+#include <cstdint>
+#include <functional>
 #include <string_view>
 
 #include "app/run_settings.h"
@@ -24,11 +26,34 @@ inline constexpr const wchar_t* kDatabaseLabel = L"DataBase";
 /// feed is a line too: a hand stored without a final line feed keeps it.
 TextLines SplitHandText(std::wstring_view text);
 
+/// Rows the server sends at a time. A piece of stored hands is a few MB in
+/// the driver, however many hands the tracker holds; more rows per piece
+/// save few round trips.
+inline constexpr int32_t kDatabaseFetchRows = 1000;
+
+/// Takes the results of one piece of rows as soon as it is read: its counted
+/// hands, all-in reports, notes and counts, with `path` the source label.
+/// It may take what it needs out of `piece`. Returning false stops the
+/// reading there (the user cancelled).
+using DatabasePieceSink = std::function<bool(SourceResult& piece)>;
+
 /// Fetches the hands of the range [`filter.timeFrom`, `filter.timeTo`] from
-/// the tracker the settings name and appends the hero's results to `out`.
-/// True lets the run go on to the statistics (possibly with no hands); false
-/// stops it after its message.
+/// the tracker the settings name, `fetchRows` rows (at least 1) at a time,
+/// reads each as it arrives and hands the results to `takePiece` piece by
+/// piece, reporting rows read of the query's rows to `ui` between pieces.
+/// True lets the run go on to the statistics (possibly with no hands);
+/// false stops it after its message, also when the query fails after some
+/// pieces were taken (those then are not the whole range) and when
+/// `takePiece` stopped it.
+bool StreamDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
+                         const PokerLogic& engine, LogFile& log, UserInterface& ui,
+                         const DatabasePieceSink& takePiece,
+                         int32_t fetchRows = kDatabaseFetchRows);
+
+/// The same run with every piece collected in `out` (its `completed` set
+/// when the run may go on).
 bool RunDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
-                      const PokerLogic& engine, LogFile& log, UserInterface& ui, SourceResult& out);
+                      const PokerLogic& engine, LogFile& log, UserInterface& ui, SourceResult& out,
+                      int32_t fetchRows = kDatabaseFetchRows);
 
 }  // namespace lumora

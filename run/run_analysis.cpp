@@ -123,7 +123,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
   const RunSettings& settings = app.m_settings;
   const HandFilter filter = MakeHandFilter(settings, app.m_nBC, app.m_dateRange);
   int64_t runBigBlind = settings.CashLimit;
-  HandResultStore store;
+  std::vector<double> resultsCents;  // every counted hand's, in run order
   FileSkipCounts skipped{};
   RunLeftOut leftOut;
   app.m_summary.ResetAllIn();
@@ -135,16 +135,24 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
   }
 
   if (settings.Source == kDatabaseSource) {
-    SourceResult source;
-    if (!RunDatabaseQuery(settings, filter, Engine(), app.m_log, ui, source)) {
-      ui.ShowMessage(L"You have no data!");
+    // The rows are summed piece by piece as they arrive, so that a tracker
+    // of millions of hands is read in the memory of a few thousand.
+    bool cancelled = false;
+    leftOut.database = true;
+    const auto takePiece = [&](SourceResult& piece) {
+      piece.completed = true;
+      for (size_t r = 0; r < leftOut.hands.size(); ++r) leftOut.hands[r] += piece.leftOut[r];
+      MergeReadingReports(app, report, piece);
+      AppendHands(piece, resultsCents, runHands);
+      cancelled = ui.IsCancelRequested();
+      return !cancelled;
+    };
+    if (!StreamDatabaseQuery(settings, filter, Engine(), app.m_log, ui, takePiece)) {
+      // The hands of the pieces read are not the range's: none is shown.
+      if (runHands) *runHands = RunHands();
+      ui.ShowMessage(cancelled ? L"The analysis was cancelled." : L"You have no data!");
       return false;
     }
-    source.completed = true;
-    leftOut.database = true;
-    leftOut.hands = source.leftOut;
-    MergeReadingReports(app, report, source);
-    AppendHands(source, store, runHands);
   } else {
     std::vector<fs::path> files;
     std::vector<fs::path> unreadableFolders;
@@ -178,7 +186,8 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
       outcome.source.path = PathToText(folder);
       outcome.source.skip = FileSkip::kFolderCannotOpen;
     }
-    runBigBlind = MergeFileOutcomes(app, report, outcomes, runBigBlind, store, runHands, skipped);
+    runBigBlind =
+        MergeFileOutcomes(app, report, outcomes, runBigBlind, resultsCents, runHands, skipped);
     for (const FileOutcome& outcome : outcomes)
       for (size_t r = 0; r < leftOut.hands.size(); ++r)
         leftOut.hands[r] += outcome.source.leftOut[r];
@@ -197,12 +206,12 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
     if (const std::wstring line = SkippedLine(skipped); !line.empty()) report.Report(line);
     if (const std::wstring line = LeftOutLine(leftOut, view); !line.empty()) report.Report(line);
   };
-  if (store.empty()) {
+  if (resultsCents.empty()) {
     reportLeftOut();
     ui.ShowMessage(NoDataMessage(leftOut, view, ui));
     return false;
   }
-  if (!ReportStatistics(app, report, ui, store, runBigBlind)) {
+  if (!ReportStatistics(app, report, ui, resultsCents, runBigBlind)) {
     reportLeftOut();
     return false;
   }

@@ -40,14 +40,17 @@ void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult&
   report.LogOnly(lines);
 }
 
-void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* runHands) {
+void AppendHands(const SourceResult& source, std::vector<double>& resultsCents,
+                 RunHands* runHands) {
   if (runHands) {
-    runHands->sources.push_back(source.path);
+    // A database run gives its hands in pieces of one source.
+    if (runHands->sources.empty() || runHands->sources.back() != source.path)
+      runHands->sources.push_back(source.path);
     runHands->sourceOfHand.insert(runHands->sourceOfHand.end(), source.hands.size(),
                                   runHands->sources.size() - 1);
     runHands->hands.insert(runHands->hands.end(), source.hands.begin(), source.hands.end());
   }
-  store.insert(store.end(), source.hands.begin(), source.hands.end());
+  for (const HandResult& hand : source.hands) resultsCents.push_back(hand.resultCents);
 }
 
 FileSkip SkipReason(const SourceResult& source) {
@@ -70,7 +73,8 @@ std::wstring SkippedLine(const FileSkipCounts& skipped) {
 
 int64_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
                           const std::vector<FileOutcome>& outcomes, int64_t runBigBlind,
-                          HandResultStore& store, RunHands* runHands, FileSkipCounts& skipped) {
+                          std::vector<double>& resultsCents, RunHands* runHands,
+                          FileSkipCounts& skipped) {
   for (const FileOutcome& outcome : outcomes) MergeReadingReports(app, report, outcome.source);
   for (const FileOutcome& outcome : outcomes) {
     const SourceResult& source = outcome.source;
@@ -88,7 +92,7 @@ int64_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
     for (const HandResult& hand : source.hands) sum += hand.resultCents;
     report.Report(Format(L"File: %s nHands = %d Result = %.2lf\n", source.path,
                          static_cast<int>(source.hands.size()), sum));
-    AppendHands(source, store, runHands);
+    AppendHands(source, resultsCents, runHands);
   }
   return runBigBlind;
 }

@@ -31,8 +31,9 @@ bool Contributes(const SourceResult& source);
 /// critical section).
 void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult& source);
 
-/// Appends a source's hands to the run store (and to `runHands` when given).
-void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* runHands);
+/// Appends a source's results in cents to the run's (and its hands to
+/// `runHands` when given).
+void AppendHands(const SourceResult& source, std::vector<double>& resultsCents, RunHands* runHands);
 
 /// Merges the files of a history run: first every file's reading reports,
 /// then a "File:" line per contributing file with its hands appended, and a
@@ -41,7 +42,8 @@ void AppendHands(const SourceResult& source, HandResultStore& store, RunHands* r
 /// in the last file that gave hands, or `runBigBlind` when none did.
 int64_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
                           const std::vector<FileOutcome>& outcomes, int64_t runBigBlind,
-                          HandResultStore& store, RunHands* runHands, FileSkipCounts& skipped);
+                          std::vector<double>& resultsCents, RunHands* runHands,
+                          FileSkipCounts& skipped);
 
 /// Why a source that contributes nothing gives nothing.
 FileSkip SkipReason(const SourceResult& source);

@@ -13,10 +13,7 @@
 namespace lumora {
 
 bool ReportStatistics(CLumoraApp& app, RunReport& report, UserInterface& ui,
-                      const HandResultStore& hands, int64_t runBigBlind) {
-  std::vector<double> cents;
-  cents.reserve(hands.size());
-  for (const HandResult& hand : hands) cents.push_back(hand.resultCents);
+                      const std::vector<double>& cents, int64_t runBigBlind) {
   const int32_t n = static_cast<int32_t>(cents.size());
   const double win = TotalInCurrency(cents);
 

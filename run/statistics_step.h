@@ -4,8 +4,7 @@
 // lines, and the comparison refresh.
 
 #include <cstdint>
-
-#include "app/hand_results.h"
+#include <vector>
 
 namespace lumora {
 
@@ -13,12 +12,13 @@ class CLumoraApp;
 class RunReport;
 class UserInterface;
 
-/// Reports the totals and, with a single big blind (`CashLimit` nonzero) and
-/// no loss, the win rate, deviation and Sharpe ratio; stores them in the run
-/// summary and the limit results. `runBigBlind` in cents. Returns false when
-/// the run ends here (all big blinds, or a loss after its message).
+/// Reports the totals of the hands' results (in cents, in run order) and,
+/// with a single big blind (`CashLimit` nonzero) and no loss, the win rate,
+/// deviation and Sharpe ratio; stores them in the run summary and the limit
+/// results. `runBigBlind` in cents. Returns false when the run ends here (all
+/// big blinds, or a loss after its message).
 bool ReportStatistics(CLumoraApp& app, RunReport& report, UserInterface& ui,
-                      const HandResultStore& hands, int64_t runBigBlind);
+                      const std::vector<double>& cents, int64_t runBigBlind);
 
 /// Fills the risk-of-ruin curves from the run summary and reports the
 /// bankroll for the nine risk levels (in big blinds, and in currency units

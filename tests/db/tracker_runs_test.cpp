@@ -77,7 +77,7 @@ class TrackerRun : public ::testing::Test {
         SiteIdAt(LoadSiteList(kind, {BuildConnectionString(settings), &log}), index);
   }
 
-  std::unique_ptr<Outcome> Run() {
+  std::unique_ptr<Outcome> Run(int32_t fetchRows = kDatabaseFetchRows) {
     auto outcome = std::make_unique<Outcome>();
     filter.cashLimit = settings.CashLimit;
     filter.currency = settings.Currency;
@@ -85,7 +85,8 @@ class TrackerRun : public ::testing::Test {
     filter.maxPl = settings.maxPl;
     filter.zoom = settings.Zoom;
     filter.nonZoom = settings.NonZoom;
-    outcome->goOn = RunDatabaseQuery(settings, filter, Engine(), log, outcome->ui, outcome->source);
+    outcome->goOn =
+        RunDatabaseQuery(settings, filter, Engine(), log, outcome->ui, outcome->source, fetchRows);
     return outcome;
   }
 
@@ -150,6 +151,26 @@ TEST_P(StoredTextRun, AnEightEightEightSiteIsReadByItsOwnReader) {
   EXPECT_EQ(run->total(), -12);
 }
 
+// Rows fetched a few at a time give what one fetch gives: no row is lost or
+// read twice where two pieces meet, and the progress counts every row.
+TEST_P(StoredTextRun, PiecesOfAFewRowsGiveWhatOnePieceGives) {
+  Tracker(1);
+  settings.NumPl = 4;
+  auto whole = Run();
+  auto pieces = Run(4);
+  ASSERT_TRUE(pieces->goOn);
+  EXPECT_EQ(pieces->hands(), 23);
+  EXPECT_EQ(pieces->total(), whole->total());
+  EXPECT_EQ(pieces->source.allInReports.size(), whole->source.allInReports.size());
+  EXPECT_EQ(pieces->source.logNotes, whole->source.logNotes);
+  for (int i = 0; i < pieces->hands(); ++i)
+    EXPECT_EQ(pieces->source.hands[i].handId, whole->source.hands[i].handId);
+  const auto& progress = pieces->ui.progress;
+  ASSERT_GT(progress.size(), 6u);  // more than 23 rows in pieces of 4
+  EXPECT_EQ(progress.front(), std::make_pair(size_t{0}, progress.back().second));
+  EXPECT_EQ(progress.back().first, progress.back().second);
+}
+
 INSTANTIATE_TEST_SUITE_P(Trackers, StoredTextRun,
                          ::testing::Values(kHoldemManager1, kHoldemManager2, kPokerTracker4),
                          [](const auto& info) { return std::to_string(info.param); });
@@ -183,6 +204,9 @@ TEST_F(TrackerRun, HvdTakesEachSelectedHandsResultAsStored) {
   EXPECT_EQ(a->hands(), 10);  // rows of hands outside the selection are ignored
   EXPECT_EQ(a->total(), 210);
   EXPECT_EQ(a->source.hands.front().handId, L"101");
+  auto pieces = Run(2);
+  EXPECT_EQ(pieces->hands(), 10);
+  EXPECT_EQ(pieces->total(), 210);
 
   settings.NonZoom = 0;
   EXPECT_EQ(Run()->total(), 95);

@@ -202,7 +202,7 @@ TEST_F(Run, MergesFilesInListOrderAndDropsAbandonedOnesWhole) {
   outcomes[4].source.skip = FileSkip::kOtherCurrency;
   outcomes[2].source.LeaveOut(HandLeftOut::kOutsideDates);
 
-  HandResultStore store;
+  std::vector<double> store;
   RunHands runHands;
   FileSkipCounts skipped{};
   const int32_t bigBlind = MergeFileOutcomes(app, report, outcomes, 2, store, &runHands, skipped);
@@ -212,7 +212,7 @@ TEST_F(Run, MergesFilesInListOrderAndDropsAbandonedOnesWhole) {
                                     L"File: /h/a.txt nHands = 2 Result = 99.50",
                                     L"File: /h/d.txt nHands = 1 Result = -10.00"));
   ASSERT_EQ(store.size(), 3u);
-  EXPECT_EQ(store[2].resultCents, -10);
+  EXPECT_EQ(store[2], -10);
   EXPECT_THAT(runHands.sources, ElementsAre(L"/h/a.txt", L"/h/d.txt"));
   EXPECT_THAT(runHands.sourceOfHand, ElementsAre(0, 0, 1));
   EXPECT_EQ(app.m_summary.m_nAllInHands, 1);
@@ -234,7 +234,7 @@ TEST_F(Run, MergesFilesInListOrderAndDropsAbandonedOnesWhole) {
 TEST_F(Run, AllBigBlindsEndAfterTheTotals) {
   app.m_settings.CashLimit = 0;
   app.m_summary.m_nHands = 42;
-  EXPECT_FALSE(ReportStatistics(app, report, ui, Hands({150, -50}), 10));
+  EXPECT_FALSE(ReportStatistics(app, report, ui, std::vector<double>({150, -50}), 10));
   EXPECT_THAT(ui.lines,
               ElementsAre(L"Summary: nHands = 2 Win = 1.00",
                           L"Summary all-in (money): nHands = 0 Win = 0.00 EV = 0.00 diff = 0.00",
@@ -246,7 +246,7 @@ TEST_F(Run, AllBigBlindsEndAfterTheTotals) {
 }
 
 TEST_F(Run, ALossEndsWithItsLineAndMessage) {
-  EXPECT_FALSE(ReportStatistics(app, report, ui, Hands({-150, 50}), 10));
+  EXPECT_FALSE(ReportStatistics(app, report, ui, std::vector<double>({-150, 50}), 10));
   ASSERT_EQ(ui.lines.size(), 5u);
   EXPECT_EQ(ui.lines[3], L"Summary: nHands = 2 Win = -1.00 WinRate = -500.00");
   EXPECT_EQ(ui.lines[4], L"Summary: BB 10 nHands = 2 Win = -1.00 WinRate = -500.00");
@@ -257,7 +257,7 @@ TEST_F(Run, ALossEndsWithItsLineAndMessage) {
 }
 
 TEST_F(Run, AWinStoresTheFiguresAndReportsTheSharpeRatio) {
-  ASSERT_TRUE(ReportStatistics(app, report, ui, Hands({150, -50}), 10));
+  ASSERT_TRUE(ReportStatistics(app, report, ui, std::vector<double>({150, -50}), 10));
   ASSERT_EQ(ui.lines.size(), 5u);
   EXPECT_EQ(ui.lines[3], L"Summary: nHands = 2 Win = 1.00 WinRate = 500.00");
   EXPECT_EQ(ui.lines[4],
@@ -274,13 +274,13 @@ TEST_F(Run, AWinStoresTheFiguresAndReportsTheSharpeRatio) {
 }
 
 TEST_F(Run, AZeroTotalIsNoLoss) {
-  EXPECT_TRUE(ReportStatistics(app, report, ui, Hands({50, -50}), 10));
+  EXPECT_TRUE(ReportStatistics(app, report, ui, std::vector<double>({50, -50}), 10));
   EXPECT_EQ(ui.lines[3], L"Summary: nHands = 2 Win = 0.00 WinRate = 0.00");
   EXPECT_THAT(ui.messages, IsEmpty());
 }
 
 TEST_F(Run, ReportsTheBankrollForNineRiskLevels) {
-  ASSERT_TRUE(ReportStatistics(app, report, ui, Hands({150, -50}), 10));
+  ASSERT_TRUE(ReportStatistics(app, report, ui, std::vector<double>({150, -50}), 10));
   ui.lines.clear();
   ReportRiskOfRuin(app, report, 10);
   ASSERT_EQ(ui.lines.size(), 9u);
