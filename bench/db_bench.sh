@@ -1,35 +1,54 @@
 #!/usr/bin/env bash
-# How fast a database run reads stored hands: starts a throwaway PostgreSQL
-# server (tools/pg_test_server.sh), fills lumora_bench, a HoldemManager2
-# database, with 100,000 PokerStars hands made from the hands of the test
-# fixtures, and times "lumora-cli make --source database" over them.
+# How fast a database run reads stored hands, measured against the floor of
+# the server sending the same hand texts to nowhere: starts a throwaway
+# PostgreSQL server (tools/pg_test_server.sh), fills lumora_bench, a
+# HoldemManager2 database, with N PokerStars hands made from the hands of the
+# test fixtures, times psql's "\copy (select handhistory ...) to /dev/null"
+# and "lumora-cli make --source database" over them, and ends with one line:
 #
-#   bench/db_bench.sh              load, run the CLI, print rows per second
-#   bench/db_bench.sh --data-only  load and leave the server running
+#   rows=N seconds=S rows_per_s=R copy_ratio=X peak_mb=M
+#
+# (S: the run's wall time; X: S over the floor's time; M: the run's peak
+# resident memory in MB).
+#
+#   bench/db_bench.sh [HANDS]              load, time the floor and the run
+#   bench/db_bench.sh --data-only [HANDS]  load and leave the server running
 #
 # Environment: LUMORA_CLI (default build/release/cli/lumora-cli),
-# LUMORA_BENCH_HANDS (default 100000).
+# LUMORA_BENCH_HANDS (default 100000; an argument wins).
 set -euo pipefail
 
 kRepo="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 readonly kRepo
-readonly kHands="${LUMORA_BENCH_HANDS:-100000}"
 readonly kCli="${LUMORA_CLI:-$kRepo/build/release/cli/lumora-cli}"
+readonly kTime=/usr/bin/time
+
+usage() {
+  echo "usage: $0 [--data-only] [HANDS]" >&2
+  exit 2
+}
 
 data_only=0
-case "${1:-}" in
-  "") ;;
-  --data-only) data_only=1 ;;
-  *)
-    echo "usage: $0 [--data-only]" >&2
-    exit 2
-    ;;
-esac
+hands="${LUMORA_BENCH_HANDS:-100000}"
+for arg in "$@"; do
+  case "$arg" in
+    --data-only) data_only=1 ;;
+    *[!0-9]* | "") usage ;;
+    *) hands="$arg" ;;
+  esac
+done
+[ "$hands" -gt 0 ] || usage
 
-if [ "$data_only" -eq 0 ] && [ ! -x "$kCli" ]; then
-  echo "db_bench: $kCli not found; build it first:" >&2
-  echo "  cmake --preset release && cmake --build --preset release --target lumora-cli" >&2
-  exit 1
+if [ "$data_only" -eq 0 ]; then
+  if [ ! -x "$kCli" ]; then
+    echo "db_bench: $kCli not found; build it first:" >&2
+    echo "  cmake --preset release && cmake --build --preset release --target lumora-cli" >&2
+    exit 1
+  fi
+  if [ ! -x "$kTime" ]; then
+    echo "db_bench: $kTime (GNU time) not found; tools/install-deps.sh installs it" >&2
+    exit 1
+  fi
 fi
 
 now() { date +%s.%N; }
@@ -60,7 +79,7 @@ psql_bench() {
 # writes it (table time CET, six hours ahead of the bracketed Eastern time).
 started="$(now)"
 psql_bench -d postgres -c "create database lumora_bench template lumora_hm2;"
-psql_bench -d lumora_bench -v hands="$kHands" <<'EOF'
+psql_bench -d lumora_bench -v hands="$hands" <<'EOF'
 create temporary table templates as
   select row_number() over (order by handhistory_id) - 1 as k,
          substring(handhistory from position(E'\n' in handhistory)) as rest
@@ -94,8 +113,16 @@ EOF
   exit 0
 fi
 
+# The floor: the server reads and sends every hand text of the run, and the
+# client throws them away. No reader can be faster than this.
 started="$(now)"
-if ! LUMORA_DB_PASSWORD=lumora "$kCli" make --profile "$work/profile.ini" --log "$work/lumora.log" \
+psql_bench -d lumora_bench -c "\\copy (select handhistory from handhistories) to '/dev/null'"
+floor="$(seconds_since "$started")"
+echo "floor (psql \\copy of the hand texts to /dev/null): $floor s"
+
+started="$(now)"
+if ! LUMORA_DB_PASSWORD=lumora "$kTime" -v -o "$work/time.txt" "$kCli" make \
+  --profile "$work/profile.ini" --log "$work/lumora.log" \
   --source database --db-kind HoldemManager2 --server 127.0.0.1 --port "$port" \
   --db-name lumora_bench --db-user lumora --db-nick Hero --site PokerStars --bb 10 \
   --currency USD --table All --players 2-10 --games All --range all-dates >"$work/cli.out"; then
@@ -104,5 +131,10 @@ if ! LUMORA_DB_PASSWORD=lumora "$kCli" make --profile "$work/profile.ini" --log 
   exit 1
 fi
 elapsed="$(seconds_since "$started")"
+peak_kb="$(sed -n 's/^[[:space:]]*Maximum resident set size (kbytes): //p' "$work/time.txt")"
 head -n 6 "$work/cli.out"
-awk -v rows="$rows" -v s="$elapsed" 'BEGIN { printf "database run: %d rows in %.2f s, %.0f rows/s\n", rows, s, rows / s }'
+echo "load: $(cut -d' ' -f1-3 /proc/loadavg)"
+awk -v rows="$rows" -v s="$elapsed" -v floor="$floor" -v kb="$peak_kb" 'BEGIN {
+  printf "rows=%d seconds=%.2f rows_per_s=%.0f copy_ratio=%.2f peak_mb=%.1f\n",
+         rows, s, rows / s, s / floor, kb / 1024
+}'
