@@ -11,6 +11,10 @@
 
 namespace lumora {
 
+/// What the steps of long work are: the files of a history run, or the
+/// stored hands (rows) of a database run.
+enum class WorkUnit { kFiles, kStoredHands };
+
 class UserInterface {
  public:
   virtual ~UserInterface() = default;
@@ -24,8 +28,9 @@ class UserInterface {
   /// Marks the start and the end of long work (wait cursor).
   virtual void SetBusy(bool busy) = 0;
 
-  /// Long work reports `done` of `total` steps (files of a run).
-  virtual void ReportProgress(std::size_t done, std::size_t total) = 0;
+  /// Long work reports `done` of `total` steps of `unit`; `total` is 0 when
+  /// it is not known.
+  virtual void ReportProgress(std::size_t done, std::size_t total, WorkUnit unit) = 0;
 
   /// Shows the comparison of two limits (the task pane); faces without a
   /// comparison display ignore it.

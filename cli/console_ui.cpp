@@ -30,12 +30,12 @@ void ConsoleUi::SetBusy(bool busy) {
   if (!busy) ClearProgress();
 }
 
-void ConsoleUi::ReportProgress(std::size_t done, std::size_t total) {
+void ConsoleUi::ReportProgress(std::size_t done, std::size_t total, WorkUnit unit) {
   if (!m_showProgress || total == 0) return;
   constexpr int kWidth = 30;
   const int filled = static_cast<int>(kWidth * done / total);
-  std::fprintf(m_err, "\r[%.*s%*s] %zu/%zu files", filled, "##############################",
-               kWidth - filled, "", done, total);
+  std::fprintf(m_err, "\r[%.*s%*s] %zu/%zu %s", filled, "##############################",
+               kWidth - filled, "", done, total, unit == WorkUnit::kFiles ? "files" : "hands");
   std::fflush(m_err);
   m_progressShown = true;
 }

@@ -17,7 +17,7 @@ class ConsoleUi : public UserInterface {
   void AddOutputLine(const std::wstring& line) override;
   void ShowMessage(const std::wstring& text) override;
   void SetBusy(bool busy) override;
-  void ReportProgress(std::size_t done, std::size_t total) override;
+  void ReportProgress(std::size_t done, std::size_t total, WorkUnit unit) override;
   /// The option that changes the setting ("--players").
   std::wstring PlaceOf(const keys::Place& place) const override;
 

@@ -220,7 +220,7 @@ bool StreamDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
   if (!rows) return failed();
 
   const size_t total = CountRows(db, sql);
-  ui.ReportProgress(0, total);
+  ui.ReportProgress(0, total, WorkUnit::kStoredHands);
   const int64_t bigBlind = settings.CashLimit;
   SourceResult piece;
   piece.path = kDatabaseLabel;
@@ -231,7 +231,7 @@ bool StreamDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
     const bool goOn = takePiece(piece);
     piece = SourceResult();
     piece.path = kDatabaseLabel;
-    ui.ReportProgress(read, total);
+    ui.ReportProgress(read, total, WorkUnit::kStoredHands);
     return goOn;
   };
   for (; !rows->IsEOF(); rows->MoveNext()) {

@@ -78,7 +78,7 @@ std::vector<FileOutcome> ReadFiles(const std::vector<fs::path>& files, const Han
   for (size_t t = 0; t < threads; ++t) workers.emplace_back(work);
 
   size_t reported = 0;
-  ui.ReportProgress(0, total);
+  ui.ReportProgress(0, total, WorkUnit::kFiles);
   while (reported < total) {
     size_t now;
     {
@@ -86,7 +86,7 @@ std::vector<FileOutcome> ReadFiles(const std::vector<fs::path>& files, const Han
       progressed.wait_for(lock, std::chrono::milliseconds(100), [&] { return done != reported; });
       now = done;
     }
-    if (now != reported) ui.ReportProgress(reported = now, total);
+    if (now != reported) ui.ReportProgress(reported = now, total, WorkUnit::kFiles);
     if (reported < total && ui.IsCancelRequested()) {
       stop = true;  // workers finish the file in hand and take no other
       cancelled = true;

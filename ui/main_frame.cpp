@@ -222,12 +222,15 @@ void CMainFrame::AddOutputLine(const std::wstring& line) {
   m_output->list(COutputWnd::kDebug).AddLine(line);
 }
 
-void CMainFrame::ShowProgress(std::size_t done, std::size_t total) {
+void CMainFrame::ShowProgress(std::size_t done, std::size_t total, WorkUnit unit) {
   if (!IsRunning()) return;
   m_gauge->SetRange(static_cast<int>(std::max<std::size_t>(total, 1)));
   m_gauge->SetValue(static_cast<int>(std::min(done, total)));
   if (m_cancel->IsEnabled())
-    SetStatusText(wxString::Format("Reading files: %zu of %zu", done, total), kStatusText);
+    SetStatusText(
+        wxString::Format("Reading %s: %zu of %zu",
+                         unit == WorkUnit::kFiles ? "files" : "stored hands", done, total),
+        kStatusText);
 }
 
 void CMainFrame::ShowComparison(const Comparison& comparison) {

@@ -37,7 +37,7 @@ class CMainFrame : public wxFrame {
 
   /// What a run reports, called on the frame's thread (WindowUi queues them).
   void AddOutputLine(const std::wstring& line);
-  void ShowProgress(std::size_t done, std::size_t total);
+  void ShowProgress(std::size_t done, std::size_t total, WorkUnit unit);
   void ShowComparison(const Comparison& comparison);
 
   /// True from "Make" until the run's end has been shown.

@@ -15,8 +15,9 @@ void WindowUi::ShowMessage(const std::wstring& text) {
   m_messages.push_back(text);
 }
 
-void WindowUi::ReportProgress(std::size_t done, std::size_t total) {
-  m_frame.CallAfter([frame = &m_frame, done, total] { frame->ShowProgress(done, total); });
+void WindowUi::ReportProgress(std::size_t done, std::size_t total, WorkUnit unit) {
+  m_frame.CallAfter(
+      [frame = &m_frame, done, total, unit] { frame->ShowProgress(done, total, unit); });
 }
 
 void WindowUi::ShowComparison(const Comparison& comparison) {

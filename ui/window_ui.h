@@ -25,7 +25,7 @@ class WindowUi : public UserInterface {
   /// The frame shows a run by its gauge, not by a wait cursor: the window
   /// stays usable while the run works.
   void SetBusy(bool) override {}
-  void ReportProgress(std::size_t done, std::size_t total) override;
+  void ReportProgress(std::size_t done, std::size_t total, WorkUnit unit) override;
   void ShowComparison(const Comparison& comparison) override;
   bool IsCancelRequested() override { return m_cancel; }
 

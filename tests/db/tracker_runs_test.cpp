@@ -7,10 +7,12 @@
 #include <numeric>
 
 #include "app/log_file.h"
+#include "app/lumora_app.h"
 #include "base/text.h"
 #include "db/database_run.h"
 #include "db/tracker_db.h"
 #include "equity/poker_logic.h"
+#include "run/run_analysis.h"
 #include "tests/db/db_test_support.h"
 #include "tests/support/recording_ui.h"
 #include "tests/support/scoped_time_zone.h"
@@ -191,6 +193,21 @@ TEST_F(TrackerRun, AnUnreachableServerEndsTheRunWithTheRequest) {
   auto run = Run();
   EXPECT_FALSE(run->goOn);
   EXPECT_THAT(testing::ReadFile(dir / "Lumora.log"), HasSubstr("ODBC: connecting failed: ["));
+}
+
+TEST_F(TrackerRun, ACancelledRunEndsWithoutTotalsOrHands) {
+  Tracker(kHoldemManager2, L"lumora_hm2", 1);
+  CLumoraApp app(dir / "Run.log");
+  app.m_settings = settings;
+  app.m_settings.Source = kDatabaseSource;
+  app.m_dateRange = {k2023, k2025};
+  testing::RecordingUi ui;
+  ui.cancel = true;  // asked while the first piece was read
+  RunHands hands;
+  EXPECT_FALSE(RunAnalysis(app, ui, &hands));
+  EXPECT_THAT(ui.messages, ElementsAre(L"The analysis was cancelled."));
+  EXPECT_THAT(ui.lines, IsEmpty());
+  EXPECT_THAT(hands.hands, IsEmpty());
 }
 
 TEST_F(TrackerRun, HvdTakesEachSelectedHandsResultAsStored) {

@@ -13,7 +13,7 @@ class RecordingUi : public UserInterface {
   void AddOutputLine(const std::wstring& line) override { lines.push_back(line); }
   void ShowMessage(const std::wstring& text) override { messages.push_back(text); }
   void SetBusy(bool busy) override { busyChanges.push_back(busy); }
-  void ReportProgress(std::size_t done, std::size_t total) override {
+  void ReportProgress(std::size_t done, std::size_t total, WorkUnit /*unit*/) override {
     progress.emplace_back(done, total);
   }
   bool IsCancelRequested() override { return cancel; }
