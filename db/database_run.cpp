@@ -1,13 +1,18 @@
 #include "db/database_run.h"
 
 #include <algorithm>
+#include <array>
+#include <future>
 #include <iterator>
 #include <set>
+#include <thread>
+#include <utility>
 
 #include "app/log_file.h"
 #include "app/run_report.h"
 #include "base/local_time.h"
 #include "base/text.h"
+#include "db/piece_queue.h"
 #include "db/tracker_db.h"
 #include "db/tracker_filters.h"
 #include "history/history_hands.h"
@@ -26,14 +31,32 @@ std::wstring Stamp(int64_t time) {
   return Format(L"%d-%02d-%02d %02d:%02d:%02d", f.year, f.month, f.day, f.hour, f.minute, f.second);
 }
 
-/// A stored time back in seconds since 1970; 0 when it is not one.
-int64_t TimeOfStamp(std::wstring_view stamp) {
-  CalendarFields f;
-  if (swscanf(std::wstring(stamp).c_str(), L"%d-%d-%d %d:%d:%d", &f.year, &f.month, &f.day, &f.hour,
-              &f.minute, &f.second) != 6)
-    return 0;
-  return MakeLocalTime(f).value_or(0);
-}
+/// Stored times back in seconds since 1970 (0 for one that is not a time).
+/// Converting a local time asks the system for the zone's rules each time,
+/// which costs more than reading the hand; the hands of a piece mostly share
+/// their hour, so the start of the last hour met is kept. Clocks change on
+/// the hour, so the minutes and seconds within one add as they are.
+class StampReader {
+ public:
+  int64_t TimeOf(std::wstring_view stamp) {
+    CalendarFields f;
+    if (swscanf(std::wstring(stamp).c_str(), L"%d-%d-%d %d:%d:%d", &f.year, &f.month, &f.day,
+                &f.hour, &f.minute, &f.second) != 6)
+      return 0;
+    if (f.minute < 0 || f.minute > 59 || f.second < 0 || f.second > 60)
+      return MakeLocalTime(f).value_or(0);
+    const std::array<int, 4> hour{f.year, f.month, f.day, f.hour};
+    if (hour != m_hour || !m_hourStart) {
+      m_hour = hour;
+      m_hourStart = MakeLocalTime({f.year, f.month, f.day, f.hour, 0, 0});
+    }
+    return m_hourStart ? *m_hourStart + f.minute * 60 + f.second : 0;
+  }
+
+ private:
+  std::array<int, 4> m_hour{};
+  std::optional<int64_t> m_hourStart;
+};
 
 TrackerFilter MakeTrackerFilter(const RunSettings& s, const HandFilter& hands) {
   TrackerFilter f;
@@ -144,23 +167,42 @@ void TakeHvdResult(const CODBCRecordset& row, const std::set<int64_t>& handIds, 
                          static_cast<double>(row.Field(L"netwin").AsLong()), std::nullopt});
 }
 
-/// A row holding a stored hand text: read by the room's hand reader, as a
-/// hand of a history file would be. `lines` is reused from row to row.
-void ReadStoredHand(const CODBCRecordset& row, int32_t siteIndex, const HandFilter& filter,
-                    int64_t bigBlind, const PokerLogic& engine, TextLines& lines,
-                    SourceResult& piece) {
-  SplitHandTextInto(row.Text(L"handhistory"), lines);
-  // The stored text opens with the hand's header; it is not read again.
-  bool headerSeen = true;
-  HandReading reading =
-      siteIndex == k888Poker
-          ? Read888Hand(kDatabaseLabel, filter, lines, siteIndex, bigBlind, headerSeen, engine)
-          : ReadPokerStarsHand(kDatabaseLabel, filter, lines, siteIndex, bigBlind, headerSeen,
-                               engine);
-  AppendReading(std::move(reading),
-                {lines.empty() ? std::wstring() : HandIdOf(lines.front()),
-                 TimeOfStamp(row.Text(L"handtimestamp")), bigBlind, 0.0, std::nullopt},
-                piece);
+/// A piece's results before its first row.
+SourceResult EmptyPiece() {
+  SourceResult piece;
+  piece.path = kDatabaseLabel;
+  return piece;
+}
+
+/// Stored hands fetched from the server and not yet read.
+struct FetchedHands {
+  std::vector<std::wstring> texts;   ///< column "handhistory"
+  std::vector<std::wstring> stamps;  ///< column "handtimestamp"
+};
+
+/// Reads fetched stored hands with the room's hand reader, as the hands of a
+/// history file are read. Touches nothing but its own result, so pieces may
+/// be read side by side.
+SourceResult ReadStoredHands(const FetchedHands& hands, int32_t siteIndex, const HandFilter& filter,
+                             int64_t bigBlind, const PokerLogic& engine) {
+  SourceResult piece = EmptyPiece();
+  TextLines lines;
+  StampReader stamps;
+  for (size_t i = 0; i < hands.texts.size(); ++i) {
+    SplitHandTextInto(hands.texts[i], lines);
+    // The stored text opens with the hand's header; it is not read again.
+    bool headerSeen = true;
+    HandReading reading =
+        siteIndex == k888Poker
+            ? Read888Hand(kDatabaseLabel, filter, lines, siteIndex, bigBlind, headerSeen, engine)
+            : ReadPokerStarsHand(kDatabaseLabel, filter, lines, siteIndex, bigBlind, headerSeen,
+                                 engine);
+    AppendReading(std::move(reading),
+                  {lines.empty() ? std::wstring() : HandIdOf(lines.front()),
+                   stamps.TimeOf(hands.stamps[i]), bigBlind, 0.0, std::nullopt},
+                  piece);
+  }
+  return piece;
 }
 
 /// Moves what `piece` holds to the end of `out`.
@@ -222,28 +264,43 @@ bool StreamDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
   const size_t total = CountRows(db, sql);
   ui.ReportProgress(0, total, WorkUnit::kStoredHands);
   const int64_t bigBlind = settings.CashLimit;
-  SourceResult piece;
-  piece.path = kDatabaseLabel;
-  size_t read = 0;
-  TextLines lines;
-  // The piece goes to the sink, and the next one starts empty.
-  const auto handOver = [&] {
-    const bool goOn = takePiece(piece);
-    piece = SourceResult();
-    piece.path = kDatabaseLabel;
-    ui.ReportProgress(read, total, WorkUnit::kStoredHands);
-    return goOn;
+  const int32_t siteIndex = settings.DBPokerRoomIndex;
+  const bool hvd = settings.DBSource == kHvd;
+  // The reading of a piece's hands is most of a run's work: it goes to
+  // worker threads, one piece each, while the next pieces are fetched.
+  PieceQueue queue(
+      takePiece, [&](size_t handed) { ui.ReportProgress(handed, total, WorkUnit::kStoredHands); },
+      std::max(std::thread::hardware_concurrency(), 2u));
+  SourceResult hvdPiece = EmptyPiece();  // HVD's rows give their results as they are
+  FetchedHands fetched;
+  size_t rowsInPiece = 0;
+  const auto queuePiece = [&] {
+    std::future<SourceResult> results;
+    if (hvd) {
+      std::promise<SourceResult> ready;
+      ready.set_value(std::exchange(hvdPiece, EmptyPiece()));
+      results = ready.get_future();
+    } else {
+      results = std::async(std::launch::async,
+                           [&filter, &engine, siteIndex, bigBlind, hands = std::move(fetched)] {
+                             return ReadStoredHands(hands, siteIndex, filter, bigBlind, engine);
+                           });
+      fetched = FetchedHands();
+    }
+    return queue.Add(std::exchange(rowsInPiece, 0), std::move(results));
   };
   for (; !rows->IsEOF(); rows->MoveNext()) {
-    if (settings.DBSource == kHvd)
-      TakeHvdResult(*rows, handIds, bigBlind, piece);
-    else
-      ReadStoredHand(*rows, settings.DBPokerRoomIndex, filter, bigBlind, engine, lines, piece);
-    if (++read % static_cast<size_t>(fetchRows) == 0 && !handOver()) return false;
+    if (hvd) {
+      TakeHvdResult(*rows, handIds, bigBlind, hvdPiece);
+    } else {
+      fetched.texts.emplace_back(rows->Text(L"handhistory"));
+      fetched.stamps.emplace_back(rows->Text(L"handtimestamp"));
+    }
+    if (++rowsInPiece == static_cast<size_t>(fetchRows) && !queuePiece()) return false;
   }
   // Rows lost part-way would give a total that looks whole and is not.
   if (rows->Failed()) return failed();
-  return handOver();
+  return (rowsInPiece == 0 || queuePiece()) && queue.Finish();
 }
 
 bool RunDatabaseQuery(const RunSettings& settings, const HandFilter& filter,

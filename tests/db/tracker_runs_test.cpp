@@ -4,6 +4,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
 #include "app/log_file.h"
@@ -165,8 +166,15 @@ TEST_P(StoredTextRun, PiecesOfAFewRowsGiveWhatOnePieceGives) {
   EXPECT_EQ(pieces->total(), whole->total());
   EXPECT_EQ(pieces->source.allInReports.size(), whole->source.allInReports.size());
   EXPECT_EQ(pieces->source.logNotes, whole->source.logNotes);
-  for (int i = 0; i < pieces->hands(); ++i)
+  for (int i = 0; i < pieces->hands(); ++i) {
     EXPECT_EQ(pieces->source.hands[i].handId, whole->source.hands[i].handId);
+    EXPECT_EQ(pieces->source.hands[i].startTime, whole->source.hands[i].startTime);
+  }
+  const auto& hands = pieces->source.hands;
+  const auto late = std::find_if(hands.begin(), hands.end(),
+                                 [](const HandResult& h) { return h.handId == L"249197000001"; });
+  ASSERT_NE(late, hands.end());
+  EXPECT_EQ(late->startTime, k6March + 11 * 3600 + 7 * 60 + 21);  // stored 2024-03-06 11:07:21
   const auto& progress = pieces->ui.progress;
   ASSERT_GT(progress.size(), 6u);  // more than 23 rows in pieces of 4
   EXPECT_EQ(progress.front(), std::make_pair(size_t{0}, progress.back().second));
