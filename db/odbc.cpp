@@ -207,9 +207,14 @@ void CODBCRecordset::MoveNext() {
 }
 
 int CODBCRecordset::ColumnIndex(std::wstring_view name) const {
-  const std::wstring wanted = Lower(std::wstring(name));
+  // Asked for every row: compared in place, without a lower-case copy.
+  const auto sameLetter = [](wchar_t a, wchar_t b) {
+    return a == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(b)));
+  };
   for (size_t column = 0; column < m_columns.size() && column < m_values.size(); ++column)
-    if (m_columns[column] == wanted) return static_cast<int>(column);
+    if (std::equal(m_columns[column].begin(), m_columns[column].end(), name.begin(), name.end(),
+                   sameLetter))
+      return static_cast<int>(column);
   return -1;
 }
 
