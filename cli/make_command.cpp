@@ -213,8 +213,8 @@ int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
   ConsoleUi ui(out, err, isatty(fileno(err)) != 0);
   // Each hand is kept only for an output that lists or draws the hands.
   RunHands hands;
-  const bool keepHands = options.handsCsv || options.resultsPng;
-  const bool finished = RunAnalysis(app, ui, keepHands ? &hands : nullptr);
+  hands.perHand = options.handsCsv || options.resultsPng;
+  const bool finished = RunAnalysis(app, ui, &hands);
 
   bool written = true;
   if (finished)
@@ -240,7 +240,7 @@ int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
         ReportWrite(WriteCurveCsv(*options.curveCsv, app.m_rorCurve), *options.curveCsv, err) &&
         written;
   // Over every limit ("All") a run ends with its totals, as it should.
-  const bool reachedItsEnd = finished || (app.m_settings.CashLimit == 0 && !hands.hands.empty());
+  const bool reachedItsEnd = finished || (app.m_settings.CashLimit == 0 && hands.count != 0);
   return reachedItsEnd && written ? 0 : 1;
 }
 

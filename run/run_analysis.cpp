@@ -1,11 +1,12 @@
 #include "run/run_analysis.h"
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
+#include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "app/lumora_app.h"
@@ -52,49 +53,83 @@ FileOutcome ReadOneFile(const fs::path& path, const HandFilter& filter, const Po
 }
 
 /// Reads every listed file, on as many threads as the machine has cores,
-/// while the calling thread reports progress and polls for cancel. Results
-/// stand in list order whatever order the files finish in.
-std::vector<FileOutcome> ReadFiles(const std::vector<fs::path>& files, const HandFilter& filter,
-                                   const PokerLogic& engine, UserInterface& ui, bool& cancelled) {
+/// and gives each outcome to `merge` on the calling thread in list order, as
+/// soon as it and every file before it are read; meanwhile the calling thread
+/// reports progress and polls for cancel. Workers read at most a few files
+/// ahead of the merge, so memory holds a handful of files' results whatever
+/// the number of files. `merge` returns false to stop the run (a file that
+/// cannot be trusted). Returns false when the user cancelled.
+bool ReadFilesInOrder(const std::vector<fs::path>& files, const HandFilter& filter,
+                      const PokerLogic& engine, UserInterface& ui,
+                      const std::function<bool(const FileOutcome&)>& merge) {
   const size_t total = files.size();
-  std::vector<FileOutcome> outcomes(total);
-  std::atomic<size_t> next{0};
-  std::atomic<bool> stop{false};
-  size_t done = 0;
-  std::mutex mutex;
-  std::condition_variable progressed;
-
-  auto work = [&] {
-    for (size_t i = next++; i < total && !stop; i = next++) {
-      outcomes[i] = ReadOneFile(files[i], filter, engine);
-      std::lock_guard lock(mutex);
-      ++done;
-      progressed.notify_one();
-    }
-  };
   const size_t threads =
       std::clamp<size_t>(std::thread::hardware_concurrency(), 1, std::max<size_t>(total, 1));
+  const size_t window = 4 * threads;
+  std::vector<std::optional<FileOutcome>> slots(window);  // file i waits in slot i % window
+  size_t next = 0;                                        // the next file a worker takes
+  size_t merged = 0;                                      // files given to `merge`
+  size_t read = 0;                                        // files read, for the progress
+  bool stop = false;
+  std::mutex mutex;
+  std::condition_variable readOne;    // a file was read
+  std::condition_variable mergedOne;  // a slot came free
+
+  auto work = [&] {
+    std::unique_lock lock(mutex);
+    for (;;) {
+      mergedOne.wait(lock, [&] { return stop || next >= total || next < merged + window; });
+      if (stop || next >= total) return;
+      const size_t i = next++;
+      lock.unlock();
+      FileOutcome outcome = ReadOneFile(files[i], filter, engine);
+      lock.lock();
+      slots[i % window] = std::move(outcome);
+      ++read;
+      readOne.notify_one();
+    }
+  };
   std::vector<std::jthread> workers;
   for (size_t t = 0; t < threads; ++t) workers.emplace_back(work);
+  const auto stopWorkers = [&] {
+    {
+      std::lock_guard lock(mutex);
+      stop = true;  // workers finish the file in hand and take no other
+    }
+    mergedOne.notify_all();
+    workers.clear();  // joins
+  };
 
   size_t reported = 0;
   ui.ReportProgress(0, total, WorkUnit::kFiles);
-  while (reported < total) {
+  while (merged < total) {
+    std::optional<FileOutcome> outcome;
     size_t now;
     {
       std::unique_lock lock(mutex);
-      progressed.wait_for(lock, std::chrono::milliseconds(100), [&] { return done != reported; });
-      now = done;
+      readOne.wait_for(lock, std::chrono::milliseconds(100),
+                       [&] { return read != reported || slots[merged % window]; });
+      now = read;
+      outcome.swap(slots[merged % window]);
+    }
+    if (outcome) {
+      const bool goOn = merge(*outcome);
+      outcome.reset();
+      {
+        std::lock_guard lock(mutex);
+        ++merged;
+      }
+      mergedOne.notify_all();
+      if (!goOn) break;
     }
     if (now != reported) ui.ReportProgress(reported = now, total, WorkUnit::kFiles);
-    if (reported < total && ui.IsCancelRequested()) {
-      stop = true;  // workers finish the file in hand and take no other
-      cancelled = true;
-      break;
+    if (merged < total && ui.IsCancelRequested()) {
+      stopWorkers();
+      return false;
     }
   }
-  workers.clear();  // joins: no worker touches `outcomes` any more
-  return outcomes;
+  stopWorkers();
+  return true;
 }
 
 }  // namespace
@@ -164,33 +199,35 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
     for (int i = 0; i < kGameKindCount; ++i)
       report.LogOnly(Format(L"m_nBC[%d] = %d", i, app.m_nBC[i]));
 
-    bool cancelled = false;
-    std::vector<FileOutcome> outcomes = ReadFiles(files, filter, Engine(), ui, cancelled);
-    if (cancelled) {
+    // A file that cannot be trusted ends the run where it stands in the
+    // list: what the files before it gave to the log and sums stays.
+    FileMerge merge(app, report, resultsCents, runHands);
+    std::wstring fatalError;
+    const bool finished = ReadFilesInOrder(files, filter, Engine(), ui, [&](const FileOutcome& o) {
+      if (!o.source.fatalError.empty()) {
+        fatalError = o.source.fatalError;
+        return false;
+      }
+      merge.Add(o);
+      for (size_t r = 0; r < leftOut.hands.size(); ++r) leftOut.hands[r] += o.source.leftOut[r];
+      return true;
+    });
+    if (!finished) {
       ui.ShowMessage(L"The analysis was cancelled.");
       return false;
     }
-    // A file that cannot be trusted ends the run where it stands in the
-    // list: what the files before it gave to the log and sums stays.
-    const auto failed = std::find_if(outcomes.begin(), outcomes.end(), [](const FileOutcome& o) {
-      return !o.source.fatalError.empty();
-    });
-    if (failed != outcomes.end()) {
-      for (auto o = outcomes.begin(); o != failed; ++o) MergeReadingReports(app, report, o->source);
-      ui.ShowMessage(failed->source.fatalError);
+    if (!fatalError.empty()) {
+      ui.ShowMessage(fatalError);
       return false;
     }
     // A folder whose files could not be listed is reported as a file is.
     for (const fs::path& folder : unreadableFolders) {
-      FileOutcome& outcome = outcomes.emplace_back();
+      FileOutcome outcome;
       outcome.source.path = PathToText(folder);
       outcome.source.skip = FileSkip::kFolderCannotOpen;
+      merge.Add(outcome);
     }
-    runBigBlind =
-        MergeFileOutcomes(app, report, outcomes, runBigBlind, resultsCents, runHands, skipped);
-    for (const FileOutcome& outcome : outcomes)
-      for (size_t r = 0; r < leftOut.hands.size(); ++r)
-        leftOut.hands[r] += outcome.source.leftOut[r];
+    runBigBlind = merge.Finish(runBigBlind, skipped);
   }
 
   const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(

@@ -17,7 +17,11 @@ class CLumoraApp;
 class UserInterface;
 
 /// The counted hands of a run in run order, with the source each came from.
+/// Keeping every hand costs some hundred bytes a hand; a caller that needs
+/// only their number clears `perHand`.
 struct RunHands {
+  bool perHand = true;                    ///< false: only `count` is filled
+  std::size_t count = 0;                  ///< hands counted
   std::vector<std::wstring> sources;      ///< file paths, or the database's source label
   std::vector<std::size_t> sourceOfHand;  ///< index into `sources`, one per hand
   HandResultStore hands;

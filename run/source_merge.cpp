@@ -40,17 +40,19 @@ void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult&
   report.LogOnly(lines);
 }
 
-void AppendHands(const SourceResult& source, std::vector<double>& resultsCents,
-                 RunHands* runHands) {
+void AppendHands(const SourceResult& source, RunCents& cents, RunHands* runHands) {
   if (runHands) {
-    // A database run gives its hands in pieces of one source.
-    if (runHands->sources.empty() || runHands->sources.back() != source.path)
-      runHands->sources.push_back(source.path);
-    runHands->sourceOfHand.insert(runHands->sourceOfHand.end(), source.hands.size(),
-                                  runHands->sources.size() - 1);
-    runHands->hands.insert(runHands->hands.end(), source.hands.begin(), source.hands.end());
+    runHands->count += source.hands.size();
+    if (runHands->perHand) {
+      // A database run gives its hands in pieces of one source.
+      if (runHands->sources.empty() || runHands->sources.back() != source.path)
+        runHands->sources.push_back(source.path);
+      runHands->sourceOfHand.insert(runHands->sourceOfHand.end(), source.hands.size(),
+                                    runHands->sources.size() - 1);
+      runHands->hands.insert(runHands->hands.end(), source.hands.begin(), source.hands.end());
+    }
   }
-  for (const HandResult& hand : source.hands) resultsCents.push_back(hand.resultCents);
+  for (const HandResult& hand : source.hands) cents.push_back(hand.resultCents);
 }
 
 FileSkip SkipReason(const SourceResult& source) {
@@ -71,29 +73,36 @@ std::wstring SkippedLine(const FileSkipCounts& skipped) {
   return Format(L"Skipped: %d %s (%s)\n", total, total == 1 ? L"file" : L"files", reasons);
 }
 
-int64_t MergeFileOutcomes(CLumoraApp& app, RunReport& report,
-                          const std::vector<FileOutcome>& outcomes, int64_t runBigBlind,
-                          std::vector<double>& resultsCents, RunHands* runHands,
-                          FileSkipCounts& skipped) {
-  for (const FileOutcome& outcome : outcomes) MergeReadingReports(app, report, outcome.source);
-  for (const FileOutcome& outcome : outcomes) {
-    const SourceResult& source = outcome.source;
-    if (!Contributes(source)) {
-      const FileSkip reason = SkipReason(source);
-      ++skipped[static_cast<size_t>(reason)];
-      report.LogOnly(
-          Format(L"Skipped file: %s (%s)", source.path, std::wstring(FileSkipWords(reason))));
+void FileMerge::Add(const FileOutcome& outcome) {
+  const SourceResult& source = outcome.source;
+  MergeReadingReports(m_app, m_report, source);
+  FileLine& line = m_lines.emplace_back();
+  line.path = source.path;
+  if (!Contributes(source)) {
+    line.skip = SkipReason(source);
+    return;
+  }
+  line.hands = static_cast<int32_t>(source.hands.size());
+  for (const HandResult& hand : source.hands) line.sumCents += hand.resultCents;
+  line.bigBlind = outcome.detectedBigBlind;
+  AppendHands(source, m_cents, m_runHands);
+}
+
+int64_t FileMerge::Finish(int64_t runBigBlind, FileSkipCounts& skipped) {
+  for (const FileLine& line : m_lines) {
+    if (line.skip) {
+      ++skipped[static_cast<size_t>(*line.skip)];
+      m_report.LogOnly(
+          Format(L"Skipped file: %s (%s)", line.path, std::wstring(FileSkipWords(*line.skip))));
       continue;
     }
     // Hands are only counted at the run's limit, so the big blind of a file
     // that gave hands is the unit the win rate is measured in.
-    runBigBlind = outcome.detectedBigBlind;
-    double sum = 0.0;
-    for (const HandResult& hand : source.hands) sum += hand.resultCents;
-    report.Report(Format(L"File: %s nHands = %d Result = %.2lf\n", source.path,
-                         static_cast<int>(source.hands.size()), sum));
-    AppendHands(source, resultsCents, runHands);
+    runBigBlind = line.bigBlind;
+    m_report.Report(
+        Format(L"File: %s nHands = %d Result = %.2lf\n", line.path, line.hands, line.sumCents));
   }
+  m_lines.clear();
   return runBigBlind;
 }
 

@@ -205,7 +205,9 @@ TEST_F(Run, MergesFilesInListOrderAndDropsAbandonedOnesWhole) {
   std::vector<double> store;
   RunHands runHands;
   FileSkipCounts skipped{};
-  const int32_t bigBlind = MergeFileOutcomes(app, report, outcomes, 2, store, &runHands, skipped);
+  FileMerge merge(app, report, store, &runHands);
+  for (const FileOutcome& outcome : outcomes) merge.Add(outcome);
+  const int64_t bigBlind = merge.Finish(2, skipped);
 
   EXPECT_EQ(bigBlind, 10);  // the last file that gave hands, not the last one accepted
   EXPECT_THAT(ui.lines, ElementsAre(L"Hand #7 in /h/empty.txt", L"Total pot ?",
