@@ -91,34 +91,49 @@ wchar_t Cp1252Char(unsigned char b) {
                                : static_cast<wchar_t>(b);
 }
 
-void AppendCodePoint(std::wstring& out, char32_t cp) {
+wchar_t* PutCodePoint(wchar_t* out, char32_t cp) {
   if constexpr (sizeof(wchar_t) == 2) {
     if (cp >= 0x10000) {
-      out.push_back(static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10)));
-      out.push_back(static_cast<wchar_t>(0xDC00 + ((cp - 0x10000) & 0x3FF)));
-      return;
+      *out++ = static_cast<wchar_t>(0xD800 + ((cp - 0x10000) >> 10));
+      *out++ = static_cast<wchar_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+      return out;
     }
   }
-  out.push_back(static_cast<wchar_t>(cp));
+  *out++ = static_cast<wchar_t>(cp);
+  return out;
 }
 
-/// UTF-8 in which a byte that fits no sequence is read as Windows-1252: a
-/// name typed into an older client, or a line pasted in from elsewhere.
-std::wstring DecodeUtf8WithStrayBytes(std::string_view bytes) {
-  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
-  const size_t n = bytes.size();
-  std::wstring out;
-  out.reserve(n);
+/// How many bytes a sequence that fits no code point takes when it is read
+/// as one replacement character: the lead and the continuation bytes that
+/// follow it, as many as the lead announces.
+size_t BadSequenceLength(const unsigned char* s, size_t n, size_t i) {
+  const unsigned char c = s[i];
+  const size_t extra = (c & 0xE0) == 0xC0 ? 1 : (c & 0xF0) == 0xE0 ? 2 : (c & 0xF8) == 0xF0 ? 3 : 0;
+  size_t k = 1;
+  while (k <= extra && i + k < n && (s[i + k] & 0xC0) == 0x80) ++k;
+  return k;
+}
+
+/// What becomes of a byte that fits no UTF-8 sequence.
+enum class StrayBytes {
+  kCp1252,    ///< read as Windows-1252: a name typed into an older client, a pasted line
+  kReplaced,  ///< the sequence becomes U+FFFD (a file that declares UTF-8 by its mark)
+};
+
+wchar_t* DecodeUtf8(const unsigned char* s, size_t n, StrayBytes stray, wchar_t* out) {
   for (size_t i = 0; i < n;) {
     const size_t end = AsciiRunEnd(s, n, i);
-    out.append(s + i, s + end);
+    out = std::copy(s + i, s + end, out);
     if ((i = end) == n) break;
     const Utf8Sequence sequence = Utf8At(s, n, i);
-    if (sequence.length == 0) {
-      out.push_back(Cp1252Char(s[i++]));
-    } else {
-      AppendCodePoint(out, sequence.cp);
+    if (sequence.length != 0) {
+      out = PutCodePoint(out, sequence.cp);
       i += sequence.length;
+    } else if (stray == StrayBytes::kCp1252) {
+      *out++ = Cp1252Char(s[i++]);
+    } else {
+      out = PutCodePoint(out, 0xFFFD);
+      i += BadSequenceLength(s, n, i);
     }
   }
   return out;
@@ -140,18 +155,13 @@ std::optional<bool> Utf16ByZeroBytes(std::string_view bytes) {
   return std::nullopt;
 }
 
-std::wstring DecodeCp1252(std::string_view bytes) {
-  std::wstring out;
-  out.reserve(bytes.size());
-  for (const char ch : bytes) out.push_back(Cp1252Char(static_cast<unsigned char>(ch)));
+wchar_t* DecodeCp1252(const unsigned char* s, size_t n, wchar_t* out) {
+  for (size_t i = 0; i < n; ++i) *out++ = Cp1252Char(s[i]);
   return out;
 }
 
-std::wstring DecodeUtf16(std::string_view bytes, bool bigEndian) {
-  std::wstring out;
-  out.reserve(bytes.size() / 2);
-  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
-  const size_t units = bytes.size() / 2;
+wchar_t* DecodeUtf16(const unsigned char* s, size_t n, bool bigEndian, wchar_t* out) {
+  const size_t units = n / 2;
   auto unit = [&](size_t k) -> char32_t {
     return bigEndian ? (s[2 * k] << 8) | s[2 * k + 1] : (s[2 * k + 1] << 8) | s[2 * k];
   };
@@ -163,44 +173,60 @@ std::wstring DecodeUtf16(std::string_view bytes, bool bigEndian) {
     } else if (cp >= 0xD800 && cp <= 0xDFFF) {
       cp = 0xFFFD;
     }
-    AppendCodePoint(out, cp);
+    out = PutCodePoint(out, cp);
   }
-  if (bytes.size() % 2 != 0) out.push_back(0xFFFD);  // a torn last unit
+  if (n % 2 != 0) *out++ = 0xFFFD;  // a torn last unit
   return out;
 }
 
 }  // namespace
 
-std::wstring DecodeHistoryText(std::string_view bytes) {
-  if (bytes.starts_with("\xEF\xBB\xBF")) return Utf8ToWide(bytes.substr(3));
-  if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(bytes.substr(2), false);
-  if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(bytes.substr(2), true);
+wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
+  if (bytes.starts_with("\xEF\xBB\xBF"))
+    return DecodeUtf8(s + 3, n - 3, StrayBytes::kReplaced, out);
+  if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(s + 2, n - 2, false, out);
+  if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(s + 2, n - 2, true, out);
   if (const std::optional<bool> bigEndian = Utf16ByZeroBytes(bytes))
-    return DecodeUtf16(bytes, *bigEndian);
+    return DecodeUtf16(s, n, *bigEndian, out);
   // UTF-8 when its sequences outnumber the bytes that fit none: one stray
   // byte does not make a UTF-8 file a Windows-1252 one, and Windows-1252
   // text almost never forms a UTF-8 sequence.
   const Utf8Evidence evidence = WeighUtf8(bytes);
-  if (evidence.invalid == 0) return Utf8ToWide(bytes);
-  if (evidence.valid > evidence.invalid) return DecodeUtf8WithStrayBytes(bytes);
-  return DecodeCp1252(bytes);
+  if (evidence.invalid == 0 || evidence.valid > evidence.invalid)
+    return DecodeUtf8(s, n, StrayBytes::kCp1252, out);
+  return DecodeCp1252(s, n, out);
+}
+
+std::wstring DecodeHistoryText(std::string_view bytes) {
+  std::wstring text(bytes.size() + 1, L'\0');
+  text.resize(static_cast<size_t>(DecodeHistoryText(bytes, text.data()) - text.data()));
+  return text;
+}
+
+void SplitLines(std::wstring_view text, TextLines& lines) {
+  lines.clear();
+  const wchar_t* const begin = text.data();
+  const wchar_t* const end = begin + text.size();
+  const wchar_t* start = begin;
+  for (const wchar_t* p = begin; p != end; ++p) {
+    if (*p > L'\r' || (*p != L'\r' && *p != L'\n')) continue;
+    lines.emplace_back(start, static_cast<size_t>(p - start));
+    if (*p == L'\r' && p + 1 != end && p[1] == L'\n') ++p;
+    start = p + 1;
+  }
+  if (start != end) lines.emplace_back(start, static_cast<size_t>(end - start));
 }
 
 TextLines SplitLines(std::wstring_view text) {
   TextLines lines;
-  size_t start = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != L'\r' && text[i] != L'\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n') ++i;
-    start = i + 1;
-  }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  SplitLines(text, lines);
   return lines;
 }
 
 int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out) {
-  out.text.clear();
+  out.text = {};
   out.lines.clear();
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
@@ -208,13 +234,16 @@ int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out) {
   if (size > kMaxHistoryFileBytes) return kReadTooLarge;
   std::ifstream file(path, std::ios::binary);
   if (!file) return kReadCannotOpen;
-  std::string bytes(static_cast<size_t>(size), '\0');
-  file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  const size_t n = static_cast<size_t>(size);
+  char* const bytes = out.bytes.Reserve(n);
+  file.read(bytes, static_cast<std::streamsize>(n));
   // Fewer bytes than the file holds is a failed read too: half a file would
   // count half its hands.
-  if (file.bad() || static_cast<size_t>(file.gcount()) != bytes.size()) return kReadFailed;
-  out.text = DecodeHistoryText(bytes);
-  out.lines = SplitLines(out.text);
+  if (file.bad() || static_cast<size_t>(file.gcount()) != n) return kReadFailed;
+  wchar_t* const wide = out.wide.Reserve(n + 1);
+  out.text = std::wstring_view(
+      wide, static_cast<size_t>(DecodeHistoryText(std::string_view(bytes, n), wide) - wide));
+  SplitLines(out.text, out.lines);
   return kReadOk;
 }
 

@@ -5,7 +5,9 @@
 // decoded by what its bytes show (see DecodeHistoryText). Decoding never
 // fails: what fits no encoding becomes U+FFFD.
 
+#include <cstddef>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,20 +29,45 @@ inline constexpr std::uintmax_t kMaxHistoryFileBytes = 512ull * 1024 * 1024;
 /// Lines of text, viewed in the text they were cut from.
 using TextLines = std::vector<std::wstring_view>;
 
-/// A history file's decoded text and its lines. The lines view the text, so
-/// the object stays where it was made: it is neither copied nor moved.
+/// A buffer kept from one file to the next: it grows to the largest file
+/// read and is never zero-filled, since every element handed out is written
+/// before it is read. Reading many files thus touches fresh memory only for
+/// the largest.
+template <typename T>
+class ReusedBuffer {
+ public:
+  /// Room for at least `size` elements, their values unspecified.
+  T* Reserve(size_t size) {
+    if (size > m_capacity) {
+      m_data = std::make_unique_for_overwrite<T[]>(size);
+      m_capacity = size;
+    }
+    return m_data.get();
+  }
+
+ private:
+  std::unique_ptr<T[]> m_data;
+  size_t m_capacity = 0;
+};
+
+/// A history file's decoded text and its lines. The lines view the text, and
+/// the text views a buffer that the next file read into this object reuses:
+/// one object per reading thread, neither copied nor moved.
 struct HistoryText {
   HistoryText() = default;
   HistoryText(const HistoryText&) = delete;
   HistoryText& operator=(const HistoryText&) = delete;
 
-  std::wstring text;
+  std::wstring_view text;
   TextLines lines;  ///< without line ends
+
+  ReusedBuffer<char> bytes;    ///< the file as read
+  ReusedBuffer<wchar_t> wide;  ///< the text decoded
 };
 
-/// Reads the file at `path` into `out`. Returns kReadOk, or another status
-/// when the file cannot be opened, is over kMaxHistoryFileBytes, or cannot be
-/// read whole; `out` is then empty.
+/// Reads the file at `path` into `out`, reusing its buffers. Returns kReadOk,
+/// or another status when the file cannot be opened, is over
+/// kMaxHistoryFileBytes, or cannot be read whole; `out` is then empty.
 int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out);
 
 /// Decodes the raw bytes of a history file. A byte-order mark decides; without
@@ -50,8 +77,15 @@ int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out);
 /// else the file is Windows-1252.
 std::wstring DecodeHistoryText(std::string_view bytes);
 
+/// DecodeHistoryText into `out`, which has room for bytes.size() + 1
+/// characters (no encoding gives more). Returns the end of the text written.
+wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out);
+
 /// Cuts decoded text into lines at CR, LF or CRLF, as views of `text`. A
 /// final line end does not open an extra empty line.
 TextLines SplitLines(std::wstring_view text);
+
+/// SplitLines into `lines`, which is emptied first (its room is kept).
+void SplitLines(std::wstring_view text, TextLines& lines);
 
 }  // namespace lumora

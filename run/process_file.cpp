@@ -47,9 +47,14 @@ void LeaveOutWholeFile(const HistoryText& file, int32_t room, SourceResult& sour
 
 FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
                                const PokerLogic& engine) {
+  HistoryText file;
+  return ProcessHistoryFile(path, filter, engine, file);
+}
+
+FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
+                               const PokerLogic& engine, HistoryText& file) {
   FileOutcome outcome;
   outcome.source.path = PathToText(path);
-  HistoryText file;
   switch (ReadHistoryFileEx(path, file)) {
     case kReadOk:
       break;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "base/history_file.h"
 #include "history/hand_filter.h"
 #include "history/source_result.h"
 
@@ -24,5 +25,10 @@ struct FileOutcome {
 /// touches nothing but its own result.
 FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
                                const PokerLogic& engine);
+
+/// The same, reading the file into `file`, whose buffers the caller keeps
+/// for the next file (one per reading thread).
+FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
+                               const PokerLogic& engine, HistoryText& file);
 
 }  // namespace lumora

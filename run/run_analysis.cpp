@@ -36,10 +36,11 @@ const PokerLogic& Engine() {
 /// Reads one file on a worker thread. Whatever goes wrong inside (memory
 /// running out on a huge file, say) ends the run with a message naming the
 /// file, rather than ending the program.
-FileOutcome ReadOneFile(const fs::path& path, const HandFilter& filter, const PokerLogic& engine) {
+FileOutcome ReadOneFile(const fs::path& path, const HandFilter& filter, const PokerLogic& engine,
+                        HistoryText& buffer) {
   std::string reason;
   try {
-    return ProcessHistoryFile(path, filter, engine);
+    return ProcessHistoryFile(path, filter, engine, buffer);
   } catch (const std::exception& error) {
     reason = error.what();
   } catch (...) {
@@ -76,13 +77,14 @@ bool ReadFilesInOrder(const std::vector<fs::path>& files, const HandFilter& filt
   std::condition_variable mergedOne;  // a slot came free
 
   auto work = [&] {
+    HistoryText buffer;
     std::unique_lock lock(mutex);
     for (;;) {
       mergedOne.wait(lock, [&] { return stop || next >= total || next < merged + window; });
       if (stop || next >= total) return;
       const size_t i = next++;
       lock.unlock();
-      FileOutcome outcome = ReadOneFile(files[i], filter, engine);
+      FileOutcome outcome = ReadOneFile(files[i], filter, engine, buffer);
       lock.lock();
       slots[i % window] = std::move(outcome);
       ++read;
