@@ -26,10 +26,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
-/// The equity engine of this process, built on first use and shared by every
-/// run: matchups it has worked out are remembered from one run to the next.
+/// The equity engine of this process's database runs, built on first use:
+/// matchups it has worked out are remembered from one run to the next. It
+/// shares an enumeration out among the cores.
 const PokerLogic& Engine() {
   static const PokerLogic engine;
+  return engine;
+}
+
+/// The same for history runs, whose files are read on every core already:
+/// an enumeration keeps to the thread that asks for it.
+const PokerLogic& HistoryEngine() {
+  static const PokerLogic engine(1);
   return engine;
 }
 
@@ -205,15 +213,16 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
     // list: what the files before it gave to the log and sums stays.
     FileMerge merge(app, report, resultsCents, runHands);
     std::wstring fatalError;
-    const bool finished = ReadFilesInOrder(files, filter, Engine(), ui, [&](const FileOutcome& o) {
-      if (!o.source.fatalError.empty()) {
-        fatalError = o.source.fatalError;
-        return false;
-      }
-      merge.Add(o);
-      for (size_t r = 0; r < leftOut.hands.size(); ++r) leftOut.hands[r] += o.source.leftOut[r];
-      return true;
-    });
+    const bool finished =
+        ReadFilesInOrder(files, filter, HistoryEngine(), ui, [&](const FileOutcome& o) {
+          if (!o.source.fatalError.empty()) {
+            fatalError = o.source.fatalError;
+            return false;
+          }
+          merge.Add(o);
+          for (size_t r = 0; r < leftOut.hands.size(); ++r) leftOut.hands[r] += o.source.leftOut[r];
+          return true;
+        });
     if (!finished) {
       ui.ShowMessage(L"The analysis was cancelled.");
       return false;
