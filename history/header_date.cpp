@@ -13,7 +13,20 @@ int64_t DaysFromCivil(int64_t year, int month, int day) {
   return era * 146097 + dayOfEra - 719468;
 }
 
+/// The fields from their texts, each read as _wtoi reads it.
+CalendarFields FieldsFromTexts(std::wstring_view year, std::wstring_view month,
+                               std::wstring_view day, std::wstring_view hour,
+                               std::wstring_view minute, std::wstring_view second) {
+  return {ParseInt(year), ParseInt(month),  ParseInt(day),
+          ParseInt(hour), ParseInt(minute), ParseInt(second)};
+}
+
 }  // namespace
+
+CalendarFields FieldsFromCaptures(const ScanCaptures& captures, int first) {
+  return FieldsFromTexts(captures[first], captures[first + 1], captures[first + 2],
+                         captures[first + 3], captures[first + 4], captures[first + 5]);
+}
 
 CalendarFields FieldsFromCaptures(const LineMatch& match, int first) {
   return FieldsFromCaptures(match, first, first + 1, first + 2, first + 3, first + 4, first + 5);
@@ -21,8 +34,9 @@ CalendarFields FieldsFromCaptures(const LineMatch& match, int first) {
 
 CalendarFields FieldsFromCaptures(const LineMatch& match, int year, int month, int day, int hour,
                                   int minute, int second) {
-  return {CaptureInt(match, year), CaptureInt(match, month),  CaptureInt(match, day),
-          CaptureInt(match, hour), CaptureInt(match, minute), CaptureInt(match, second)};
+  return FieldsFromTexts(CaptureView(match, year), CaptureView(match, month),
+                         CaptureView(match, day), CaptureView(match, hour),
+                         CaptureView(match, minute), CaptureView(match, second));
 }
 
 std::optional<int64_t> HeaderLocalTime(const CalendarFields& fields) {

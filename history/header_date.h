@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/local_time.h"
+#include "history/line_scan.h"
 #include "history/pattern.h"
 
 namespace lumora {
@@ -17,6 +18,10 @@ CalendarFields FieldsFromCaptures(const LineMatch& match, int first);
 /// month, day, hour, minute and second.
 CalendarFields FieldsFromCaptures(const LineMatch& match, int year, int month, int day, int hour,
                                   int minute, int second);
+
+/// The six fields from scanned captures `first` .. `first + 5`, in the same
+/// order.
+CalendarFields FieldsFromCaptures(const ScanCaptures& captures, int first);
 
 /// The fields as the machine's local time. nullopt when a field lies outside
 /// the header ranges (FieldsInRange) or the time cannot be converted.

@@ -10,6 +10,7 @@
 #include "history/game_codes.h"
 #include "history/hand_end.h"
 #include "history/hero_name.h"
+#include "history/line_scan.h"
 #include "history/pattern.h"
 #include "history/pokerstars_header.h"
 #include "history/stars_lines.h"
@@ -25,8 +26,6 @@ namespace {
 struct Patterns {
   boost::wregex header{WithAmounts(
       LR"re(.*PokerStars (?:Zoom )?(?:Hand|Game) #(\d+):\s+(.*) \(\D?\d[^/]*/\D?{A}.*)re")};
-  boost::wregex table{LR"re(Table '.*' (\d+)-max Seat #\d+ is the button)re"};
-  boost::wregex seat{WithAmounts(LR"re(Seat (\d+): (.*) \(\D?{A} in chips\))re")};
   boost::wregex collect{
       WithAmounts(LR"re((.*) collected \D?{A} from (?:pot|side pot|main pot|side pot-\d+))re")};
   // Searched within the line; a fee, when there is one, is already off.
@@ -150,9 +149,9 @@ void StarsHandReader::ReadStreetMarker(std::wstring_view line, size_t index) {
 }
 
 StarsHandReader::Verdict StarsHandReader::ReadTable(std::wstring_view line) const {
-  LineMatch& match = m_match;
-  if (!MatchLine(line, P().table, match)) return Verdict::kNext;
-  const int seats = CaptureInt(match, 1);
+  ScanCaptures match;
+  if (!ScanStarsTable(line, match)) return Verdict::kNext;
+  const int seats = ParseInt(match[1]);
   if (m_filter.numPl != kAllTableSizes && (seats < m_filter.minPl || seats > m_filter.maxPl))
     return Verdict::kRefuse;
   return Verdict::kNext;
@@ -177,8 +176,9 @@ void StarsHandReader::ReadAnte(std::wstring_view line) {
 void StarsHandReader::ReadPendingSeat() {
   const std::wstring_view line = m_pendingSeats.back();
   m_pendingSeats.pop_back();
-  if (MatchLine(line, P().seat, m_match))
-    m_stacks[Capture(m_match, 2)] = static_cast<double>(m_amounts.Capture(m_match, 3)) * 0.01;
+  ScanCaptures match;
+  if (ScanStarsSeat(line, match))
+    m_stacks[std::wstring(match[2])] = static_cast<double>(m_amounts.Cents(match[3])) * 0.01;
 }
 
 bool StarsHandReader::SeatedCountFits() {

@@ -6,7 +6,7 @@
 #include "history/amount.h"
 #include "history/game_codes.h"
 #include "history/header_date.h"
-#include "history/pattern.h"
+#include "history/line_scan.h"
 
 namespace lumora {
 
@@ -15,18 +15,6 @@ namespace {
 
 /// PokerStars writes its Eastern times at this fixed distance from UTC.
 constexpr int64_t kEasternSecondsWest = 14400;
-
-/// Every header form in one pattern: "Hand #" or the client's older "Game
-/// #", a Zoom marker, the stakes with or without signs and currency word and
-/// with a cap ("($1/$2 - $40 Cap -  USD)"), the table's date and, in most
-/// files, the Eastern one in brackets. Captures: 1 Zoom, 2 game, 3 the sign
-/// of the small blind, 4 what follows the "/" (the big blind, a cap, the
-/// currency word), 5-10 the first date, 12-17 the bracketed date.
-const boost::wregex& HeaderPattern() {
-  static const boost::wregex kHeader(
-      LR"re(.*PokerStars (Zoom )?(?:Hand|Game) #\d+:\s+(.*) \((\D?)\d.*?/(.*?)\) - (\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)(?: \[(\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)\])?)re");
-  return kHeader;
-}
 
 /// The currency word after the big blind ("$0.10 USD"), if any.
 std::wstring_view CurrencyWordOf(std::wstring_view bigBlind) {
@@ -58,20 +46,17 @@ bool IsTakenGame(int code, const GameFlags& games) {
 
 PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& games) {
   PokerStarsHeader header;
-  LineMatch match;
-  if (line.find(L"PokerStars "sv) == std::wstring_view::npos ||
-      !MatchLine(line, HeaderPattern(), match))
-    return header;
-  header.gameName = Trim(CaptureView(match, 2));
-  const std::wstring_view bigBlind = CaptureView(match, 4);
+  ScanCaptures match;
+  if (!ScanStarsHeader(line, match)) return header;
+  header.gameName = Trim(match[2]);
+  const std::wstring_view bigBlind = match[4];
   header.bigBlindCents = ReadAmountCents(bigBlind).value_or(0);
-  header.zoom = match[1].matched ? 1 : 0;
+  header.zoom = match.Matched(1) ? 1 : 0;
   const std::wstring_view word = CurrencyWordOf(bigBlind);
-  header.currency =
-      !word.empty() ? CurrencyFromWord(word) : CurrencyFromSign(CaptureView(match, 3));
+  header.currency = !word.empty() ? CurrencyFromWord(word) : CurrencyFromSign(match[3]);
   // With two dates the bracketed Eastern one gives the time and the table's
   // is only checked; a date with a field out of range is as good as none.
-  const bool bracketed = match[12].matched;
+  const bool bracketed = match.Matched(12);
   if (bracketed && !HeaderTimeAtOffset(FieldsFromCaptures(match, 5), 0)) return header;
   const auto time =
       HeaderTimeAtOffset(FieldsFromCaptures(match, bracketed ? 12 : 5), kEasternSecondsWest);

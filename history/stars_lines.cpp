@@ -1,6 +1,7 @@
 #include "history/stars_lines.h"
 
 #include "base/text.h"
+#include "history/line_scan.h"
 
 namespace lumora {
 
@@ -10,8 +11,6 @@ namespace {
 struct MoneyPatterns {
   // A sign, when the room writes one, stands before the amount.
   boost::wregex ante{WithAmounts(LR"re((.*): posts the ante \D?{A})re")};
-  boost::wregex blind{
-      WithAmounts(LR"re((.*): posts (small|big|small & big) blinds? \D?{A})re")};
   boost::wregex postNow{WithAmounts(LR"re((.*): post now \D?{A})re")};
   boost::wregex callOrBet{WithAmounts(LR"re((.*): (?:calls|bets) \D?{A})re")};
   boost::wregex raise{WithAmounts(LR"re((.*): raises \D?{A} to \D?{A})re")};
@@ -59,12 +58,15 @@ std::optional<MoneyLine> ReadMoneyLine(std::wstring_view line, HandAmounts& amou
       move.kind = MoneyLine::Kind::kLivePost;
       move.cents = amounts.Capture(match, 2);
     } else {
-      if (!MatchLine(line, P().blind, match)) return std::nullopt;
-      const std::wstring_view kind = CaptureView(match, 2);
+      ScanCaptures blind;
+      if (!ScanBlind(line, blind)) return std::nullopt;
+      const std::wstring_view kind = blind[2];
       move.kind = kind == L"small"sv ? MoneyLine::Kind::kSmallBlind
                   : kind == L"big"sv ? MoneyLine::Kind::kBigBlind
                                      : MoneyLine::Kind::kSmallAndBig;
-      move.cents = amounts.Capture(match, 3);
+      move.cents = amounts.Cents(blind[3]);
+      move.name = blind[1];
+      return move;
     }
     move.name = CaptureView(match, 1);
     return move;

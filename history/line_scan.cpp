@@ -1,0 +1,252 @@
+#include "history/line_scan.h"
+
+#include <algorithm>
+#include <locale>
+
+namespace lumora {
+
+using namespace std::string_view_literals;
+namespace {
+
+constexpr size_t kNone = std::wstring_view::npos;
+
+/// A character class as the regular expressions see it: the classes of the
+/// program's locale, looked up only beyond ASCII.
+bool InClass(wchar_t c, std::ctype_base::mask mask) {
+  static const std::ctype<wchar_t>& ctype = std::use_facet<std::ctype<wchar_t>>(std::locale());
+  return ctype.is(mask, c);
+}
+
+/// \d
+bool IsDigit(wchar_t c) {
+  return c < 0x80 ? c >= L'0' && c <= L'9' : InClass(c, std::ctype_base::digit);
+}
+
+/// \s
+bool IsSpace(wchar_t c) {
+  return c < 0x80 ? c == L' ' || (c >= L'\t' && c <= L'\r') : InClass(c, std::ctype_base::space);
+}
+
+/// \w
+bool IsWordChar(wchar_t c) {
+  if (c >= 0x80) return InClass(c, std::ctype_base::alnum);
+  return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z') ||
+         c == L'_';
+}
+
+/// The position of each occurrence of `text` in `line` at or after `from`,
+/// the last first: a greedy ".*" before `text` tries them in this order.
+template <typename Try>
+bool FromLastOccurrence(std::wstring_view line, std::wstring_view text, size_t from, Try tryAt) {
+  for (size_t at = line.rfind(text); at != kNone && at >= from;
+       at = at == 0 ? kNone : line.rfind(text, at - 1))
+    if (tryAt(at)) return true;
+  return false;
+}
+
+/// A walk along a line, one pattern element at a time.
+class Cursor {
+ public:
+  Cursor(std::wstring_view line, size_t at) : m_line(line), m_at(at) {}
+
+  size_t At() const { return m_at; }
+  bool AtEnd() const { return m_at == m_line.size(); }
+
+  /// `text` exactly.
+  bool Literal(std::wstring_view text) {
+    if (m_line.substr(m_at).substr(0, text.size()) != text) return false;
+    m_at += text.size();
+    return true;
+  }
+  bool Char(wchar_t c) {
+    if (m_at == m_line.size() || m_line[m_at] != c) return false;
+    ++m_at;
+    return true;
+  }
+  /// \d{min,max}, as many as there are. Exact wherever a non-digit follows
+  /// in the pattern: giving a digit back could never let it match.
+  bool Digits(size_t min, size_t max, std::wstring_view* taken = nullptr) {
+    size_t end = m_at;
+    while (end < m_line.size() && end - m_at < max && IsDigit(m_line[end])) ++end;
+    if (end - m_at < min) return false;
+    if (taken) *taken = m_line.substr(m_at, end - m_at);
+    m_at = end;
+    return true;
+  }
+  /// \w+
+  bool Word(std::wstring_view* taken) {
+    size_t end = m_at;
+    while (end < m_line.size() && IsWordChar(m_line[end])) ++end;
+    if (end == m_at) return false;
+    *taken = m_line.substr(m_at, end - m_at);
+    m_at = end;
+    return true;
+  }
+  /// \D?(\d\S*) followed by `rest` to the end of the line: an amount with
+  /// or without a sign ("$1,013.50", "1 000" would end at its blank).
+  bool AmountThenEnd(std::wstring_view rest, std::wstring_view* amount) {
+    size_t i = m_at;
+    if (i < m_line.size() && !IsDigit(m_line[i])) ++i;
+    if (i == m_line.size() || !IsDigit(m_line[i])) return false;
+    size_t end = i + 1;
+    while (end < m_line.size() && !IsSpace(m_line[end])) ++end;
+    if (m_line.substr(end) != rest) return false;
+    *amount = m_line.substr(i, end - i);
+    m_at = m_line.size();
+    return true;
+  }
+
+ private:
+  std::wstring_view m_line;
+  size_t m_at;
+};
+
+/// (\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+) into captures
+/// `first` .. `first` + 6. The end, or kNone.
+size_t ScanDateTime(std::wstring_view line, size_t at, int first, ScanCaptures& captures) {
+  Cursor cursor(line, at);
+  std::array<std::wstring_view, 7> field;
+  if (!cursor.Digits(4, 4, &field[0]) || !cursor.Char(L'/') || !cursor.Digits(1, 2, &field[1]) ||
+      !cursor.Char(L'/') || !cursor.Digits(1, 2, &field[2]) || !cursor.Char(L' ') ||
+      !cursor.Digits(1, kNone, &field[3]) || !cursor.Char(L':') ||
+      !cursor.Digits(1, kNone, &field[4]) || !cursor.Char(L':') ||
+      !cursor.Digits(1, kNone, &field[5]) || !cursor.Char(L' ') || !cursor.Word(&field[6]))
+    return kNone;
+  for (int i = 0; i < 7; ++i) captures.Set(first + i, field[i]);
+  return cursor.At();
+}
+
+/// The header's dates from `at` to the end: the table's, then maybe the
+/// bracketed Eastern one.
+bool ScanHeaderDates(std::wstring_view line, size_t at, ScanCaptures& captures) {
+  size_t end = ScanDateTime(line, at, 5, captures);
+  if (end == kNone) return false;
+  if (end == line.size()) {
+    for (int i = 12; i <= 18; ++i) captures.Unset(i);
+    return true;
+  }
+  if (line.substr(end, 2) != L" ["sv) return false;
+  end = ScanDateTime(line, end + 2, 12, captures);
+  return end != kNone && end + 1 == line.size() && line[end] == L']';
+}
+
+/// The header's " (" before its stakes: the last one followed by a digit,
+/// after at most one other character (a sign), with a "/" between that digit
+/// and the dates at `close`. kNone when there is none.
+size_t FindStakes(std::wstring_view line, size_t close) {
+  const size_t slash = close == 0 ? kNone : line.rfind(L'/', close - 1);
+  size_t found = kNone;
+  FromLastOccurrence(line, L" ("sv, 0, [&](size_t open) {
+    size_t digit = open + 2;
+    if (digit < line.size() && !IsDigit(line[digit])) ++digit;
+    if (digit >= line.size() || !IsDigit(line[digit]) || slash == kNone || slash <= digit)
+      return false;
+    found = open;
+    return true;
+  });
+  return found;
+}
+
+/// "Zoom "?, "Hand #" or "Game #", the number, ":" and blanks from `at`,
+/// with the game running to the stakes' " (" at `open`.
+bool ScanHeaderMarker(std::wstring_view line, size_t at, size_t open, ScanCaptures& captures) {
+  Cursor cursor(line, at);
+  const bool zoom = cursor.Literal(L"Zoom "sv);
+  if (!cursor.Literal(L"Hand #"sv) && !cursor.Literal(L"Game #"sv)) return false;
+  if (!cursor.Digits(1, kNone) || !cursor.Char(L':')) return false;
+  const size_t blanks = cursor.At();
+  if (open < blanks + 1 || !IsSpace(line[blanks])) return false;
+  size_t game = blanks;
+  while (game < line.size() && IsSpace(line[game])) ++game;
+  // \s+(.*): the blanks give their last one up to the " (" when the game
+  // is empty.
+  const size_t from = std::min(game, open);
+  if (zoom) captures.Set(1, line.substr(at, 5));
+  captures.Set(2, line.substr(from, open - from));
+  return true;
+}
+
+}  // namespace
+
+bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  // Nothing in the dates, which run to the end of the line, is a ")": they
+  // can only follow the last ") - ". The stakes' " (" and the room's marker
+  // are then sought backwards from there, as the pattern's greedy ".*" would
+  // take them; none of it is looked at twice.
+  const size_t close = line.rfind(L") - "sv);
+  size_t open = kNone;
+  if (close != kNone && ScanHeaderDates(line, close + 4, captures)) open = FindStakes(line, close);
+  if (open == kNone || !FromLastOccurrence(line, L"PokerStars "sv, 0, [&](size_t at) {
+        return ScanHeaderMarker(line, at + 11, open, captures);
+      })) {
+    captures.Clear();
+    return false;
+  }
+  size_t digit = open + 2;
+  if (!IsDigit(line[digit])) ++digit;
+  const size_t slash = line.find(L'/', digit + 1);  // .*? takes the first
+  captures.Set(0, line);
+  captures.Set(3, line.substr(open + 2, digit - open - 2));
+  captures.Set(4, line.substr(slash + 1, close - slash - 1));
+  return true;
+}
+
+// In the three lines below, what follows the name cannot hold the text that
+// ends the name, so only its last occurrence can: the greedy ".*" of the
+// pattern would try the others in vain.
+
+bool ScanStarsTable(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  constexpr std::wstring_view kOpen = L"Table '";
+  const size_t close = line.rfind(L"' "sv);
+  if (!line.starts_with(kOpen) || close == kNone || close < kOpen.size()) return false;
+  Cursor cursor(line, close + 2);
+  std::wstring_view seats;
+  if (!cursor.Digits(1, kNone, &seats) || !cursor.Literal(L"-max Seat #"sv) ||
+      !cursor.Digits(1, kNone) || !cursor.Literal(L" is the button"sv) || !cursor.AtEnd())
+    return false;
+  captures.Set(0, line);
+  captures.Set(1, seats);
+  return true;
+}
+
+bool ScanStarsSeat(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  Cursor cursor(line, 0);
+  std::wstring_view seat;
+  if (!cursor.Literal(L"Seat "sv) || !cursor.Digits(1, kNone, &seat) || !cursor.Literal(L": "sv))
+    return false;
+  const size_t name = cursor.At();
+  const size_t open = line.rfind(L" ("sv);
+  if (open == kNone || open < name) return false;
+  Cursor stack(line, open + 2);
+  std::wstring_view amount;
+  if (!stack.AmountThenEnd(L" in chips)"sv, &amount)) return false;
+  captures.Set(0, line);
+  captures.Set(1, seat);
+  captures.Set(2, line.substr(name, open - name));
+  captures.Set(3, amount);
+  return true;
+}
+
+bool ScanBlind(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  const size_t posts = line.rfind(L": posts "sv);
+  if (posts == kNone) return false;
+  for (std::wstring_view kind : {L"small"sv, L"big"sv, L"small & big"sv}) {
+    Cursor cursor(line, posts + 8);
+    std::wstring_view amount;
+    if (!cursor.Literal(kind) || !cursor.Literal(L" blind"sv)) continue;
+    cursor.Char(L's');
+    if (!cursor.Char(L' ') || !cursor.AmountThenEnd({}, &amount)) continue;
+    captures.Set(0, line);
+    captures.Set(1, line.substr(0, posts));
+    captures.Set(2, line.substr(posts + 8, kind.size()));
+    captures.Set(3, amount);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace lumora

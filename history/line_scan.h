@@ -1,0 +1,64 @@
+#pragma once
+// Hand-written matchers for the fixed-format lines that every hand repeats:
+// the PokerStars header, table and seat lines and the blind lines. A regular
+// expression costs more than reading the rest of the hand, so these lines
+// are read by a plain walk over their characters instead. Each pattern stays
+// beside its matcher as its definition: a matcher answers exactly what
+// regex_match of its pattern against the whole line answers, with the same
+// captures under the same numbers (the tests hold them to it on every
+// fixture line and on generated ones).
+
+#include <array>
+#include <string_view>
+
+namespace lumora {
+
+/// The captures of a matched line, numbered as in the pattern (0 is the
+/// whole line). Each views the line.
+class ScanCaptures {
+ public:
+  static constexpr int kCount = 19;
+
+  /// The text of capture `i`; empty when it did not take part.
+  std::wstring_view operator[](int i) const { return m_text[i]; }
+  /// Whether capture `i` took part in the match (it may still be empty).
+  bool Matched(int i) const { return m_matched[i]; }
+
+  void Clear() { m_matched = {}, m_text = {}; }
+  void Set(int i, std::wstring_view text) { m_text[i] = text, m_matched[i] = true; }
+  void Unset(int i) { m_text[i] = {}, m_matched[i] = false; }
+
+ private:
+  std::array<std::wstring_view, kCount> m_text{};
+  std::array<bool, kCount> m_matched{};
+};
+
+/// A PokerStars hand header, in every form the clients wrote: "Hand #" or
+/// the older "Game #", a Zoom marker, the stakes with or without signs and
+/// currency word, the table's date and, in most files, the Eastern one in
+/// brackets. Captures: 1 Zoom, 2 game, 3 the sign of the small blind, 4 what
+/// follows the "/" (the big blind, a cap, the currency word), 5-10 the first
+/// date, 11 its zone, 12-17 the bracketed date, 18 its zone.
+inline constexpr std::wstring_view kStarsHeaderPattern =
+    LR"re(.*PokerStars (Zoom )?(?:Hand|Game) #\d+:\s+(.*) \((\D?)\d.*?/(.*?)\) - (\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)(?: \[(\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)\])?)re";
+bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures);
+
+/// "Table 'Halley' 6-max Seat #3 is the button": capture 1 the seat count.
+inline constexpr std::wstring_view kStarsTablePattern =
+    LR"re(Table '.*' (\d+)-max Seat #\d+ is the button)re";
+bool ScanStarsTable(std::wstring_view line, ScanCaptures& captures);
+
+/// "Seat 3: Hero ($10.35 in chips)": captures 1 seat, 2 name, 3 stack. "{A}"
+/// is an amount (see WithAmounts).
+inline constexpr std::wstring_view kStarsSeatPattern =
+    LR"re(Seat (\d+): (.*) \(\D?{A} in chips\))re";
+bool ScanStarsSeat(std::wstring_view line, ScanCaptures& captures);
+
+/// "Hero: posts small blind $0.05" (PokerStars and Tiger Gaming, whose
+/// amounts go without a sign): captures 1 name, 2 small, big or small & big,
+/// 3 amount.
+inline constexpr std::wstring_view kBlindPattern =
+    LR"re((.*): posts (small|big|small & big) blinds? \D?{A})re";
+bool ScanBlind(std::wstring_view line, ScanCaptures& captures);
+
+}  // namespace lumora

@@ -1,0 +1,149 @@
+// The hand-written line matchers answer what their patterns answer, capture
+// for capture: on every line of every fixture, on every line of the histories
+// named by LUMORA_GENERATED_HISTORIES (a folder the generator wrote), and on
+// damaged copies of the lines that match, most of which must not.
+
+#include "history/line_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "base/history_file.h"
+#include "base/text.h"
+#include "history/amount.h"
+#include "history/pattern.h"
+
+namespace lumora {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Matcher {
+  const char* name;
+  boost::wregex pattern;
+  bool (*scan)(std::wstring_view, ScanCaptures&);
+  int matched = 0;
+  int refused = 0;
+  int disagreements = 0;
+};
+
+std::vector<Matcher> Matchers() {
+  std::vector<Matcher> matchers;
+  matchers.push_back({"header", boost::wregex(std::wstring(kStarsHeaderPattern)), ScanStarsHeader});
+  matchers.push_back({"table", boost::wregex(std::wstring(kStarsTablePattern)), ScanStarsTable});
+  matchers.push_back({"seat", boost::wregex(WithAmounts(kStarsSeatPattern)), ScanStarsSeat});
+  matchers.push_back({"blind", boost::wregex(WithAmounts(kBlindPattern)), ScanBlind});
+  return matchers;
+}
+
+/// Checks one line against one matcher; true when the pattern matches it.
+bool Agree(Matcher& matcher, std::wstring_view line) {
+  LineMatch match;
+  ScanCaptures captures;
+  const bool byPattern = MatchLine(line, matcher.pattern, match);
+  const bool byScan = matcher.scan(line, captures);
+  bool same = byPattern == byScan;
+  for (int i = 0; same && byPattern && i <= static_cast<int>(matcher.pattern.mark_count()); ++i)
+    same = match[i].matched == captures.Matched(i) && CaptureView(match, i) == captures[i];
+  ++(byPattern ? matcher.matched : matcher.refused);
+  if (!same && ++matcher.disagreements <= 10)
+    ADD_FAILURE() << matcher.name << " disagrees (pattern " << byPattern
+                  << ") on: " << WideToUtf8(line);
+  return byPattern;
+}
+
+/// Copies of `line` with one fault each: a character dropped, doubled,
+/// replaced or inserted, or the line cut short.
+std::vector<std::wstring> Damaged(std::wstring_view line, std::mt19937& random) {
+  static constexpr std::wstring_view kInserts = L" ()/:-#[]'$\u20AC\u00A30159aZ_.,\u00A0\t";
+  std::vector<std::wstring> copies;
+  for (int k = 0; k < 12 && !line.empty(); ++k) {
+    std::wstring copy(line);
+    const size_t at = random() % copy.size();
+    const wchar_t insert = kInserts[random() % kInserts.size()];
+    switch (k % 5) {
+      case 0:
+        copy.erase(at, 1);
+        break;
+      case 1:
+        copy.insert(at, 1, copy[at]);
+        break;
+      case 2:
+        copy[at] = insert;
+        break;
+      case 3:
+        copy.insert(at, 1, insert);
+        break;
+      default:
+        copy.resize(at);
+        break;
+    }
+    copies.push_back(std::move(copy));
+  }
+  return copies;
+}
+
+void CheckFolder(const fs::path& folder, std::vector<Matcher>& matchers, std::mt19937& random,
+                 int& files) {
+  HistoryText file;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    if (!entry.is_regular_file()) continue;
+    ASSERT_EQ(ReadHistoryFileEx(entry.path(), file), kReadOk) << entry.path();
+    ++files;
+    for (const std::wstring_view raw : file.lines) {
+      const std::wstring_view line = TrimView(raw);
+      for (Matcher& matcher : matchers) {
+        if (!Agree(matcher, line)) continue;
+        for (const std::wstring& copy : Damaged(line, random)) Agree(matcher, copy);
+      }
+    }
+  }
+}
+
+TEST(LineScan, AgreesWithItsPatternOnEveryLine) {
+  std::vector<Matcher> matchers = Matchers();
+  std::mt19937 random(13);
+  int files = 0;
+  CheckFolder(LUMORA_TEST_DATA_DIR, matchers, random, files);
+  if (const char* generated = std::getenv("LUMORA_GENERATED_HISTORIES"))
+    CheckFolder(generated, matchers, random, files);
+  EXPECT_GT(files, 50);
+  for (const Matcher& matcher : matchers) {
+    // Both answers must have been given often, or the test proves little.
+    EXPECT_GT(matcher.matched, 100) << matcher.name;
+    EXPECT_GT(matcher.refused, 1000) << matcher.name;
+    EXPECT_EQ(matcher.disagreements, 0) << matcher.name;
+  }
+}
+
+TEST(LineScan, FollowsThePatternsChoicesOnOddLines) {
+  std::vector<Matcher> matchers = Matchers();
+  for (const wchar_t* line : {
+           // a name holding the very text that ends it
+           L"Seat 2: Al (x) (5 in chips) ($1.50 in chips)",
+           L"Seat 2: Al ( (5 in chips)",
+           L"Table 'It's' Here' 6-max Seat #1 is the button",
+           L"Bob: posts big blind: posts small & big blinds $0.15",
+           L"Bob: posts small & big blind 15",
+           L"Bob: posts small blinds $0.05 extra",
+           // the game empty, a stake with a slash in its cap, a date that is no date
+           L"PokerStars Hand #1:  ($0.05/$0.10 USD) - 2024/03/05 12:34:56 ET",
+           L"PokerStars Hand #1: Hold'em ($1/$2 - $40 Cap - USD) - 2024/03/05 12:34:56 ET",
+           L"PokerStars Hand #1: Hold'em ($1/$2) - x) - 2024/3/5 1:2:3 ET [2024/03/05 1:02:03 ET]",
+           L"PokerStars Zoom Hand #1: Hold'em (€1/€2) - 2024/03/05 12:34:56 ET [2024/03/05 x]",
+           L"PokerStars Hand #1: Hold'em ($1/$2 (cap)) - 2024/03/05 12:34:56 ET",
+           L"PokerStars Hand #1: Hold'em ($1/$2) - 2024/03/05 12:34:56 ET (x)",
+           L"xx PokerStars Hand #2: PokerStars Game #3: Omaha ($1/$2) - 2024/03/05 12:34:56 ET",
+       }) {
+    for (Matcher& matcher : matchers) Agree(matcher, line);
+  }
+  for (const Matcher& matcher : matchers) EXPECT_EQ(matcher.disagreements, 0) << matcher.name;
+}
+
+}  // namespace
+}  // namespace lumora
