@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <cwchar>
 #include <fstream>
 #include <optional>
 #include <system_error>
@@ -207,16 +208,28 @@ std::wstring DecodeHistoryText(std::string_view bytes) {
 
 void SplitLines(std::wstring_view text, TextLines& lines) {
   lines.clear();
-  const wchar_t* const begin = text.data();
-  const wchar_t* const end = begin + text.size();
-  const wchar_t* start = begin;
-  for (const wchar_t* p = begin; p != end; ++p) {
-    if (*p > L'\r' || (*p != L'\r' && *p != L'\n')) continue;
-    lines.emplace_back(start, static_cast<size_t>(p - start));
-    if (*p == L'\r' && p + 1 != end && p[1] == L'\n') ++p;
-    start = p + 1;
+  // Lines end with LF or CRLF nearly always: each LF is found by the
+  // library's wide search, and only then is the line looked at for a lone CR.
+  const wchar_t* const end = text.data() + text.size();
+  const wchar_t* start = text.data();
+  while (start != end) {
+    const wchar_t* feed = std::wmemchr(start, L'\n', static_cast<size_t>(end - start));
+    const wchar_t* lineEnd = feed ? feed : end;
+    const bool crlf = feed && lineEnd != start && lineEnd[-1] == L'\r';
+    const wchar_t* const body = crlf ? lineEnd - 1 : lineEnd;
+    // A CR alone ends a line too (older clients wrote nothing else).
+    for (const wchar_t* cr = std::wmemchr(start, L'\r', static_cast<size_t>(body - start)); cr;
+         cr = std::wmemchr(start, L'\r', static_cast<size_t>(body - start))) {
+      lines.emplace_back(start, static_cast<size_t>(cr - start));
+      start = cr + 1;
+    }
+    if (!feed) {
+      if (start != end) lines.emplace_back(start, static_cast<size_t>(end - start));
+      break;
+    }
+    lines.emplace_back(start, static_cast<size_t>(body - start));
+    start = feed + 1;
   }
-  if (start != end) lines.emplace_back(start, static_cast<size_t>(end - start));
 }
 
 TextLines SplitLines(std::wstring_view text) {

@@ -37,7 +37,7 @@ std::wstring_view TrimBlanks(std::wstring_view text) {
 }
 
 bool ContainsAfterStart(std::wstring_view text, std::wstring_view needle) {
-  const size_t at = text.find(needle);
+  const size_t at = FindText(text, needle);
   return at != std::wstring_view::npos && at >= 1;
 }
 

@@ -7,6 +7,7 @@
 #include <fmt/printf.h>
 #include <fmt/xchar.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -33,6 +34,40 @@ constexpr bool StartsWith(std::wstring_view text, std::wstring_view prefix) {
 }
 inline std::wstring Trim(std::wstring_view text) {
   return std::wstring(TrimView(text));
+}
+
+/// The position of `needle` in `text` at or after `from`, or npos: what
+/// std::wstring_view::find gives, by a plain walk that suits the short lines
+/// of hand histories better than a library call for every candidate.
+constexpr size_t FindText(std::wstring_view text, std::wstring_view needle, size_t from = 0) {
+  if (needle.size() > text.size()) return std::wstring_view::npos;
+  if (needle.empty()) return from <= text.size() ? from : std::wstring_view::npos;
+  const size_t last = text.size() - needle.size();
+  for (size_t at = from; at <= last; ++at) {
+    if (text[at] != needle[0]) continue;
+    size_t k = 1;
+    while (k < needle.size() && text[at + k] == needle[k]) ++k;
+    if (k == needle.size()) return at;
+  }
+  return std::wstring_view::npos;
+}
+
+/// The position of the last `needle` in `text` that starts at or before
+/// `before`, or npos: what std::wstring_view::rfind gives, walked the same
+/// way as FindText.
+constexpr size_t RFindText(std::wstring_view text, std::wstring_view needle,
+                           size_t before = std::wstring_view::npos) {
+  if (needle.size() > text.size()) return std::wstring_view::npos;
+  size_t at = std::min(before, text.size() - needle.size());
+  if (needle.empty()) return at;
+  for (;; --at) {
+    if (text[at] == needle[0]) {
+      size_t k = 1;
+      while (k < needle.size() && text[at + k] == needle[k]) ++k;
+      if (k == needle.size()) return at;
+    }
+    if (at == 0) return std::wstring_view::npos;
+  }
 }
 
 /// True when `needle` occurs in `text` at a position of 1 or more: the rooms'

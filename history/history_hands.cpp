@@ -37,7 +37,7 @@ bool IsNoise(std::wstring_view line) {
     return true;
   // A chat line holds " said, "; its comma is rare elsewhere and cheap to seek.
   if (line.find(L',') == std::wstring_view::npos ||
-      line.find(L" said, "sv) == std::wstring_view::npos)
+      FindText(line, L" said, "sv) == std::wstring_view::npos)
     return false;
   static const boost::wregex kChat(LR"re((.*) said, (.*))re");
   LineMatch match;
@@ -214,7 +214,7 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
   for (std::wstring_view marker : kStarsMarkers) {
     const size_t at = line.find(marker);
     if (at == std::wstring_view::npos) continue;
-    if (line.find(L"Tournament"sv) != std::wstring_view::npos) return Step::kGoOn;
+    if (FindText(line, L"Tournament"sv) != std::wstring_view::npos) return Step::kGoOn;
     if (room != kPokerStars) return Abandon(FileSkip::kOtherRoom);
     line.remove_prefix(at);
     const PokerStarsHeader header = ReadPokerStarsHeader(line, m_reading.filter.games);
@@ -322,7 +322,7 @@ bool HandSplitter::Read(const TextLines& lines) {
 
 std::wstring HandIdOf(std::wstring_view line) {
   size_t at = line.find(L'#');
-  if (at == std::wstring_view::npos) at = line.find(L"Game "sv);
+  if (at == std::wstring_view::npos) at = FindText(line, L"Game "sv);
   if (at == std::wstring_view::npos) return {};
   const size_t begin = line.find_first_of(L"0123456789", at);
   if (begin == std::wstring_view::npos) return {};
@@ -337,11 +337,11 @@ int32_t CountHands(const TextLines& lines) {
   for (const std::wstring_view raw : lines) {
     const std::wstring_view line = TrimView(raw);
     // Every PokerStars marker names the room: one search rules most lines out.
-    const bool stars = line.find(L"PokerStars "sv) != std::wstring_view::npos &&
+    const bool stars = FindText(line, L"PokerStars "sv) != std::wstring_view::npos &&
                        std::any_of(kStarsMarkers.begin(), kStarsMarkers.end(), [&](auto marker) {
                          return line.find(marker) != std::wstring_view::npos;
                        });
-    const bool opens = (stars && line.find(L"Tournament"sv) == std::wstring_view::npos) ||
+    const bool opens = (stars && FindText(line, L"Tournament"sv) == std::wstring_view::npos) ||
                        StartsWith(line, L"Game #"sv) || StartsWith(line, L"#Game No :"sv) ||
                        IsPartyBanner(line) || Is888Banner(line) ||
                        StartsWith(line, L"Tiger Gaming Game #"sv);

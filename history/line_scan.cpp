@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <locale>
 
+#include "base/text.h"
+
 namespace lumora {
 
 using namespace std::string_view_literals;
@@ -38,8 +40,8 @@ bool IsWordChar(wchar_t c) {
 /// the last first: a greedy ".*" before `text` tries them in this order.
 template <typename Try>
 bool FromLastOccurrence(std::wstring_view line, std::wstring_view text, size_t from, Try tryAt) {
-  for (size_t at = line.rfind(text); at != kNone && at >= from;
-       at = at == 0 ? kNone : line.rfind(text, at - 1))
+  for (size_t at = RFindText(line, text); at != kNone && at >= from;
+       at = at == 0 ? kNone : RFindText(line, text, at - 1))
     if (tryAt(at)) return true;
   return false;
 }
@@ -174,7 +176,7 @@ bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures) {
   // can only follow the last ") - ". The stakes' " (" and the room's marker
   // are then sought backwards from there, as the pattern's greedy ".*" would
   // take them; none of it is looked at twice.
-  const size_t close = line.rfind(L") - "sv);
+  const size_t close = RFindText(line, L") - "sv);
   size_t open = kNone;
   if (close != kNone && ScanHeaderDates(line, close + 4, captures)) open = FindStakes(line, close);
   if (open == kNone || !FromLastOccurrence(line, L"PokerStars "sv, 0, [&](size_t at) {
@@ -199,7 +201,7 @@ bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures) {
 bool ScanStarsTable(std::wstring_view line, ScanCaptures& captures) {
   captures.Clear();
   constexpr std::wstring_view kOpen = L"Table '";
-  const size_t close = line.rfind(L"' "sv);
+  const size_t close = RFindText(line, L"' "sv);
   if (!line.starts_with(kOpen) || close == kNone || close < kOpen.size()) return false;
   Cursor cursor(line, close + 2);
   std::wstring_view seats;
@@ -218,7 +220,7 @@ bool ScanStarsSeat(std::wstring_view line, ScanCaptures& captures) {
   if (!cursor.Literal(L"Seat "sv) || !cursor.Digits(1, kNone, &seat) || !cursor.Literal(L": "sv))
     return false;
   const size_t name = cursor.At();
-  const size_t open = line.rfind(L" ("sv);
+  const size_t open = RFindText(line, L" ("sv);
   if (open == kNone || open < name) return false;
   Cursor stack(line, open + 2);
   std::wstring_view amount;
@@ -232,7 +234,7 @@ bool ScanStarsSeat(std::wstring_view line, ScanCaptures& captures) {
 
 bool ScanBlind(std::wstring_view line, ScanCaptures& captures) {
   captures.Clear();
-  const size_t posts = line.rfind(L": posts "sv);
+  const size_t posts = RFindText(line, L": posts "sv);
   if (posts == kNone) return false;
   for (std::wstring_view kind : {L"small"sv, L"big"sv, L"small & big"sv}) {
     Cursor cursor(line, posts + 8);

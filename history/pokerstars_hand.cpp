@@ -114,14 +114,14 @@ StarsHandReader::Verdict StarsHandReader::ReadHeader(std::wstring_view line, boo
   // A header of another room's kind refuses the hand; lines before the
   // header are skipped.
   if (StartsWith(line, L"Game #"sv)) return Verdict::kRefuse;
-  if (line.find(L"PokerStars Hand #"sv) == std::wstring_view::npos &&
-      line.find(L"PokerStars Zoom Hand #"sv) == std::wstring_view::npos &&
-      line.find(L"PokerStars Game #"sv) == std::wstring_view::npos)
+  if (FindText(line, L"PokerStars Hand #"sv) == std::wstring_view::npos &&
+      FindText(line, L"PokerStars Zoom Hand #"sv) == std::wstring_view::npos &&
+      FindText(line, L"PokerStars Game #"sv) == std::wstring_view::npos)
     return Verdict::kNext;
   if (m_room != kPokerStars) return Verdict::kRefuse;
   headerSeen = true;
   m_headerLine = line;
-  m_capped = line.find(L" Cap -"sv) != std::wstring_view::npos;
+  m_capped = FindText(line, L" Cap -"sv) != std::wstring_view::npos;
   return Verdict::kNext;
 }
 
@@ -244,7 +244,7 @@ void StarsHandReader::ReadHeroAction(std::wstring_view line) {
     return;
   }
   LineMatch& match = m_match;
-  if (line.find(L" collected "sv) != std::wstring_view::npos &&
+  if (FindText(line, L" collected "sv) != std::wstring_view::npos &&
       MatchLine(line, P().collect, match)) {
     if (IsHeroName(CaptureView(match, 1), m_nick)) {
       m_collected += m_amounts.Capture(match, 2);
@@ -252,7 +252,7 @@ void StarsHandReader::ReadHeroAction(std::wstring_view line) {
     }
     return;
   }
-  if (line.find(L"cashed out the hand for"sv) == std::wstring_view::npos) return;
+  if (FindText(line, L"cashed out the hand for"sv) == std::wstring_view::npos) return;
   if (SearchLine(line, P().cashOut, match) && IsHeroName(CaptureView(match, 1), m_nick))
     m_collected += m_amounts.Capture(match, 2);
 }
@@ -298,7 +298,7 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
       continue;
     }
     if (StartsWith(line, L"***"sv)) ReadStreetMarker(line, i);
-    const bool posts = line.find(L"posts "sv, 1) != std::wstring_view::npos;
+    const bool posts = FindText(line, L"posts "sv, 1) != std::wstring_view::npos;
 
     if (StartsWith(line, L"Table "sv)) {
       if (ReadTable(line) == Verdict::kRefuse) return reading.LeaveOut(HandLeftOut::kTableSize);

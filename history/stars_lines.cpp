@@ -47,13 +47,13 @@ std::optional<MoneyLine> ReadMoneyLine(std::wstring_view line, HandAmounts& amou
     return move;
   }
   line = WithoutActionRemarks(line, move.allIn);
-  const size_t posts = line.find(L": post"sv);
+  const size_t posts = FindText(line, L": post"sv);
   if (posts != std::wstring_view::npos) {
-    if (line.find(L"posts the ante"sv, posts) != std::wstring_view::npos) {
+    if (FindText(line, L"posts the ante"sv, posts) != std::wstring_view::npos) {
       if (!MatchLine(line, P().ante, match)) return std::nullopt;
       move.kind = MoneyLine::Kind::kAnte;
       move.cents = amounts.Capture(match, 2);
-    } else if (line.find(L"post now"sv, posts) != std::wstring_view::npos) {
+    } else if (FindText(line, L"post now"sv, posts) != std::wstring_view::npos) {
       if (!MatchLine(line, P().postNow, match)) return std::nullopt;
       move.kind = MoneyLine::Kind::kLivePost;
       move.cents = amounts.Capture(match, 2);
@@ -71,12 +71,12 @@ std::optional<MoneyLine> ReadMoneyLine(std::wstring_view line, HandAmounts& amou
     move.name = CaptureView(match, 1);
     return move;
   }
-  if (line.find(L": raises "sv) != std::wstring_view::npos) {
+  if (FindText(line, L": raises "sv) != std::wstring_view::npos) {
     if (!MatchLine(line, P().raise, match)) return std::nullopt;
     move.kind = MoneyLine::Kind::kRaiseTo;
     move.cents = amounts.Capture(match, 3);
-  } else if (line.find(L": calls "sv) != std::wstring_view::npos ||
-             line.find(L": bets "sv) != std::wstring_view::npos) {
+  } else if (FindText(line, L": calls "sv) != std::wstring_view::npos ||
+             FindText(line, L": bets "sv) != std::wstring_view::npos) {
     if (!MatchLine(line, P().callOrBet, match)) return std::nullopt;
     move.kind = MoneyLine::Kind::kAdd;
     move.cents = amounts.Capture(match, 2);
