@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "base/text.h"
-#include "equity/poker_logic.h"
+#include "tests/history/history_test_support.h"
 #include "tests/support/recording_ui.h"
 
 namespace lumora {
@@ -34,30 +34,27 @@ std::vector<fs::path> HistoryFiles() {
 
 /// Everything the run takes from each outcome, in the order it was merged.
 std::vector<std::wstring> Merged(const std::vector<fs::path>& files, unsigned readers) {
-  static const PokerLogic engine(1);
-  HandFilter filter;
+  HandFilter filter = testing::BobsFilter();
   filter.nick = L"Hero";
-  filter.room = 1;
-  filter.timeTo = 32503680000;
-  filter.numPl = 4;
-  filter.zoom = 1;
   testing::RecordingUi ui;
   std::vector<std::wstring> merged;
-  EXPECT_TRUE(ReadFilesInOrder(files, filter, engine, readers, ui, [&](const FileOutcome& o) {
-    const SourceResult& s = o.source;
-    std::wstring text = Format(L"%s %d %d %d", s.path, s.completed, o.passedChecks,
-                               static_cast<long long>(o.detectedBigBlind));
-    for (const HandResult& hand : s.hands)
-      text += Format(L"\n%s %d %d %.17g %.17g", hand.handId, static_cast<long long>(hand.startTime),
+  EXPECT_TRUE(
+      ReadFilesInOrder(files, filter, testing::Engine(), readers, ui, [&](const FileOutcome& o) {
+        const SourceResult& s = o.source;
+        std::wstring text = Format(L"%s %d %d %d", s.path, s.completed, o.passedChecks,
+                                   static_cast<long long>(o.detectedBigBlind));
+        for (const HandResult& hand : s.hands)
+          text +=
+              Format(L"\n%s %d %d %.17g %.17g", hand.handId, static_cast<long long>(hand.startTime),
                      static_cast<long long>(hand.bigBlindCents), hand.resultCents,
                      hand.allInEv.value_or(-1e300));
-    for (const AllInHandReport& allIn : s.allInReports)
-      for (const std::wstring& line : allIn.logLines) text += L"\n" + line;
-    for (const std::wstring& note : s.logNotes) text += L"\n" + note;
-    for (const int32_t count : s.leftOut) text += Format(L" %d", count);
-    merged.push_back(std::move(text));
-    return true;
-  }));
+        for (const AllInHandReport& allIn : s.allInReports)
+          for (const std::wstring& line : allIn.logLines) text += L"\n" + line;
+        for (const std::wstring& note : s.logNotes) text += L"\n" + note;
+        for (const int32_t count : s.leftOut) text += Format(L" %d", count);
+        merged.push_back(std::move(text));
+        return true;
+      }));
   return merged;
 }
 
