@@ -8,6 +8,7 @@
 #include "app/lumora_app.h"
 #include "app/run_report.h"
 #include "app/user_interface.h"
+#include "base/history_file.h"
 #include "base/text.h"
 #include "db/database_run.h"
 #include "equity/poker_logic.h"
@@ -36,6 +37,22 @@ const PokerLogic& Engine() {
 const PokerLogic& HistoryEngine() {
   static const PokerLogic engine(1);
   return engine;
+}
+
+/// More hands than the files can hold: every hand takes well over
+/// kFewestBytesPerHand bytes of text. The run's store takes this room at
+/// once and never moves, for a move would hold the old and the new store at
+/// once; the room no hand fills is never written, and memory never written
+/// costs nothing.
+size_t HandsAtMost(const std::vector<fs::path>& files) {
+  constexpr std::uintmax_t kFewestBytesPerHand = 100;
+  std::uintmax_t bytes = 0;
+  for (const fs::path& file : files) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(file, error);
+    if (!error) bytes += std::min(size, kMaxHistoryFileBytes);
+  }
+  return static_cast<size_t>(bytes / kFewestBytesPerHand);
 }
 
 }  // namespace
@@ -102,6 +119,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
                        settings.Currency},
                       app.m_log, files, &unreadableFolders, &leftOut.filesNotOpened);
     leftOut.filesListed = files.size();
+    resultsCents.reserve(HandsAtMost(files));
     for (int i = 0; i < kGameKindCount; ++i)
       report.LogOnly(Format(L"m_nBC[%d] = %d", i, app.m_nBC[i]));
 
