@@ -3,6 +3,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "tests/support/run_program.h"
 
 namespace lumora {
@@ -14,18 +17,24 @@ using testing::TempDir;
 using testing::WithoutTime;
 
 /// Runs a whole-range analysis of `folder` (under tests/data), as Hero over
-/// every game and players-seated count unless `who` says otherwise.
+/// every game and players-seated count unless `who` says otherwise, writing
+/// the hands and curve files unless `files` is false.
 testing::ProgramResult Make(const TempDir& dir, const std::string& folder, const char* room,
                             const char* bigBlind,
-                            const std::string& who = "--nick Hero --players 2-10 --games All") {
+                            const std::string& who = "--nick Hero --players 2-10 --games All",
+                            bool files = true) {
+  std::vector<std::string> words = {"--room",    room,
+                                    "--bb",      bigBlind,
+                                    "--profile", (dir / "lumora.ini").string(),
+                                    "--log",     (dir / "Lumora.log").string(),
+                                    "--history", std::string(LUMORA_TEST_DATA_DIR) + "/" + folder};
+  if (files)
+    words.insert(words.end(), {"--hands-csv", (dir / "hands.csv").string(), "--curve-csv",
+                               (dir / "curve.csv").string()});
   return RunProgram(
       LUMORA_CLI,
       testing::Words(
-          "make --currency USD --table All --range all-dates --zoom on --nonzoom on " + who,
-          {"--room", room, "--bb", bigBlind, "--profile", (dir / "lumora.ini").string(), "--log",
-           (dir / "Lumora.log").string(), "--history",
-           std::string(LUMORA_TEST_DATA_DIR) + "/" + folder, "--hands-csv",
-           (dir / "hands.csv").string(), "--curve-csv", (dir / "curve.csv").string()}),
+          "make --currency USD --table All --range all-dates --zoom on --nonzoom on " + who, words),
       dir);
 }
 
@@ -98,6 +107,13 @@ TEST(MakeEndToEnd, AllBigBlindsEndWithTheTotalsAndStillWriteTheHands) {
   EXPECT_NE(ReadFile(dir / "hands.csv").find(",249196136105,"), std::string::npos);
   EXPECT_FALSE(
       std::filesystem::exists(dir / "curve.csv"));  // a run that stops early writes no curves
+}
+
+TEST(MakeEndToEnd, AllBigBlindsSucceedWithoutAnyHandKept) {
+  TempDir dir;
+  const auto result = Make(dir, "pokerstars/basics", "PokerStars", "All",
+                           "--nick Hero --players 2-10 --games All", false);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
 }
 
 TEST(MakeEndToEnd, NarrowFiltersEndTheReportWithWhatTheyLeftOut) {
