@@ -1,6 +1,7 @@
 #include "history/hand_reading.h"
 
 #include "base/text.h"
+#include "history/amount.h"
 #include "history/hero_name.h"
 
 namespace lumora {
@@ -26,6 +27,19 @@ void AppendReading(HandReading&& reading, HandResult hand, SourceResult& out) {
 
 HandLeftOut NotDealtInReason(const HandLines& lines, std::wstring_view nick) {
   return IsHeroSeated(lines, nick) ? HandLeftOut::kNotDealtIn : HandLeftOut::kHeroNotSeated;
+}
+
+bool LeftOutAtTheEnd(HandReading& reading, const HandLines& lines, std::wstring_view nick,
+                     bool dealtIn, bool reachedEnd, const HandAmounts& amounts) {
+  if (!dealtIn)
+    reading.LeaveOut(NotDealtInReason(lines, nick));
+  else if (!reachedEnd)
+    reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
+  else if (amounts.Failed())
+    reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(amounts.FirstBad()));
+  else
+    return false;
+  return true;
 }
 
 std::wstring CutOffNote() {

@@ -13,6 +13,8 @@
 
 namespace lumora {
 
+class HandAmounts;
+
 /// The lines of one hand, viewed in the text they were read from (which must
 /// outlive the reading).
 using HandLines = TextLines;
@@ -47,6 +49,12 @@ void AppendReading(HandReading&& reading, HandResult hand, SourceResult& out);
 /// The reason a hand the hero took no part in is left out: he sat at the
 /// table and was not dealt in, or his nick is on none of its seats.
 HandLeftOut NotDealtInReason(const HandLines& lines, std::wstring_view nick);
+
+/// The checks every text reader makes once it has read a hand's lines: the
+/// hero was dealt in, the text reaches the hand's end, and every amount was
+/// read. Leaves the hand out for the first that fails and returns true then.
+bool LeftOutAtTheEnd(HandReading& reading, const HandLines& lines, std::wstring_view nick,
+                     bool dealtIn, bool reachedEnd, const HandAmounts& amounts);
 
 /// The log note of a hand whose text ends before its summary.
 std::wstring CutOffNote();

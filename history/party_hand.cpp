@@ -213,11 +213,9 @@ HandReading PartyHandReader::Read(const HandLines& lines, bool& headerSeen) {
       ReadHeroLine(line);
     }
   }
-  if (!m_dealtIn) return reading.LeaveOut(NotDealtInReason(lines, m_nick));
-  if (!HasLineContainingFromEnd(lines, L" wins "sv))
-    return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
-  if (m_amounts.Failed())
-    return reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(m_amounts.FirstBad()));
+  if (LeftOutAtTheEnd(reading, lines, m_nick, m_dealtIn,
+                      HasLineContainingFromEnd(lines, L" wins "sv), m_amounts))
+    return reading;
   reading.accepted = true;
   const int64_t result = m_won - m_putIn;
   reading.resultCents = static_cast<double>(result);

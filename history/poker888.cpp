@@ -292,11 +292,9 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
       return reading;
     }
   }
-  if (!m_dealtIn) return reading.LeaveOut(NotDealtInReason(lines, m_nick));
-  if (!HasLineFromEnd(lines, L"** Summary **"sv))
-    return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
-  if (m_amounts.Failed())
-    return reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(m_amounts.FirstBad()));
+  if (LeftOutAtTheEnd(reading, lines, m_nick, m_dealtIn, HasLineFromEnd(lines, L"** Summary **"sv),
+                      m_amounts))
+    return reading;
 
   int64_t result = m_heroCollected - m_ledger[m_nick].Total();
   // What the hero put in that nobody matched came back to him, but is not in

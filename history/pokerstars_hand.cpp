@@ -266,11 +266,9 @@ void StarsHandReader::ReadUncalledBet(std::wstring_view line) {
 /// text reaches its summary, and every amount could be read.
 HandReading& StarsHandReader::Finish(const HandLines& lines, HandReading& reading) {
   if (m_cancelled) return reading.LeaveOut(HandLeftOut::kNotDealtIn);
-  if (!m_dealtIn) return reading.LeaveOut(NotDealtInReason(lines, m_nick));
-  if (!HasLineFromEnd(lines, L"*** SUMMARY ***"sv))
-    return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
-  if (m_amounts.Failed())
-    return reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(m_amounts.FirstBad()));
+  if (LeftOutAtTheEnd(reading, lines, m_nick, m_dealtIn,
+                      HasLineFromEnd(lines, L"*** SUMMARY ***"sv), m_amounts))
+    return reading;
   reading.accepted = true;
   return reading;
 }

@@ -195,10 +195,8 @@ HandReading TigerHandReader::Read(const HandLines& lines, bool& headerSeen) {
       if (ReadMoney(line) == Verdict::kRefuse) return reading.LeaveOut(HandLeftOut::kOtherLimit);
     }
   }
-  if (!m_dealtIn) return reading.LeaveOut(NotDealtInReason(lines, m_nick));
-  if (!m_showdown.SummarySeen()) return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
-  if (m_amounts.Failed())
-    return reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(m_amounts.FirstBad()));
+  if (LeftOutAtTheEnd(reading, lines, m_nick, m_dealtIn, m_showdown.SummarySeen(), m_amounts))
+    return reading;
   // What nobody matched came back to him, without a line.
   const int64_t result = m_won - m_ledger[m_nick].Total() + m_ledger.Unmatched(m_nick);
   reading.accepted = true;
