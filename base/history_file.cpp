@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <cwchar>
 #include <fstream>
 #include <optional>
 #include <system_error>
@@ -60,6 +59,24 @@ size_t AsciiRunEnd(const unsigned char* s, size_t n, size_t i) {
     i += 8;
   }
   while (i < n && s[i] < 0x80) ++i;
+  return i;
+}
+
+/// The end of the run of plain ASCII bytes that starts at s[i], found eight
+/// bytes at a time: a byte of 0x80 or more ends it, and so does a control byte
+/// below 0x0E (a tab, or a line end the decoder cuts at).
+size_t PlainRunEnd(const unsigned char* s, size_t n, size_t i) {
+  constexpr uint64_t kOnes = 0x0101010101010101ull;
+  constexpr uint64_t kHigh = 0x8080808080808080ull;
+  while (i + 8 <= n) {
+    uint64_t word;
+    std::memcpy(&word, s + i, 8);
+    // Where no byte is 0x80 or more, (word - 0x0E each) & ~word sets a high
+    // bit exactly when some byte is below 0x0E.
+    if ((word & kHigh) != 0 || ((word - 0x0E * kOnes) & ~word & kHigh) != 0) break;
+    i += 8;
+  }
+  while (i < n && s[i] < 0x80 && s[i] >= 0x0E) ++i;
   return i;
 }
 
@@ -121,11 +138,44 @@ enum class StrayBytes {
   kReplaced,  ///< the sequence becomes U+FFFD (a file that declares UTF-8 by its mark)
 };
 
-wchar_t* DecodeUtf8(const unsigned char* s, size_t n, StrayBytes stray, wchar_t* out) {
+/// Cuts decoded text into lines as its line ends are met, in order: LF, CRLF
+/// and a CR alone each end one line. The decoder of UTF-8 files cuts while it
+/// writes, saving a second pass over the text; other text is cut after.
+class LineCutter {
+ public:
+  LineCutter(const wchar_t* text, TextLines& lines) : m_start(text), m_lines(lines) {}
+
+  /// `end` points at a CR or LF of the text, after the last one cut.
+  void Cut(const wchar_t* end) {
+    if (*end != L'\n' || end != m_afterCr)  // else the LF of a CRLF, whose line is cut
+      m_lines.emplace_back(m_start, static_cast<size_t>(end - m_start));
+    m_start = end + 1;
+    m_afterCr = *end == L'\r' ? end + 1 : nullptr;
+  }
+  /// The text ends at `end`: what follows the last line end is a line.
+  void Finish(const wchar_t* end) {
+    if (end != m_start) m_lines.emplace_back(m_start, static_cast<size_t>(end - m_start));
+  }
+
+ private:
+  const wchar_t* m_start;
+  const wchar_t* m_afterCr = nullptr;
+  TextLines& m_lines;
+};
+
+/// Decodes UTF-8; with a cutter, cuts the lines as it goes.
+wchar_t* DecodeUtf8(const unsigned char* s, size_t n, StrayBytes stray, wchar_t* out,
+                    LineCutter* cutter) {
   for (size_t i = 0; i < n;) {
-    const size_t end = AsciiRunEnd(s, n, i);
+    const size_t end = PlainRunEnd(s, n, i);
     out = std::copy(s + i, s + end, out);
     if ((i = end) == n) break;
+    if (s[i] < 0x80) {  // a control byte
+      *out = static_cast<wchar_t>(s[i++]);
+      if (cutter && (*out == L'\n' || *out == L'\r')) cutter->Cut(out);
+      ++out;
+      continue;
+    }
     const Utf8Sequence sequence = Utf8At(s, n, i);
     if (sequence.length != 0) {
       out = PutCodePoint(out, sequence.cp);
@@ -180,24 +230,60 @@ wchar_t* DecodeUtf16(const unsigned char* s, size_t n, bool bigEndian, wchar_t* 
   return out;
 }
 
+/// Cuts the decoded text from `begin` to `end` at its line ends.
+void CutLines(const wchar_t* begin, const wchar_t* end, LineCutter& cutter) {
+  for (const wchar_t* at = begin; at != end; ++at)
+    if (*at == L'\n' || *at == L'\r') cutter.Cut(at);
+  cutter.Finish(end);
+}
+
+/// Decodes the bytes into `out` (see DecodeHistoryText) and, given `lines`,
+/// cuts the text into them. Returns the end of the text written.
+wchar_t* Decode(std::string_view bytes, wchar_t* out, TextLines* lines) {
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
+  std::optional<LineCutter> cutter;
+  if (lines) {
+    lines->clear();
+    cutter.emplace(out, *lines);
+  }
+  LineCutter* const cutWhileDecoding = cutter ? &*cutter : nullptr;
+  wchar_t* const begin = out;
+  wchar_t* end;
+  bool cutAlready = false;  // the UTF-8 decoder cuts as it writes
+  if (bytes.starts_with("\xEF\xBB\xBF")) {
+    end = DecodeUtf8(s + 3, n - 3, StrayBytes::kReplaced, out, cutWhileDecoding);
+    cutAlready = true;
+  } else if (bytes.starts_with("\xFF\xFE")) {
+    end = DecodeUtf16(s + 2, n - 2, false, out);
+  } else if (bytes.starts_with("\xFE\xFF")) {
+    end = DecodeUtf16(s + 2, n - 2, true, out);
+  } else if (const std::optional<bool> bigEndian = Utf16ByZeroBytes(bytes)) {
+    end = DecodeUtf16(s, n, *bigEndian, out);
+  } else if (const Utf8Evidence evidence = WeighUtf8(bytes);
+             evidence.invalid == 0 || evidence.valid > evidence.invalid) {
+    // UTF-8 when its sequences outnumber the bytes that fit none: one stray
+    // byte does not make a UTF-8 file a Windows-1252 one, and Windows-1252
+    // text almost never forms a UTF-8 sequence.
+    end = DecodeUtf8(s, n, StrayBytes::kCp1252, out, cutWhileDecoding);
+    cutAlready = true;
+  } else {
+    end = DecodeCp1252(s, n, out);
+  }
+  if (cutter && cutAlready) cutter->Finish(end);
+  if (cutter && !cutAlready) CutLines(begin, end, *cutter);  // which finishes
+  return end;
+}
+
 }  // namespace
 
 wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out) {
-  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
-  const size_t n = bytes.size();
-  if (bytes.starts_with("\xEF\xBB\xBF"))
-    return DecodeUtf8(s + 3, n - 3, StrayBytes::kReplaced, out);
-  if (bytes.starts_with("\xFF\xFE")) return DecodeUtf16(s + 2, n - 2, false, out);
-  if (bytes.starts_with("\xFE\xFF")) return DecodeUtf16(s + 2, n - 2, true, out);
-  if (const std::optional<bool> bigEndian = Utf16ByZeroBytes(bytes))
-    return DecodeUtf16(s, n, *bigEndian, out);
-  // UTF-8 when its sequences outnumber the bytes that fit none: one stray
-  // byte does not make a UTF-8 file a Windows-1252 one, and Windows-1252
-  // text almost never forms a UTF-8 sequence.
-  const Utf8Evidence evidence = WeighUtf8(bytes);
-  if (evidence.invalid == 0 || evidence.valid > evidence.invalid)
-    return DecodeUtf8(s, n, StrayBytes::kCp1252, out);
-  return DecodeCp1252(s, n, out);
+  return Decode(bytes, out, nullptr);
+}
+
+void DecodeHistoryInto(std::string_view bytes, HistoryText& out) {
+  wchar_t* const wide = out.wide.Reserve(bytes.size() + 1);
+  out.text = std::wstring_view(wide, static_cast<size_t>(Decode(bytes, wide, &out.lines) - wide));
 }
 
 std::wstring DecodeHistoryText(std::string_view bytes) {
@@ -208,28 +294,8 @@ std::wstring DecodeHistoryText(std::string_view bytes) {
 
 void SplitLines(std::wstring_view text, TextLines& lines) {
   lines.clear();
-  // Lines end with LF or CRLF nearly always: each LF is found by the
-  // library's wide search, and only then is the line looked at for a lone CR.
-  const wchar_t* const end = text.data() + text.size();
-  const wchar_t* start = text.data();
-  while (start != end) {
-    const wchar_t* feed = std::wmemchr(start, L'\n', static_cast<size_t>(end - start));
-    const wchar_t* lineEnd = feed ? feed : end;
-    const bool crlf = feed && lineEnd != start && lineEnd[-1] == L'\r';
-    const wchar_t* const body = crlf ? lineEnd - 1 : lineEnd;
-    // A CR alone ends a line too (older clients wrote nothing else).
-    for (const wchar_t* cr = std::wmemchr(start, L'\r', static_cast<size_t>(body - start)); cr;
-         cr = std::wmemchr(start, L'\r', static_cast<size_t>(body - start))) {
-      lines.emplace_back(start, static_cast<size_t>(cr - start));
-      start = cr + 1;
-    }
-    if (!feed) {
-      if (start != end) lines.emplace_back(start, static_cast<size_t>(end - start));
-      break;
-    }
-    lines.emplace_back(start, static_cast<size_t>(body - start));
-    start = feed + 1;
-  }
+  LineCutter cutter(text.data(), lines);
+  CutLines(text.data(), text.data() + text.size(), cutter);
 }
 
 TextLines SplitLines(std::wstring_view text) {
@@ -253,10 +319,7 @@ int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out) {
   // Fewer bytes than the file holds is a failed read too: half a file would
   // count half its hands.
   if (file.bad() || static_cast<size_t>(file.gcount()) != n) return kReadFailed;
-  wchar_t* const wide = out.wide.Reserve(n + 1);
-  out.text = std::wstring_view(
-      wide, static_cast<size_t>(DecodeHistoryText(std::string_view(bytes, n), wide) - wide));
-  SplitLines(out.text, out.lines);
+  DecodeHistoryInto(std::string_view(bytes, n), out);
   return kReadOk;
 }
 

@@ -81,6 +81,10 @@ std::wstring DecodeHistoryText(std::string_view bytes);
 /// characters (no encoding gives more). Returns the end of the text written.
 wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out);
 
+/// DecodeHistoryText into `out`'s reused buffer, cut into `out.lines` as
+/// SplitLines cuts (for UTF-8, in the same pass). The bytes may be out.bytes.
+void DecodeHistoryInto(std::string_view bytes, HistoryText& out);
+
 /// Cuts decoded text into lines at CR, LF or CRLF, as views of `text`. A
 /// final line end does not open an extra empty line.
 TextLines SplitLines(std::wstring_view text);

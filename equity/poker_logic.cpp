@@ -46,10 +46,11 @@ std::string CacheKey(const Deal& deal) {
 }  // namespace
 
 PokerLogic::PokerLogic(unsigned threads)
-    : m_threads(threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency())) {
-  RankTables::Get();
-  OmahaLowTable::Get();
-}
+    : m_threads(threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency())),
+      m_tablesBuilt(std::async(std::launch::async, [] {
+        RankTables::Get();
+        OmahaLowTable::Get();
+      })) {}
 
 std::optional<EquityCounts> PokerLogic::Equity(const Deal& deal) const {
   if (!DealError(deal).empty()) return std::nullopt;

@@ -23,6 +23,7 @@
 // and heads-up Hold'em before the flop comes from a shipped table.
 
 #include <cstddef>
+#include <future>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -39,8 +40,10 @@ class PokerLogic {
   /// Mode of the Hands functions: the hand after the contenders is dead.
   static constexpr int kModeDeadHand = 5;
 
-  /// Builds the shared evaluator tables if no engine did yet. Big
-  /// enumerations use up to `threads` threads; 0 takes the machine's cores.
+  /// Starts building the shared evaluator tables on a thread of their own
+  /// if no engine did yet: a run reads its first files meanwhile, and the
+  /// first evaluation waits for them. Big enumerations use up to `threads`
+  /// threads; 0 takes the machine's cores.
   explicit PokerLogic(unsigned threads = 0);
 
   PokerLogic(const PokerLogic&) = delete;
@@ -86,6 +89,7 @@ class PokerLogic {
   unsigned m_threads;
   mutable std::mutex m_mutex;
   mutable std::unordered_map<std::string, EquityCounts> m_cache;
+  std::future<void> m_tablesBuilt;  // waited for when the engine goes
 };
 
 }  // namespace lumora

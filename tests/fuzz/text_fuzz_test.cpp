@@ -13,12 +13,28 @@ namespace {
 using testing::FuzzRounds;
 using testing::RandomBytes;
 
+/// Mostly line ends, tabs and UTF-8 (a third with a byte-order mark), with a
+/// stray byte now and then: what a file read cuts as it decodes.
+std::string TextLikeBytes(std::mt19937& random) {
+  static constexpr std::string_view kPieces[] = {"a",  "Seat 1",   "\r",   "\n",      "\r\n",
+                                                 "\t", "\xC3\xA9", "\x80", "\xE2\x82"};
+  std::string bytes = random() % 3 == 0 ? "\xEF\xBB\xBF" : "";
+  for (unsigned n = random() % 40; n > 0; --n) bytes += kPieces[random() % std::size(kPieces)];
+  return bytes;
+}
+
 TEST(TextFuzz, DecodingAnyBytesGivesLinesWithoutLineEnds) {
   std::mt19937 random(20261206);
+  HistoryText file;
   for (int round = 0; round < FuzzRounds(20000); ++round) {
-    const std::string bytes = RandomBytes(random, 200);
+    const std::string bytes = round % 2 ? RandomBytes(random, 200) : TextLikeBytes(random);
     const std::wstring text = DecodeHistoryText(bytes);
-    for (const std::wstring_view line : SplitLines(text)) {
+    const TextLines lines = SplitLines(text);
+    // Cutting while decoding gives what cutting after gives.
+    DecodeHistoryInto(bytes, file);
+    ASSERT_EQ(file.text, text);
+    ASSERT_EQ(file.lines, lines);
+    for (const std::wstring_view line : lines) {
       EXPECT_EQ(line.find_first_of(L"\r\n"), std::wstring::npos);
       // Whatever was decoded must survive a trip through UTF-8.
       EXPECT_EQ(Utf8ToWide(WideToUtf8(line)), std::wstring(line));
