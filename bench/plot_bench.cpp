@@ -25,7 +25,7 @@ ResultsSeries MillionHands() {
     hands[i].resultCents = result(random) * 10;
     if (i % 50 == 0) hands[i].allInEv = result(random) * 0.1;
   }
-  return MakeResultsSeries(hands);
+  return MakeResultsSeries(GraphHandsOf(hands));
 }
 
 void ThinningForOneRepaint(benchmark::State& state) {

@@ -213,7 +213,9 @@ int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
   ConsoleUi ui(out, err, isatty(fileno(err)) != 0);
   // Each hand is kept only for an output that lists or draws the hands.
   RunHands hands;
-  hands.perHand = options.handsCsv || options.resultsPng;
+  hands.kept = options.handsCsv     ? RunHands::Kept::kWhole
+               : options.resultsPng ? RunHands::Kept::kGraph
+                                    : RunHands::Kept::kCount;
   const bool finished = RunAnalysis(app, ui, &hands);
 
   bool written = true;
@@ -224,8 +226,9 @@ int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
     written =
         ReportWrite(WriteHandsCsv(*options.handsCsv, hands), *options.handsCsv, err) && written;
   const std::wstring title = PlotTitle(app.m_settings);
-  if (options.resultsPng && !hands.hands.empty()) {
-    PlotModel plot = MakeResultsPlot(MakeResultsSeries(hands.hands), title);
+  if (options.resultsPng && hands.count > 0) {
+    if (hands.kept == RunHands::Kept::kWhole) hands.graph = GraphHandsOf(hands.hands);
+    PlotModel plot = MakeResultsPlot(MakeResultsSeries(hands.graph), title);
     written = ReportWrite(SavePlotPng(plot, kPictureSize, *options.resultsPng), *options.resultsPng,
                           err) &&
               written;

@@ -16,15 +16,17 @@ namespace lumora {
 class CLumoraApp;
 class UserInterface;
 
-/// The counted hands of a run in run order, with the source each came from.
-/// Keeping every hand costs some hundred bytes a hand; a caller that needs
-/// only their number clears `perHand`.
+/// The counted hands of a run in run order. A caller keeps only what it
+/// needs: their number, what the results graph draws (24 bytes a hand), or
+/// every hand whole with the source it came from (some hundred bytes a hand).
 struct RunHands {
-  bool perHand = true;                    ///< false: only `count` is filled
-  std::size_t count = 0;                  ///< hands counted
-  std::vector<std::wstring> sources;      ///< file paths, or the database's source label
-  std::vector<std::size_t> sourceOfHand;  ///< index into `sources`, one per hand
-  HandResultStore hands;
+  enum class Kept { kCount, kGraph, kWhole };
+  Kept kept = Kept::kWhole;
+  std::size_t count = 0;                  ///< hands counted, whatever is kept
+  std::vector<GraphHand> graph;           ///< with kGraph, one per hand
+  std::vector<std::wstring> sources;      ///< with kWhole: file paths, or the database's label
+  std::vector<std::size_t> sourceOfHand;  ///< with kWhole: index into `sources`, one per hand
+  HandResultStore hands;                  ///< with kWhole
 };
 
 /// The readers' filter from the run's settings, game selection and range.

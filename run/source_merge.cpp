@@ -43,7 +43,9 @@ void MergeReadingReports(CLumoraApp& app, RunReport& report, const SourceResult&
 void AppendHands(const SourceResult& source, RunCents& cents, RunHands* runHands) {
   if (runHands) {
     runHands->count += source.hands.size();
-    if (runHands->perHand) {
+    if (runHands->kept == RunHands::Kept::kGraph) {
+      for (const HandResult& hand : source.hands) runHands->graph.push_back(GraphHandOf(hand));
+    } else if (runHands->kept == RunHands::Kept::kWhole) {
       // A database run gives its hands in pieces of one source.
       if (runHands->sources.empty() || runHands->sources.back() != source.path)
         runHands->sources.push_back(source.path);

@@ -259,9 +259,10 @@ void CMainFrame::OnMake(wxRibbonButtonBarEvent&) {
   m_output->ShowDebug();
   m_worker = std::thread([this] {
     RunHands hands;
+    hands.kept = RunHands::Kept::kGraph;
     const bool finished = RunMake(m_app, m_ui, hands);
     // The results graph's lines are worked out here, off the window's thread.
-    auto results = std::make_shared<ResultsSeries>(finished ? MakeResultsSeries(hands.hands)
+    auto results = std::make_shared<ResultsSeries>(finished ? MakeResultsSeries(hands.graph)
                                                             : ResultsSeries{});
     CallAfter([this, finished, results] { OnRunFinished(finished, std::move(*results)); });
   });

@@ -5,7 +5,7 @@
 
 namespace lumora {
 
-ResultsSeries MakeResultsSeries(const HandResultStore& hands) {
+ResultsSeries MakeResultsSeries(const std::vector<GraphHand>& hands) {
   std::vector<size_t> order(hands.size());
   std::iota(order.begin(), order.end(), 0);
   std::stable_sort(order.begin(), order.end(),
@@ -15,13 +15,9 @@ ResultsSeries MakeResultsSeries(const HandResultStore& hands) {
   series.allInAdjusted.reserve(hands.size());
   double won = 0, adjusted = 0;
   for (size_t i = 0; i < order.size(); ++i) {
-    const HandResult& hand = hands[order[i]];
-    if (hand.bigBlindCents > 0) {
-      const double result = hand.resultCents / hand.bigBlindCents;
-      won += result;
-      // The EV is in currency units, the big blind in cents.
-      adjusted += hand.allInEv ? *hand.allInEv * 100.0 / hand.bigBlindCents : result;
-    }
+    const GraphHand& hand = hands[order[i]];
+    won += hand.wonBigBlinds;
+    adjusted += hand.adjustedBigBlinds;
     const float x = static_cast<float>(i + 1);
     series.won.push_back({x, static_cast<float>(won)});
     series.allInAdjusted.push_back({x, static_cast<float>(adjusted)});

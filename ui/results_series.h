@@ -19,6 +19,6 @@ struct ResultsSeries {
 /// The two lines of `hands`, sorted by start time (hands of equal or unknown
 /// time keep their run order). Each hand counts in its own big blinds; a hand
 /// without a big blind adds nothing.
-ResultsSeries MakeResultsSeries(const HandResultStore& hands);
+ResultsSeries MakeResultsSeries(const std::vector<GraphHand>& hands);
 
 }  // namespace lumora

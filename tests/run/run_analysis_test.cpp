@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "app/lumora_app.h"
 #include "app/run_report.h"
@@ -174,6 +175,19 @@ TEST_F(Run, FilesReadOnSeveralWorkersAreReportedInListOrder) {
   EXPECT_TRUE(std::is_sorted(runHands.sourceOfHand.begin(), runHands.sourceOfHand.end()));
   EXPECT_EQ(runHands.hands[1010].handId, L"249196708146");
   EXPECT_EQ(runHands.hands.back().handId, L"249310423918");
+
+  // The desktop program keeps only what its graph draws: the same hands.
+  RunHands graphOnly;
+  graphOnly.kept = RunHands::Kept::kGraph;
+  RunAnalysis(app, ui, &graphOnly);
+  const std::vector<GraphHand> expected = GraphHandsOf(runHands.hands);
+  ASSERT_EQ(graphOnly.graph.size(), expected.size());
+  for (size_t i = 0; i < expected.size(); ++i)
+    ASSERT_EQ(
+        std::tie(graphOnly.graph[i].startTime, graphOnly.graph[i].wonBigBlinds,
+                 graphOnly.graph[i].adjustedBigBlinds),
+        std::tie(expected[i].startTime, expected[i].wonBigBlinds, expected[i].adjustedBigBlinds));
+  EXPECT_THAT(graphOnly.hands, IsEmpty());
 }
 
 FileOutcome Outcome(const wchar_t* path, bool completed, HandResultStore hands, int32_t bigBlind,

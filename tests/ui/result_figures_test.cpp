@@ -65,7 +65,7 @@ TEST(ResultsSeries, NetWonInBigBlindsInTimeOrderWithAllInsAtTheirEv) {
       {L"early", 100, 10, -100.0, {}},   // -10
       {L"no blind", 200, 0, 900.0, {}},  // counts as a hand, adds nothing
   };
-  const ResultsSeries series = MakeResultsSeries(hands);
+  const ResultsSeries series = MakeResultsSeries(GraphHandsOf(hands));
   ASSERT_EQ(series.won.size(), 3u);
   EXPECT_EQ(series.won[0].y, -10);
   EXPECT_EQ(series.won[1].y, -10);
