@@ -200,6 +200,11 @@ wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out) {
   return DecodeCp1252(s, n, out);
 }
 
+wchar_t* DecodeUtf8Text(std::string_view bytes, wchar_t* out) {
+  return DecodeUtf8(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                    StrayBytes::kReplaced, out);
+}
+
 std::wstring DecodeHistoryText(std::string_view bytes) {
   std::wstring text(bytes.size() + 1, L'\0');
   text.resize(static_cast<size_t>(DecodeHistoryText(bytes, text.data()) - text.data()));

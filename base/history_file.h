@@ -81,6 +81,12 @@ std::wstring DecodeHistoryText(std::string_view bytes);
 /// characters (no encoding gives more). Returns the end of the text written.
 wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out);
 
+/// Decodes text known to be UTF-8 (as a database server sends it) into `out`,
+/// which has room for bytes.size() characters. A sequence that fits no code
+/// point becomes U+FFFD, as in a file marked UTF-8. Returns the end of the
+/// text written.
+wchar_t* DecodeUtf8Text(std::string_view bytes, wchar_t* out);
+
 /// Cuts decoded text into lines at CR, LF or CRLF, as views of `text`. A
 /// final line end does not open an extra empty line.
 TextLines SplitLines(std::wstring_view text);
