@@ -286,6 +286,11 @@ void DecodeHistoryInto(std::string_view bytes, HistoryText& out) {
   out.text = std::wstring_view(wide, static_cast<size_t>(Decode(bytes, wide, &out.lines) - wide));
 }
 
+wchar_t* DecodeUtf8Text(std::string_view bytes, wchar_t* out) {
+  return DecodeUtf8(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(),
+                    StrayBytes::kReplaced, out, nullptr);
+}
+
 std::wstring DecodeHistoryText(std::string_view bytes) {
   std::wstring text(bytes.size() + 1, L'\0');
   text.resize(static_cast<size_t>(DecodeHistoryText(bytes, text.data()) - text.data()));

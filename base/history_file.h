@@ -85,6 +85,12 @@ wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out);
 /// SplitLines cuts (for UTF-8, in the same pass). The bytes may be out.bytes.
 void DecodeHistoryInto(std::string_view bytes, HistoryText& out);
 
+/// Decodes text known to be UTF-8 (as a database server sends it) into `out`,
+/// which has room for bytes.size() characters. A sequence that fits no code
+/// point becomes U+FFFD, as in a file marked UTF-8. Returns the end of the
+/// text written.
+wchar_t* DecodeUtf8Text(std::string_view bytes, wchar_t* out);
+
 /// Cuts decoded text into lines at CR, LF or CRLF, as views of `text`. A
 /// final line end does not open an extra empty line.
 TextLines SplitLines(std::wstring_view text);

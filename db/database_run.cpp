@@ -134,15 +134,33 @@ std::wstring HandQuery(const RunSettings& settings, const TrackerFilter& filter,
   return {};
 }
 
+/// Hands each line of `text` to `takeLine`, cut as SplitHandText cuts.
+template <typename Char, typename TakeLine>
+void ForEachHandLine(std::basic_string_view<Char> text, const TakeLine& takeLine) {
+  for (size_t start = 0; start < text.size();) {
+    const size_t feed = std::min(text.find(Char('\n'), start), text.size());
+    takeLine(text.substr(start, feed - start));
+    start = feed + 1;
+  }
+}
+
 /// Cuts `text` into `lines` (emptied first) at each line feed.
 void SplitHandTextInto(std::wstring_view text, TextLines& lines) {
   lines.clear();
-  size_t start = 0;
-  for (size_t at = text.find(L'\n'); at != std::wstring_view::npos; at = text.find(L'\n', start)) {
-    lines.push_back(text.substr(start, at - start));
-    start = at + 1;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
+  ForEachHandLine(text, [&](std::wstring_view line) { lines.push_back(line); });
+}
+
+/// Decodes a stored hand's UTF-8 text into `wide` and cuts it into `lines`
+/// (emptied first) as SplitHandText cuts. The line feeds are looked for among
+/// the bytes, a quarter of the decoded text's; no UTF-8 sequence holds one.
+void DecodeHandText(std::string_view bytes, ReusedBuffer<wchar_t>& wide, TextLines& lines) {
+  lines.clear();
+  wchar_t* out = wide.Reserve(bytes.size());
+  ForEachHandLine(bytes, [&](std::string_view line) {
+    wchar_t* const end = DecodeUtf8Text(line, out);
+    lines.emplace_back(out, static_cast<size_t>(end - out));
+    out = end;
+  });
 }
 
 /// How many rows `sql` gives, for the progress of its reading; 0 when the
@@ -174,10 +192,31 @@ SourceResult EmptyPiece() {
   return piece;
 }
 
+/// The texts of one column over the rows of a piece, one after another in
+/// one buffer: a thousand stored hands, each in a string of its own, cost a
+/// thousand allocations on the thread that fetches.
+template <typename Char>
+class PackedTexts {
+ public:
+  void Add(std::basic_string_view<Char> text) {
+    m_chars.append(text);
+    m_ends.push_back(m_chars.size());
+  }
+  size_t size() const { return m_ends.size(); }
+  std::basic_string_view<Char> operator[](size_t row) const {
+    const size_t start = row == 0 ? 0 : m_ends[row - 1];
+    return std::basic_string_view<Char>(m_chars).substr(start, m_ends[row] - start);
+  }
+
+ private:
+  std::basic_string<Char> m_chars;
+  std::vector<size_t> m_ends;
+};
+
 /// Stored hands fetched from the server and not yet read.
 struct FetchedHands {
-  std::vector<std::wstring> texts;   ///< column "handhistory"
-  std::vector<std::wstring> stamps;  ///< column "handtimestamp"
+  PackedTexts<char> texts;      ///< column "handhistory", as UTF-8
+  PackedTexts<wchar_t> stamps;  ///< column "handtimestamp"
 };
 
 /// Reads fetched stored hands with the room's hand reader, as the hands of a
@@ -186,10 +225,11 @@ struct FetchedHands {
 SourceResult ReadStoredHands(const FetchedHands& hands, int32_t siteIndex, const HandFilter& filter,
                              int64_t bigBlind, const PokerLogic& engine) {
   SourceResult piece = EmptyPiece();
+  ReusedBuffer<wchar_t> text;
   TextLines lines;
   StampReader stamps;
   for (size_t i = 0; i < hands.texts.size(); ++i) {
-    SplitHandTextInto(hands.texts[i], lines);
+    DecodeHandText(hands.texts[i], text, lines);
     // The stored text opens with the hand's header; it is not read again.
     bool headerSeen = true;
     HandReading reading =
@@ -293,8 +333,8 @@ bool StreamDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
     if (hvd) {
       TakeHvdResult(*rows, handIds, bigBlind, hvdPiece);
     } else {
-      fetched.texts.emplace_back(rows->Text(L"handhistory"));
-      fetched.stamps.emplace_back(rows->Text(L"handtimestamp"));
+      fetched.texts.Add(rows->Utf8Text(L"handhistory"));
+      fetched.stamps.Add(rows->Text(L"handtimestamp"));
     }
     if (++rowsInPiece == static_cast<size_t>(fetchRows) && !queuePiece()) return false;
   }

@@ -4,6 +4,7 @@
 #include <cwctype>
 
 #include "app/log_file.h"
+#include "base/history_file.h"
 #include "base/text.h"
 
 namespace lumora {
@@ -155,6 +156,7 @@ CODBCRecordset::~CODBCRecordset() {
 }
 
 bool CODBCRecordset::Fetch() {
+  // SQL_SUCCESS_WITH_INFO: a value did not fit its buffer (MakeWhole reads it).
   const SQLRETURN fetched = SQLFetch(m_stmt);
   if (fetched == SQL_NO_DATA) return false;
   if (!Succeeded(fetched)) {
@@ -162,72 +164,91 @@ bool CODBCRecordset::Fetch() {
     m_failed = true;
     return false;
   }
-  if (m_buffer.empty()) m_buffer.resize(8192);
-  m_values.resize(m_columns.size());
-  m_null.assign(m_columns.size(), false);
-  const size_t capacity = m_buffer.size() - 1;  // a full piece keeps room for its zero
   for (size_t column = 0; column < m_columns.size(); ++column) {
-    // Long texts (a stored hand) may come in pieces. They are joined before
-    // decoding: one may end between the two halves of a surrogate pair.
-    m_pieces.clear();
-    std::wstring& value = m_values[column];
-    value.clear();
-    while (true) {
-      SQLLEN indicator = 0;
-      const SQLRETURN got =
-          SQLGetData(m_stmt, static_cast<SQLUSMALLINT>(column + 1), SQL_C_WCHAR, m_buffer.data(),
-                     static_cast<SQLLEN>(m_buffer.size() * sizeof(SQLWCHAR)), &indicator);
-      if (got == SQL_NO_DATA) break;
-      if (!Succeeded(got)) {
-        LogFailure(m_log, L"reading a column", SQL_HANDLE_STMT, m_stmt);
-        m_failed = true;
-        return false;
-      }
-      if (indicator == SQL_NULL_DATA) {
-        m_null[column] = true;
-        break;
-      }
-      const bool truncated =
-          indicator == SQL_NO_TOTAL || static_cast<size_t>(indicator) / sizeof(SQLWCHAR) > capacity;
-      const size_t units = truncated ? capacity : static_cast<size_t>(indicator) / sizeof(SQLWCHAR);
-      if (!truncated && m_pieces.empty()) {  // the usual case: the whole value at once
-        FromSqlInto(m_buffer.data(), units, value);
-        break;
-      }
-      m_pieces.append(m_buffer.data(), units);
-      if (!truncated) break;
+    if (!MakeWhole(m_columns[column], static_cast<SQLUSMALLINT>(column + 1))) {
+      LogFailure(m_log, L"reading a column", SQL_HANDLE_STMT, m_stmt);
+      m_failed = true;
+      return false;
     }
-    if (!m_pieces.empty()) FromSqlInto(m_pieces.data(), m_pieces.size(), value);
   }
   return true;
+}
+
+bool CODBCRecordset::Bind(Column& column, SQLUSMALLINT number) {
+  return Succeeded(
+      SQLBindCol(m_stmt, number, column.utf8 ? SQL_C_BINARY : SQL_C_WCHAR, column.buffer.data(),
+                 static_cast<SQLLEN>(column.buffer.size() * sizeof(SQLWCHAR)), &column.length));
+}
+
+bool CODBCRecordset::MakeWhole(Column& column, SQLUSMALLINT number) {
+  column.decoded = false;
+  if (column.length == SQL_NULL_DATA) return true;
+  if (column.length < 0) return false;  // SQL_NO_TOTAL: this driver always knows the length
+  // The bytes and the driver's closing zero.
+  const size_t units = static_cast<size_t>(column.length) / sizeof(SQLWCHAR) + 1;
+  if (units <= column.buffer.size()) return true;
+  // Read again from its start into a buffer that holds it, not on in pieces:
+  // psqlODBC drops the last byte of a text that it hands as bytes in pieces.
+  column.buffer.resize(std::max(units, 2 * column.buffer.size()));
+  SQLLEN length = 0;
+  return Succeeded(SQLGetData(
+             m_stmt, number, column.utf8 ? SQL_C_BINARY : SQL_C_WCHAR, column.buffer.data(),
+             static_cast<SQLLEN>(column.buffer.size() * sizeof(SQLWCHAR)), &length)) &&
+         length == column.length && Bind(column, number);
 }
 
 void CODBCRecordset::MoveNext() {
   if (!m_eof) m_eof = !Fetch();
 }
 
-int CODBCRecordset::ColumnIndex(std::wstring_view name) const {
-  // Asked for every row: compared in place, without a lower-case copy.
+const std::wstring& CODBCRecordset::Decoded(const Column& column) const {
+  if (column.decoded) return column.value;
+  column.decoded = true;
+  column.value.clear();
+  if (column.length <= 0) return column.value;  // NULL or empty
+  const auto bytes = static_cast<size_t>(column.length);
+  if (column.utf8) {
+    column.value.resize(bytes);
+    const std::string_view text(reinterpret_cast<const char*>(column.buffer.data()), bytes);
+    column.value.resize(
+        static_cast<size_t>(DecodeUtf8Text(text, column.value.data()) - column.value.data()));
+  } else {
+    FromSqlInto(column.buffer.data(), bytes / sizeof(SQLWCHAR), column.value);
+  }
+  return column.value;
+}
+
+const CODBCRecordset::Column* CODBCRecordset::Find(std::wstring_view name) const {
+  // Asked for every row: compared in place, without a lower-case copy, and
+  // callers mostly ask in lower case already.
   const auto sameLetter = [](wchar_t a, wchar_t b) {
-    return a == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(b)));
+    return a == b || a == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(b)));
   };
-  for (size_t column = 0; column < m_columns.size() && column < m_values.size(); ++column)
-    if (std::equal(m_columns[column].begin(), m_columns[column].end(), name.begin(), name.end(),
-                   sameLetter))
-      return static_cast<int>(column);
-  return -1;
+  for (const Column& column : m_columns)
+    if (std::equal(column.name.begin(), column.name.end(), name.begin(), name.end(), sameLetter))
+      return &column;
+  return nullptr;
 }
 
 CDBField CODBCRecordset::Field(std::wstring_view name) const {
-  const int column = ColumnIndex(name);
-  if (column < 0 || m_null[column]) return CDBField(std::nullopt);
-  return CDBField(m_values[column]);
+  const Column* column = Find(name);
+  if (!column || column->length == SQL_NULL_DATA) return CDBField(std::nullopt);
+  return CDBField(Decoded(*column));
 }
 
 std::wstring_view CODBCRecordset::Text(std::wstring_view name) const {
-  const int column = ColumnIndex(name);
-  if (column < 0) return {};
-  return m_values[column];
+  const Column* column = Find(name);
+  return column ? Decoded(*column) : std::wstring_view();
+}
+
+std::string_view CODBCRecordset::Utf8Text(std::wstring_view name) const {
+  const Column* column = Find(name);
+  if (!column || column->length <= 0) return {};
+  if (column->utf8)
+    return {reinterpret_cast<const char*>(column->buffer.data()),
+            static_cast<size_t>(column->length)};
+  column->encoded = WideToUtf8(Decoded(*column));
+  return column->encoded;
 }
 
 std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view connectionString, std::wstring_view sql,
@@ -264,14 +285,22 @@ std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view connectionString, std
   }
   SQLSMALLINT columns = 0;
   SQLNumResultCols(rows->m_stmt, &columns);
+  rows->m_columns.resize(static_cast<size_t>(std::max<SQLSMALLINT>(columns, 0)));
   for (SQLSMALLINT column = 1; column <= columns; ++column) {
     SQLWCHAR name[256];
     SQLSMALLINT length = 0, type = 0, digits = 0, nullable = 0;
     SQLULEN size = 0;
     SQLDescribeColW(rows->m_stmt, column, name, static_cast<SQLSMALLINT>(std::size(name)), &length,
                     &type, &size, &digits, &nullable);
-    rows->m_columns.push_back(
-        Lower(FromSql(name, std::min<size_t>(static_cast<size_t>(length), std::size(name) - 1))));
+    auto& c = rows->m_columns[static_cast<size_t>(column - 1)];
+    c.name =
+        Lower(FromSql(name, std::min<size_t>(static_cast<size_t>(length), std::size(name) - 1)));
+    c.utf8 = type == SQL_LONGVARCHAR || type == SQL_WLONGVARCHAR;
+    c.buffer.resize(c.utf8 ? 4096 : 64);  // grows to the longest value
+    if (!rows->Bind(c, static_cast<SQLUSMALLINT>(column))) {
+      LogFailure(log, L"binding a column", SQL_HANDLE_STMT, rows->m_stmt);
+      return nullptr;
+    }
   }
   rows->m_eof = columns == 0 || !rows->Fetch();
   if (rows->m_failed) return nullptr;

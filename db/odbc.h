@@ -1,7 +1,8 @@
 #pragma once
 // The ODBC driver manager, wrapped so that every handle is freed however a
 // query ends, and every failure carries the driver's own words to the log.
-// Text crosses the API as UTF-16 (SQLWCHAR) whatever wchar_t is.
+// Text crosses the API as UTF-16 (SQLWCHAR) whatever wchar_t is; long texts
+// come back as the server's UTF-8 bytes.
 
 #include <sql.h>
 #include <sqlext.h>
@@ -72,13 +73,41 @@ class CODBCRecordset {
   /// The text of column `name` of the current row without a copy: valid
   /// until the next MoveNext. NULL and unknown columns read as empty.
   std::wstring_view Text(std::wstring_view name) const;
+  /// The same text as UTF-8, valid until the next MoveNext. A long text is
+  /// given as the server sent it, neither decoded nor copied: a stored hand
+  /// can be decoded where it is read, off the thread that fetches.
+  std::string_view Utf8Text(std::wstring_view name) const;
 
  private:
   friend std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view, std::wstring_view, LogFile*);
+  /// One column of the result: the buffer the driver writes its value into
+  /// at each fetch (reused from row to row, so that reading a long result
+  /// allocates nothing per row once the longest value was seen), and the
+  /// value of the current row decoded when it is first asked for.
+  struct Column {
+    std::wstring name;  // lower case
+    // Long texts (a stored hand) come as the server's UTF-8 bytes: the
+    // driver's own conversion to UTF-16 cost more than the rest of the fetch.
+    // Other columns (ids, amounts, times) come as UTF-16.
+    bool utf8 = false;
+    std::vector<SQLWCHAR> buffer;  // bytes or UTF-16 units
+    SQLLEN length = 0;             // of the value in bytes, or SQL_NULL_DATA
+    mutable bool decoded = false;
+    mutable std::wstring value;
+    mutable std::string encoded;  // a UTF-16 value asked for as UTF-8
+  };
+
   CODBCRecordset() = default;
   bool Fetch();
-  /// Index of the column called `name`, or -1.
-  int ColumnIndex(std::wstring_view name) const;
+  /// Hands `column` (numbered from 1) and its buffer to the driver.
+  bool Bind(Column& column, SQLUSMALLINT number);
+  /// Reads the value of `column` again, whole, when it did not fit its
+  /// buffer; the larger buffer is kept for the rows to come.
+  bool MakeWhole(Column& column, SQLUSMALLINT number);
+  /// The value of `column` in the current row, decoded.
+  const std::wstring& Decoded(const Column& column) const;
+  /// The column called `name`, or nullptr.
+  const Column* Find(std::wstring_view name) const;
 
   std::unique_ptr<OdbcEnvironment> m_env;
   SQLHDBC m_dbc = SQL_NULL_HDBC;
@@ -87,13 +116,7 @@ class CODBCRecordset {
   bool m_eof = true;
   bool m_failed = false;
   LogFile* m_log = nullptr;
-  std::vector<std::wstring> m_columns;  // lower-case names
-  // The current row, in buffers reused from row to row so that reading a
-  // long result allocates nothing per row once the longest value was seen.
-  std::vector<std::wstring> m_values;
-  std::vector<bool> m_null;
-  std::vector<SQLWCHAR> m_buffer;        // one piece of a value as the driver gives it
-  std::basic_string<SQLWCHAR> m_pieces;  // the pieces of a value too long for the buffer
+  std::vector<Column> m_columns;  // bound: never resized once the query ran
 };
 
 /// Connects with `connectionString` and runs `sql`. Returns the open rows

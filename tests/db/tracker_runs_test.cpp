@@ -11,6 +11,7 @@
 #include "app/lumora_app.h"
 #include "base/text.h"
 #include "db/database_run.h"
+#include "db/odbc.h"
 #include "db/tracker_db.h"
 #include "equity/poker_logic.h"
 #include "run/run_analysis.h"
@@ -184,6 +185,34 @@ TEST_P(StoredTextRun, PiecesOfAFewRowsGiveWhatOnePieceGives) {
 INSTANTIATE_TEST_SUITE_P(Trackers, StoredTextRun,
                          ::testing::Values(kHoldemManager1, kHoldemManager2, kPokerTracker4),
                          [](const auto& info) { return std::to_string(info.param); });
+
+// Stored texts come as the server's UTF-8 bytes and are decoded here: names
+// and amounts outside ASCII come back as stored, also in a text longer than
+// the buffer the row before was read into, and in the row after it.
+TEST_F(TrackerRun, StoredTextsOutsideAsciiComeBackAsStored) {
+  settings.DBName = L"lumora_hm2";
+  const std::wstring hand =
+      L"PokerStars Hand #249196136105:  Hold'em No Limit (\u20ac0.05/\u20ac0.10 EUR)\n"
+      L"Seat 2: J\u00f6rg Gr\u00f6\u00dfe (\u20ac10.45 in chips)\n"
+      L"Seat 5: \u0410\u043b\u0451\u043d\u0430 (\u20ac9.80 in chips)\n"
+      L"J\u00f6rg Gr\u00f6\u00dfe said, \"gg \U0001F642\"\n";
+  const std::wstring stored = EscapeSqlText(hand);
+  const auto rows = OpenODBC(BuildConnectionString(settings),
+                             Format(L"select handhistory from (values (1, '%s'), (2, repeat('%s', "
+                                    L"60)), (3, '%s')) as stored(id, handhistory) order by id;",
+                                    stored, stored, stored),
+                             &log);
+  ASSERT_TRUE(rows);
+  std::vector<std::wstring> texts;
+  for (; !rows->IsEOF(); rows->MoveNext()) {
+    texts.emplace_back(rows->Text(L"handhistory"));
+    EXPECT_EQ(rows->Utf8Text(L"handhistory"), WideToUtf8(texts.back()));
+  }
+  EXPECT_FALSE(rows->Failed());
+  std::wstring repeated;
+  for (int i = 0; i < 60; ++i) repeated += hand;
+  EXPECT_THAT(texts, ElementsAre(hand, repeated, hand));
+}
 
 TEST_F(TrackerRun, AFilterWithNoMatchSendsARequestTheServerRejects) {
   Tracker(kHoldemManager2, L"lumora_hm2", 1);
