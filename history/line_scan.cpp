@@ -84,18 +84,22 @@ class Cursor {
     m_at = end;
     return true;
   }
-  /// \D?(\d\S*) followed by `rest` to the end of the line: an amount with
-  /// or without a sign ("$1,013.50", "1 000" would end at its blank).
-  bool AmountThenEnd(std::wstring_view rest, std::wstring_view* amount) {
+  /// \D?(\d\S*): an amount with or without a sign ("$1,013.50"; "1 000"
+  /// would end at its blank). Exact wherever a blank follows in the pattern:
+  /// giving back any of \S* could not put one there.
+  bool Amount(std::wstring_view* amount) {
     size_t i = m_at;
     if (i < m_line.size() && !IsDigit(m_line[i])) ++i;
     if (i == m_line.size() || !IsDigit(m_line[i])) return false;
     size_t end = i + 1;
     while (end < m_line.size() && !IsSpace(m_line[end])) ++end;
-    if (m_line.substr(end) != rest) return false;
     *amount = m_line.substr(i, end - i);
-    m_at = m_line.size();
+    m_at = end;
     return true;
+  }
+  /// An amount followed by `rest` to the end of the line.
+  bool AmountThenEnd(std::wstring_view rest, std::wstring_view* amount) {
+    return Amount(amount) && Literal(rest) && AtEnd();
   }
 
  private:
@@ -168,6 +172,25 @@ bool ScanHeaderMarker(std::wstring_view line, size_t at, size_t open, ScanCaptur
   return true;
 }
 
+/// "Seat N: " at the start of a summary seat line: the seat, and where the
+/// name begins (kNone when the line does not start so).
+size_t SeatAndName(std::wstring_view line, std::wstring_view* seat) {
+  Cursor cursor(line, 0);
+  if (!cursor.Literal(L"Seat "sv) || !cursor.Digits(1, kNone, seat) || !cursor.Literal(L": "sv))
+    return kNone;
+  return cursor.At();
+}
+
+/// The cards and the rest of a shown hand's line whose cards open at `cards`:
+/// the cards run to the line's last "]", as the greedy "(.*)\]" takes them.
+bool SetCardsAndRest(std::wstring_view line, size_t cards, int first, ScanCaptures& captures) {
+  const size_t close = line.rfind(L']');
+  if (close == kNone || close < cards) return false;
+  captures.Set(first, line.substr(cards, close - cards));
+  captures.Set(first + 1, line.substr(close + 1));
+  return true;
+}
+
 }  // namespace
 
 bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures) {
@@ -215,11 +238,9 @@ bool ScanStarsTable(std::wstring_view line, ScanCaptures& captures) {
 
 bool ScanStarsSeat(std::wstring_view line, ScanCaptures& captures) {
   captures.Clear();
-  Cursor cursor(line, 0);
   std::wstring_view seat;
-  if (!cursor.Literal(L"Seat "sv) || !cursor.Digits(1, kNone, &seat) || !cursor.Literal(L": "sv))
-    return false;
-  const size_t name = cursor.At();
+  const size_t name = SeatAndName(line, &seat);
+  if (name == kNone) return false;
   const size_t open = RFindText(line, L" ("sv);
   if (open == kNone || open < name) return false;
   Cursor stack(line, open + 2);
@@ -249,6 +270,105 @@ bool ScanBlind(std::wstring_view line, ScanCaptures& captures) {
     return true;
   }
   return false;
+}
+
+bool ScanCallOrBet(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  return FromLastOccurrence(line, L": "sv, 0, [&](size_t colon) {
+    Cursor cursor(line, colon + 2);
+    std::wstring_view amount;
+    if (!(cursor.Literal(L"calls "sv) || cursor.Literal(L"bets "sv)) ||
+        !cursor.AmountThenEnd({}, &amount))
+      return false;
+    captures.Set(0, line);
+    captures.Set(1, line.substr(0, colon));
+    captures.Set(2, amount);
+    return true;
+  });
+}
+
+bool ScanRaise(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  return FromLastOccurrence(line, L": raises "sv, 0, [&](size_t colon) {
+    Cursor cursor(line, colon + 9);
+    std::wstring_view raise;
+    std::wstring_view total;
+    if (!cursor.Amount(&raise) || !cursor.Literal(L" to "sv) || !cursor.AmountThenEnd({}, &total))
+      return false;
+    captures.Set(0, line);
+    captures.Set(1, line.substr(0, colon));
+    captures.Set(2, raise);
+    captures.Set(3, total);
+    return true;
+  });
+}
+
+bool ScanUncalled(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  Cursor cursor(line, 0);
+  std::wstring_view run;
+  // The amount's \S* runs to the blank before "returned": the ")" is its
+  // last character.
+  if (!cursor.Literal(L"Uncalled bet ("sv) || !cursor.Amount(&run) || run.size() < 2 ||
+      run.back() != L')' || !cursor.Literal(L" returned to "sv))
+    return false;
+  captures.Set(0, line);
+  captures.Set(1, run.substr(0, run.size() - 1));
+  captures.Set(2, line.substr(cursor.At()));
+  return true;
+}
+
+bool ScanShownWithPosition(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  std::wstring_view seat;
+  const size_t name = SeatAndName(line, &seat);
+  if (name == kNone) return false;
+  const bool found = FromLastOccurrence(line, L" ("sv, name, [&](size_t open) {
+    Cursor cursor(line, open + 2);
+    const size_t position = cursor.At();
+    if (!cursor.Literal(L"button"sv) && !cursor.Literal(L"small blind"sv) &&
+        !cursor.Literal(L"big blind"sv))
+      return false;
+    const size_t positionEnd = cursor.At();
+    if (!cursor.Literal(L") "sv)) return false;
+    const size_t verb = cursor.At();
+    if ((!cursor.Literal(L"showed"sv) && !cursor.Literal(L"mucked"sv)) || !cursor.Literal(L" ["sv))
+      return false;
+    if (!SetCardsAndRest(line, cursor.At(), 5, captures)) return false;
+    captures.Set(2, line.substr(name, open - name));
+    captures.Set(3, line.substr(position, positionEnd - position));
+    captures.Set(4, line.substr(verb, 6));
+    return true;
+  });
+  if (!found) {
+    captures.Clear();
+    return false;
+  }
+  captures.Set(0, line);
+  captures.Set(1, seat);
+  return true;
+}
+
+bool ScanShown(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  std::wstring_view seat;
+  const size_t name = SeatAndName(line, &seat);
+  if (name == kNone) return false;
+  // The greedy name ends at the last " showed [" or " mucked [" that the
+  // cards' "]" still follows.
+  const size_t close = line.rfind(L']');
+  if (close == kNone || close < name + 9) return false;
+  size_t at = kNone;
+  for (std::wstring_view verb : {L" showed ["sv, L" mucked ["sv}) {
+    const size_t last = RFindText(line, verb, close - 9);
+    if (last != kNone && last >= name && (at == kNone || last > at)) at = last;
+  }
+  if (at == kNone) return false;
+  captures.Set(0, line);
+  captures.Set(1, seat);
+  captures.Set(2, line.substr(name, at - name));
+  captures.Set(3, line.substr(at + 1, 6));
+  return SetCardsAndRest(line, at + 9, 4, captures);
 }
 
 }  // namespace lumora

@@ -1,8 +1,9 @@
 #pragma once
 // Hand-written matchers for the fixed-format lines that every hand repeats:
-// the PokerStars header, table and seat lines and the blind lines. A regular
-// expression costs more than reading the rest of the hand, so these lines
-// are read by a plain walk over their characters instead. Each pattern stays
+// the PokerStars header, table and seat lines, the blind, bet and raise
+// lines, and the shown hands of a showdown. A regular expression costs more
+// than reading the rest of the hand, so these lines are read by a plain walk
+// over their characters instead. Each pattern stays
 // beside its matcher as its definition: a matcher answers exactly what
 // regex_match of its pattern against the whole line answers, with the same
 // captures under the same numbers (the tests hold them to it on every
@@ -60,5 +61,31 @@ bool ScanStarsSeat(std::wstring_view line, ScanCaptures& captures);
 inline constexpr std::wstring_view kBlindPattern =
     LR"re((.*): posts (small|big|small & big) blinds? \D?{A})re";
 bool ScanBlind(std::wstring_view line, ScanCaptures& captures);
+
+/// "Hero: calls $0.10" or "Hero: bets 20": captures 1 name, 2 amount.
+inline constexpr std::wstring_view kCallOrBetPattern = LR"re((.*): (?:calls|bets) \D?{A})re";
+bool ScanCallOrBet(std::wstring_view line, ScanCaptures& captures);
+
+/// "Hero: raises $0.20 to $0.30": captures 1 name, 2 the raise, 3 the total.
+inline constexpr std::wstring_view kRaisePattern = LR"re((.*): raises \D?{A} to \D?{A})re";
+bool ScanRaise(std::wstring_view line, ScanCaptures& captures);
+
+/// "Uncalled bet ($0.20) returned to Hero": captures 1 amount, 2 name.
+inline constexpr std::wstring_view kUncalledPattern =
+    LR"re(Uncalled bet \(\D?{A}\) returned to (.*))re";
+bool ScanUncalled(std::wstring_view line, ScanCaptures& captures);
+
+/// A summary seat line of a shown or mucked hand, for a player on the button
+/// or a blind: "Seat 1: Hero (button) showed [Ah Kd] and won ($2)".
+/// Captures 1 seat, 2 name, 3 position, 4 showed or mucked, 5 cards, 6 the rest.
+inline constexpr std::wstring_view kShownWithPositionPattern =
+    LR"re(Seat (\d+): (.*) \((button|small blind|big blind)\) (showed|mucked) \[(.*)\](.*))re";
+bool ScanShownWithPosition(std::wstring_view line, ScanCaptures& captures);
+
+/// The same line of any other player: captures 1 seat, 2 name, 3 showed or
+/// mucked, 4 cards, 5 the rest.
+inline constexpr std::wstring_view kShownPattern =
+    LR"re(Seat (\d+): (.*) (showed|mucked) \[(.*)\](.*))re";
+bool ScanShown(std::wstring_view line, ScanCaptures& captures);
 
 }  // namespace lumora

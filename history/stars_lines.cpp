@@ -12,14 +12,34 @@ struct MoneyPatterns {
   // A sign, when the room writes one, stands before the amount.
   boost::wregex ante{WithAmounts(LR"re((.*): posts the ante \D?{A})re")};
   boost::wregex postNow{WithAmounts(LR"re((.*): post now \D?{A})re")};
-  boost::wregex callOrBet{WithAmounts(LR"re((.*): (?:calls|bets) \D?{A})re")};
-  boost::wregex raise{WithAmounts(LR"re((.*): raises \D?{A} to \D?{A})re")};
-  boost::wregex uncalled{WithAmounts(LR"re(Uncalled bet \(\D?{A}\) returned to (.*))re")};
 };
 
 const MoneyPatterns& P() {
   static const MoneyPatterns kPatterns;
   return kPatterns;
+}
+
+/// Where a line's first ": post" stands, and whether it holds ": raises " or
+/// ": calls " or ": bets ": every line of an all-in hand is asked, so its
+/// colons are visited once (a name may hold one too) instead of walking the
+/// line for each word.
+struct ActionWords {
+  size_t post = std::wstring_view::npos;
+  bool raises = false;
+  bool callsOrBets = false;
+};
+
+ActionWords FindActionWords(std::wstring_view line) {
+  ActionWords words;
+  for (size_t colon = line.find(L": "sv); colon != std::wstring_view::npos;
+       colon = line.find(L": "sv, colon + 1)) {
+    const std::wstring_view rest = line.substr(colon + 2);
+    if (words.post == std::wstring_view::npos && rest.starts_with(L"post"sv)) words.post = colon;
+    words.raises = words.raises || rest.starts_with(L"raises "sv);
+    words.callsOrBets =
+        words.callsOrBets || rest.starts_with(L"calls "sv) || rest.starts_with(L"bets "sv);
+  }
+  return words;
 }
 
 }  // namespace
@@ -39,15 +59,17 @@ std::wstring_view WithoutActionRemarks(std::wstring_view line, bool& allIn) {
 std::optional<MoneyLine> ReadMoneyLine(std::wstring_view line, HandAmounts& amounts,
                                        LineMatch& match) {
   MoneyLine move;
+  ScanCaptures scanned;
   if (StartsWith(line, L"Uncalled bet ("sv)) {
-    if (!MatchLine(line, P().uncalled, match)) return std::nullopt;
+    if (!ScanUncalled(line, scanned)) return std::nullopt;
     move.kind = MoneyLine::Kind::kReturn;
-    move.name = CaptureView(match, 2);
-    move.cents = amounts.Capture(match, 1);
+    move.name = scanned[2];
+    move.cents = amounts.Cents(scanned[1]);
     return move;
   }
   line = WithoutActionRemarks(line, move.allIn);
-  const size_t posts = FindText(line, L": post"sv);
+  const ActionWords words = FindActionWords(line);
+  const size_t posts = words.post;
   if (posts != std::wstring_view::npos) {
     if (FindText(line, L"posts the ante"sv, posts) != std::wstring_view::npos) {
       if (!MatchLine(line, P().ante, match)) return std::nullopt;
@@ -58,32 +80,30 @@ std::optional<MoneyLine> ReadMoneyLine(std::wstring_view line, HandAmounts& amou
       move.kind = MoneyLine::Kind::kLivePost;
       move.cents = amounts.Capture(match, 2);
     } else {
-      ScanCaptures blind;
-      if (!ScanBlind(line, blind)) return std::nullopt;
-      const std::wstring_view kind = blind[2];
+      if (!ScanBlind(line, scanned)) return std::nullopt;
+      const std::wstring_view kind = scanned[2];
       move.kind = kind == L"small"sv ? MoneyLine::Kind::kSmallBlind
                   : kind == L"big"sv ? MoneyLine::Kind::kBigBlind
                                      : MoneyLine::Kind::kSmallAndBig;
-      move.cents = amounts.Cents(blind[3]);
-      move.name = blind[1];
+      move.cents = amounts.Cents(scanned[3]);
+      move.name = scanned[1];
       return move;
     }
     move.name = CaptureView(match, 1);
     return move;
   }
-  if (FindText(line, L": raises "sv) != std::wstring_view::npos) {
-    if (!MatchLine(line, P().raise, match)) return std::nullopt;
+  if (words.raises) {
+    if (!ScanRaise(line, scanned)) return std::nullopt;
     move.kind = MoneyLine::Kind::kRaiseTo;
-    move.cents = amounts.Capture(match, 3);
-  } else if (FindText(line, L": calls "sv) != std::wstring_view::npos ||
-             FindText(line, L": bets "sv) != std::wstring_view::npos) {
-    if (!MatchLine(line, P().callOrBet, match)) return std::nullopt;
+    move.cents = amounts.Cents(scanned[3]);
+  } else if (words.callsOrBets) {
+    if (!ScanCallOrBet(line, scanned)) return std::nullopt;
     move.kind = MoneyLine::Kind::kAdd;
-    move.cents = amounts.Capture(match, 2);
+    move.cents = amounts.Cents(scanned[2]);
   } else {
     return std::nullopt;
   }
-  move.name = CaptureView(match, 1);
+  move.name = scanned[1];
   return move;
 }
 

@@ -1,6 +1,7 @@
 #include "history/stars_showdown.h"
 
 #include "history/hero_name.h"
+#include "history/line_scan.h"
 
 namespace lumora {
 
@@ -9,14 +10,11 @@ namespace {
 
 struct ShowdownPatterns {
   boost::wregex pot1{WithAmounts(LR"re(Total pot \D?{A} \| Rake \D?{A})re")};
-  boost::wregex pot2{WithAmounts(
-      LR"re(Total pot \D?{A} Main pot \D?{A}. Side pot \D?{A}. \| Rake \D?{A})re")};
+  boost::wregex pot2{
+      WithAmounts(LR"re(Total pot \D?{A} Main pot \D?{A}. Side pot \D?{A}. \| Rake \D?{A})re")};
   boost::wregex pot3{WithAmounts(
       LR"re(Total pot \D?{A} Main pot \D?{A}. Side pot-1 \D?{A}. (.*) \| Rake \D?{A})re")};
   boost::wregex furtherSidePot{WithAmounts(LR"re(Side pot-(\d+) \D?{A}.(.*))re")};
-  boost::wregex shownWithPosition{
-      LR"re(Seat (\d+): (.*) \((button|small blind|big blind)\) (showed|mucked) \[(.*)\](.*))re"};
-  boost::wregex shown{LR"re(Seat (\d+): (.*) (showed|mucked) \[(.*)\](.*))re"};
 };
 
 const ShowdownPatterns& P() {
@@ -55,12 +53,13 @@ void StarsShowdown::SeatLine(std::wstring_view line) {
   if (m_allInStreet == 0) return;
   std::wstring name;
   std::wstring cards;
-  if (MatchLine(line, P().shownWithPosition, m_match)) {
-    name = Capture(m_match, 2);
-    cards = Capture(m_match, 5);
-  } else if (MatchLine(line, P().shown, m_match)) {
-    name = Capture(m_match, 2);
-    cards = Capture(m_match, 4);
+  ScanCaptures match;
+  if (ScanShownWithPosition(line, match)) {
+    name = match[2];
+    cards = match[5];
+  } else if (ScanShown(line, match)) {
+    name = match[2];
+    cards = match[4];
   } else {
     return;
   }

@@ -38,6 +38,12 @@ std::vector<Matcher> Matchers() {
   matchers.push_back({"table", boost::wregex(std::wstring(kStarsTablePattern)), ScanStarsTable});
   matchers.push_back({"seat", boost::wregex(WithAmounts(kStarsSeatPattern)), ScanStarsSeat});
   matchers.push_back({"blind", boost::wregex(WithAmounts(kBlindPattern)), ScanBlind});
+  matchers.push_back({"call or bet", boost::wregex(WithAmounts(kCallOrBetPattern)), ScanCallOrBet});
+  matchers.push_back({"raise", boost::wregex(WithAmounts(kRaisePattern)), ScanRaise});
+  matchers.push_back({"uncalled", boost::wregex(WithAmounts(kUncalledPattern)), ScanUncalled});
+  matchers.push_back({"shown with position", boost::wregex(std::wstring(kShownWithPositionPattern)),
+                      ScanShownWithPosition});
+  matchers.push_back({"shown", boost::wregex(std::wstring(kShownPattern)), ScanShown});
   return matchers;
 }
 
@@ -139,6 +145,18 @@ TEST(LineScan, FollowsThePatternsChoicesOnOddLines) {
            L"PokerStars Hand #1: Hold'em ($1/$2 (cap)) - 2024/03/05 12:34:56 ET",
            L"PokerStars Hand #1: Hold'em ($1/$2) - 2024/03/05 12:34:56 ET (x)",
            L"xx PokerStars Hand #2: PokerStars Game #3: Omaha ($1/$2) - 2024/03/05 12:34:56 ET",
+           // names holding what follows them, amounts that run on
+           L"A: bets 5: calls $2",
+           L"A: calls 5: bets x",
+           L": calls  5",
+           L"A: raises 1 to 2: raises $3 to $4",
+           L"A: raises 1) to 2 to 3",
+           L"Uncalled bet ($1)) returned to B: raises",
+           L"Uncalled bet () returned to B",
+           L"Seat 1: A showed [Ah] mucked [x",
+           L"Seat 1: A (button) showed [Ah] (big blind) mucked [Kd] won",
+           L"Seat 1:  showed []",
+           L"Seat 1: (small blind) mucked [",
        }) {
     for (Matcher& matcher : matchers) Agree(matcher, line);
   }
