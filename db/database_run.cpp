@@ -294,7 +294,7 @@ bool StreamDatabaseQuery(const RunSettings& settings, const HandFilter& filter,
       sql.empty()
           ? nullptr
           : OpenODBC(db.connectionString + Format(L"UseDeclareFetch=1;Fetch=%d;", fetchRows), sql,
-                     &log);
+                     &log, {L"handhistory", L"handtimestamp", L"idhand", L"netwin"});
   const auto failed = [&] {
     RunReport(log, ui).OutputOnly(Format(L"Error: request <%s>!\n", sql));
     return false;

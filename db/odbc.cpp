@@ -252,7 +252,8 @@ std::string_view CODBCRecordset::Utf8Text(std::wstring_view name) const {
 }
 
 std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view connectionString, std::wstring_view sql,
-                                         LogFile* log) {
+                                         LogFile* log,
+                                         std::initializer_list<std::wstring_view> read) {
   std::unique_ptr<CODBCRecordset> rows(new CODBCRecordset());
   rows->m_log = log;
   rows->m_env = std::make_unique<OdbcEnvironment>();
@@ -296,6 +297,9 @@ std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view connectionString, std
     c.name =
         Lower(FromSql(name, std::min<size_t>(static_cast<size_t>(length), std::size(name) - 1)));
     c.utf8 = type == SQL_LONGVARCHAR || type == SQL_WLONGVARCHAR;
+    c.bound = read.size() == 0 || std::find(read.begin(), read.end(), c.name) != read.end();
+    c.length = SQL_NULL_DATA;  // what an unbound column stays
+    if (!c.bound) continue;
     c.buffer.resize(c.utf8 ? 4096 : 64);  // grows to the longest value
     if (!rows->Bind(c, static_cast<SQLUSMALLINT>(column))) {
       LogFailure(log, L"binding a column", SQL_HANDLE_STMT, rows->m_stmt);

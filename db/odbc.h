@@ -8,6 +8,7 @@
 #include <sqlext.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -79,7 +80,8 @@ class CODBCRecordset {
   std::string_view Utf8Text(std::wstring_view name) const;
 
  private:
-  friend std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view, std::wstring_view, LogFile*);
+  friend std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view, std::wstring_view, LogFile*,
+                                                  std::initializer_list<std::wstring_view>);
   /// One column of the result: the buffer the driver writes its value into
   /// at each fetch (reused from row to row, so that reading a long result
   /// allocates nothing per row once the longest value was seen), and the
@@ -90,6 +92,7 @@ class CODBCRecordset {
     // driver's own conversion to UTF-16 cost more than the rest of the fetch.
     // Other columns (ids, amounts, times) come as UTF-16.
     bool utf8 = false;
+    bool bound = true;             // false: a column the caller does not read, always NULL
     std::vector<SQLWCHAR> buffer;  // bytes or UTF-16 units
     SQLLEN length = 0;             // of the value in bytes, or SQL_NULL_DATA
     mutable bool decoded = false;
@@ -122,8 +125,12 @@ class CODBCRecordset {
 /// Connects with `connectionString` and runs `sql`. Returns the open rows
 /// (positioned on the first), or nullptr when the connection, the query or
 /// the reading of its first row failed; the driver's diagnostics then go to
-/// `log` (when given).
+/// `log` (when given). Given the names of the columns the caller reads (in
+/// lower case), only those are fetched and the others read as NULL: a
+/// tracker's "select *" brings columns a run never looks at, and the driver
+/// converts each for every row.
 std::unique_ptr<CODBCRecordset> OpenODBC(std::wstring_view connectionString, std::wstring_view sql,
-                                         LogFile* log);
+                                         LogFile* log,
+                                         std::initializer_list<std::wstring_view> read = {});
 
 }  // namespace lumora

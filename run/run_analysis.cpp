@@ -24,17 +24,11 @@ namespace {
 
 namespace fs = std::filesystem;
 
-/// The equity engine of this process's database runs, built on first use:
-/// matchups it has worked out are remembered from one run to the next. It
-/// shares an enumeration out among the cores.
+/// The equity engine of this process's runs, built on first use: matchups it
+/// has worked out are remembered from one run to the next. Files and stored
+/// hands are both read on every core already, so an enumeration keeps to the
+/// thread that asks for it: sharing it out would only add threads that wait.
 const PokerLogic& Engine() {
-  static const PokerLogic engine;
-  return engine;
-}
-
-/// The same for history runs, whose files are read on every core already:
-/// an enumeration keeps to the thread that asks for it.
-const PokerLogic& HistoryEngine() {
   static const PokerLogic engine(1);
   return engine;
 }
@@ -129,7 +123,7 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
     std::wstring fatalError;
     const unsigned readers = std::max(1u, std::thread::hardware_concurrency());
     const bool finished =
-        ReadFilesInOrder(files, filter, HistoryEngine(), readers, ui, [&](const FileOutcome& o) {
+        ReadFilesInOrder(files, filter, Engine(), readers, ui, [&](const FileOutcome& o) {
           if (!o.source.fatalError.empty()) {
             fatalError = o.source.fatalError;
             return false;
