@@ -182,9 +182,10 @@ size_t SeatAndName(std::wstring_view line, std::wstring_view* seat) {
 }
 
 /// The cards and the rest of a shown hand's line whose cards open at `cards`:
-/// the cards run to the line's last "]", as the greedy "(.*)\]" takes them.
-bool SetCardsAndRest(std::wstring_view line, size_t cards, int first, ScanCaptures& captures) {
-  const size_t close = line.rfind(L']');
+/// the cards run to the line's last "]" at `close`, as the greedy "(.*)\]"
+/// takes them.
+bool SetCardsAndRest(std::wstring_view line, size_t cards, size_t close, int first,
+                     ScanCaptures& captures) {
   if (close == kNone || close < cards) return false;
   captures.Set(first, line.substr(cards, close - cards));
   captures.Set(first + 1, line.substr(close + 1));
@@ -322,7 +323,8 @@ bool ScanShownWithPosition(std::wstring_view line, ScanCaptures& captures) {
   captures.Clear();
   std::wstring_view seat;
   const size_t name = SeatAndName(line, &seat);
-  if (name == kNone) return false;
+  const size_t close = line.rfind(L']');
+  if (name == kNone || close == kNone) return false;
   const bool found = FromLastOccurrence(line, L" ("sv, name, [&](size_t open) {
     Cursor cursor(line, open + 2);
     const size_t position = cursor.At();
@@ -334,7 +336,7 @@ bool ScanShownWithPosition(std::wstring_view line, ScanCaptures& captures) {
     const size_t verb = cursor.At();
     if ((!cursor.Literal(L"showed"sv) && !cursor.Literal(L"mucked"sv)) || !cursor.Literal(L" ["sv))
       return false;
-    if (!SetCardsAndRest(line, cursor.At(), 5, captures)) return false;
+    if (!SetCardsAndRest(line, cursor.At(), close, 5, captures)) return false;
     captures.Set(2, line.substr(name, open - name));
     captures.Set(3, line.substr(position, positionEnd - position));
     captures.Set(4, line.substr(verb, 6));
@@ -368,7 +370,7 @@ bool ScanShown(std::wstring_view line, ScanCaptures& captures) {
   captures.Set(1, seat);
   captures.Set(2, line.substr(name, at - name));
   captures.Set(3, line.substr(at + 1, 6));
-  return SetCardsAndRest(line, at + 9, 4, captures);
+  return SetCardsAndRest(line, at + 9, close, 4, captures);
 }
 
 }  // namespace lumora
