@@ -35,7 +35,9 @@ struct MoneyLine {
 };
 
 /// Reads a money line; nullopt for any other line. Only lines holding an
-/// action's words reach a pattern. Amounts go through `amounts`.
+/// action's words are matched: blinds, bets, calls, raises and returned bets
+/// by the scanners of line_scan.h, the rarer ante and live-post lines by a
+/// pattern into `match`. Amounts go through `amounts`.
 std::optional<MoneyLine> ReadMoneyLine(std::wstring_view line, HandAmounts& amounts,
                                        LineMatch& match);
 
