@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 #include <fstream>
 #include <optional>
 #include <system_error>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "base/text.h"
 
@@ -62,21 +67,43 @@ size_t AsciiRunEnd(const unsigned char* s, size_t n, size_t i) {
   return i;
 }
 
-/// The end of the run of plain ASCII bytes that starts at s[i], found eight
-/// bytes at a time: a byte of 0x80 or more ends it, and so does a control byte
-/// below 0x0E (a tab, or a line end the decoder cuts at).
-size_t PlainRunEnd(const unsigned char* s, size_t n, size_t i) {
-  constexpr uint64_t kOnes = 0x0101010101010101ull;
-  constexpr uint64_t kHigh = 0x8080808080808080ull;
-  while (i + 8 <= n) {
-    uint64_t word;
-    std::memcpy(&word, s + i, 8);
-    // Where no byte is 0x80 or more, (word - 0x0E each) & ~word sets a high
-    // bit exactly when some byte is below 0x0E.
-    if ((word & kHigh) != 0 || ((word - 0x0E * kOnes) & ~word & kHigh) != 0) break;
-    i += 8;
+/// Plain ASCII bytes are those the decoder copies as they are: below 0x80,
+/// and not a control byte below 0x0E (a tab, or a line end it cuts at).
+/// Copies the run of them that starts at s[i] to `out`, widened, and returns
+/// the run's end; `out` is moved past what it wrote. Up to 16 characters past
+/// the run may be written too: the caller's buffer has room, since no
+/// decoded text is longer than its bytes, and overwrites them next.
+size_t CopyPlainRun(const unsigned char* s, size_t n, size_t i, wchar_t*& out) {
+#if defined(__SSE2__)
+  // Hand histories are mostly such runs, a line long: sixteen bytes are
+  // widened and stored at a time, and one signed comparison finds both the
+  // high and the control bytes (as signed bytes, both are below 0x0E).
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i firstPlain = _mm_set1_epi8(0x0E);
+  while (i + 16 <= n) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+    const __m128i low = _mm_unpacklo_epi8(bytes, zero);
+    const __m128i high = _mm_unpackhi_epi8(bytes, zero);
+    if constexpr (sizeof(wchar_t) == 2) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), low);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), high);
+    } else {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi16(low, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4), _mm_unpackhi_epi16(low, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpacklo_epi16(high, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 12), _mm_unpackhi_epi16(high, zero));
+    }
+    const int stops = _mm_movemask_epi8(_mm_cmplt_epi8(bytes, firstPlain));
+    if (stops != 0) {
+      const int plain = std::countr_zero(static_cast<unsigned>(stops));
+      out += plain;
+      return i + static_cast<size_t>(plain);
+    }
+    i += 16;
+    out += 16;
   }
-  while (i < n && s[i] < 0x80 && s[i] >= 0x0E) ++i;
+#endif
+  for (; i < n && s[i] < 0x80 && s[i] >= 0x0E; ++i) *out++ = static_cast<wchar_t>(s[i]);
   return i;
 }
 
@@ -167,9 +194,7 @@ class LineCutter {
 wchar_t* DecodeUtf8(const unsigned char* s, size_t n, StrayBytes stray, wchar_t* out,
                     LineCutter* cutter) {
   for (size_t i = 0; i < n;) {
-    const size_t end = PlainRunEnd(s, n, i);
-    out = std::copy(s + i, s + end, out);
-    if ((i = end) == n) break;
+    if ((i = CopyPlainRun(s, n, i, out)) == n) break;
     if (s[i] < 0x80) {  // a control byte
       *out = static_cast<wchar_t>(s[i++]);
       if (cutter && (*out == L'\n' || *out == L'\r')) cutter->Cut(out);
