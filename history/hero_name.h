@@ -29,6 +29,23 @@ inline bool MayBeHeroLine(std::wstring_view line, std::wstring_view nick) {
   return !nick.empty() && StartsWith(line, nick);
 }
 
+/// True when `line` is the hero's nick followed by `rest` and nothing more,
+/// as his fold line "Hero: folds" is: no line is built for every hand.
+inline bool IsHeroSaying(std::wstring_view line, std::wstring_view nick, std::wstring_view rest) {
+  return line.size() == nick.size() + rest.size() && line.starts_with(nick) && line.ends_with(rest);
+}
+
+/// The length of "Dealt to <nick> [" when `line` begins with it (the hero's
+/// hole cards follow), else 0.
+inline size_t DealtToHeroLength(std::wstring_view line, std::wstring_view nick) {
+  constexpr std::wstring_view kDealt = L"Dealt to ";
+  constexpr std::wstring_view kOpen = L" [";
+  if (!StartsWith(line, kDealt) || !line.substr(kDealt.size()).starts_with(nick) ||
+      !line.substr(kDealt.size() + nick.size()).starts_with(kOpen))
+    return 0;
+  return kDealt.size() + nick.size() + kOpen.size();
+}
+
 /// True when a seat line of the hand ("Seat 3: Hero ($10 in chips)", as
 /// every room writes them) seats the hero. Lines are trimmed first.
 bool IsHeroSeated(const TextLines& lines, std::wstring_view nick);

@@ -24,9 +24,12 @@ constexpr std::array<std::wstring_view, 4> kStarsMarkers = {
     L"PokerStars Hand #", L"PokerStars Zoom Hand #", L"PokerStars Home Game Hand #",
     L"PokerStars Game #"};
 
-bool StartsWithAny(std::wstring_view line, const std::array<std::wstring_view, 4>& prefixes) {
-  for (std::wstring_view prefix : prefixes)
-    if (StartsWith(line, prefix)) return true;
+/// Whether the line opens a PokerStars hand. Asked of every line of a hand:
+/// the room's name, common to the markers, rules most lines out at once.
+bool OpensStarsHand(std::wstring_view line) {
+  if (!StartsWith(line, L"PokerStars "sv)) return false;
+  for (std::wstring_view marker : kStarsMarkers)
+    if (StartsWith(line, marker)) return true;
   return false;
 }
 
@@ -168,7 +171,7 @@ HandSplitter::Step HandSplitter::InHand(std::wstring_view line, size_t lineNumbe
       if (IsPartyBanner(line)) m_bannerSeen = true;
       break;
     case kPokerStars:
-      if (StartsWithAny(line, kStarsMarkers)) {
+      if (OpensStarsHand(line)) {
         ProcessHand();
         return OpenHand(line, lineNumber);
       }

@@ -109,9 +109,7 @@ class PartyHandReader {
         m_filter(filter),
         m_nick(filter.nick),
         m_bigBlind(fileBigBlind),
-        m_engine(engine),
-        m_foldLine(filter.nick + L" folds"),
-        m_dealtPrefix(L"Dealt to " + filter.nick + L" [") {}
+        m_engine(engine) {}
 
   HandReading Read(const HandLines& lines, bool& headerSeen);
 
@@ -125,8 +123,6 @@ class PartyHandReader {
   const std::wstring& m_nick;
   int64_t m_bigBlind;  // cents; 0 takes the first big blind posted
   const PokerLogic& m_engine;
-  const std::wstring m_foldLine;
-  const std::wstring m_dealtPrefix;
 
   HandAmounts m_amounts;
   int64_t m_putIn = 0;  // everything the hero put in
@@ -202,10 +198,10 @@ HandReading PartyHandReader::Read(const HandLines& lines, bool& headerSeen) {
           return reading.LeaveOut(HandLeftOut::kOtherLimit);
       }
       if (MayBeHeroLine(line, m_nick)) ReadHeroLine(line);
-    } else if (StartsWith(line, m_dealtPrefix)) {
-      m_heroCards = CardText(line.substr(m_dealtPrefix.size()));
+    } else if (const size_t dealt = DealtToHeroLength(line, m_nick)) {
+      m_heroCards = CardText(line.substr(dealt));
       m_dealtIn = true;
-    } else if (line == m_foldLine) {
+    } else if (IsHeroSaying(line, m_nick, L" folds"sv)) {
       m_dealtIn = true;
       m_folded = true;
       break;  // nothing after his fold changes his result

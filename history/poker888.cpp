@@ -86,9 +86,7 @@ class Hand888Reader {
         m_room(room),
         m_bigBlind(expectedBigBlind),
         m_engine(engine),
-        m_foldLine(filter.nick + L" folds"),
-        m_muckPrefix(filter.nick + L" mucks"),
-        m_dealtPrefix(L"Dealt to " + filter.nick + L" [") {}
+        m_muckPrefix(filter.nick + L" mucks") {}
 
   HandReading Read(const HandLines& lines, bool& headerSeen);
 
@@ -123,9 +121,7 @@ class Hand888Reader {
   int32_t m_room;
   int64_t m_bigBlind;  // cents
   const PokerLogic& m_engine;
-  const std::wstring m_foldLine;
   const std::wstring m_muckPrefix;
-  const std::wstring m_dealtPrefix;
 
   HandAmounts m_amounts;
   ChipLedger m_ledger;
@@ -262,7 +258,7 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
                ContainsAfterStart(line, L"posts dead blind"sv) ||
                line.find(L" posts ante "sv) != std::wstring_view::npos) {
       verdict = ReadPost(line, reading);
-    } else if (line == m_foldLine ||
+    } else if (IsHeroSaying(line, m_nick, L" folds"sv) ||
                (StartsWith(line, m_muckPrefix) &&
                 (line.size() == m_muckPrefix.size() || line[m_muckPrefix.size()] == L' '))) {
       // The hero is out: he loses what he put in. Out before the deal, he
@@ -271,8 +267,8 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
       m_dealtIn = true;
       folded = true;
       break;
-    } else if (StartsWith(line, m_dealtPrefix)) {
-      m_heroCards = CardText(line.substr(m_dealtPrefix.size() - 1));
+    } else if (const size_t dealt = DealtToHeroLength(line, m_nick)) {
+      m_heroCards = CardText(line.substr(dealt - 1));  // from the "["
       m_dealtIn = true;
     } else if (line.find(L" collected [ "sv) != std::wstring_view::npos) {
       ReadCollected(line);

@@ -55,8 +55,6 @@ class StarsHandReader {
         m_nick(filter.nick),
         m_bigBlind(fileBigBlind),
         m_engine(engine),
-        m_foldLine(filter.nick + L": folds"),
-        m_dealtPrefix(L"Dealt to " + filter.nick + L" ["),
         m_showdown(filter.nick, m_match) {}
 
   HandReading Read(const HandLines& lines, bool& headerSeen);
@@ -86,8 +84,6 @@ class StarsHandReader {
   const std::wstring& m_nick;
   int64_t m_bigBlind;  // cents: the file's, then the header's
   const PokerLogic& m_engine;
-  const std::wstring m_foldLine;
-  const std::wstring m_dealtPrefix;
 
   std::wstring_view m_headerLine;  // read when first needed
   bool m_headerParsed = false;
@@ -101,7 +97,9 @@ class StarsHandReader {
   bool m_cancelled = false;                           // "Hand cancelled"
   bool m_smallBlindPosted = false;                    // a small blind line was read before
   std::vector<std::wstring_view> m_otherSmallBlinds;  // not looked at yet
-  std::map<std::wstring, double> m_stacks;
+  /// Each seated player's stack in currency units, by name, from the seat
+  /// lines read so far: a few seats, searched in turn.
+  std::vector<std::pair<std::wstring_view, double>> m_stacks;
   /// Seat lines not matched yet: a seat's stack only matters to the all-in
   /// evaluation, and the players-seated check rarely needs every seat.
   std::vector<std::wstring_view> m_pendingSeats;
@@ -177,8 +175,14 @@ void StarsHandReader::ReadPendingSeat() {
   const std::wstring_view line = m_pendingSeats.back();
   m_pendingSeats.pop_back();
   ScanCaptures match;
-  if (ScanStarsSeat(line, match))
-    m_stacks[std::wstring(match[2])] = static_cast<double>(m_amounts.Cents(match[3])) * 0.01;
+  if (!ScanStarsSeat(line, match)) return;
+  const double stack = static_cast<double>(m_amounts.Cents(match[3])) * 0.01;
+  const auto seat = std::find_if(m_stacks.begin(), m_stacks.end(),
+                                 [&](const auto& seated) { return seated.first == match[2]; });
+  if (seat != m_stacks.end())
+    seat->second = stack;  // a name seated twice keeps the last line read
+  else
+    m_stacks.emplace_back(match[2], stack);
 }
 
 bool StarsHandReader::SeatedCountFits() {
@@ -282,7 +286,7 @@ std::optional<AllInHandReport> StarsHandReader::EvaluateAllIn(const HandLines& l
   m_showdown.Fill(allIn);
   allIn.heroCards = m_heroCards;
   allIn.putIn = ReadStarsLedger(lines, m_bigBlind, m_amounts).Totals();
-  allIn.stacks = std::move(m_stacks);
+  for (const auto& [name, stack] : m_stacks) allIn.stacks.emplace(name, stack);
   return EvaluateAllInOf(allIn, {m_source, m_handNumber, m_nick, m_bigBlind, m_hiLo}, m_engine);
 }
 
@@ -296,26 +300,27 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
       continue;
     }
     if (StartsWith(line, L"***"sv)) ReadStreetMarker(line, i);
-    const bool posts = FindText(line, L"posts "sv, 1) != std::wstring_view::npos;
+    // Sought only once the line is known to be no table or seat line.
+    const auto posts = [&] { return FindText(line, L"posts "sv, 1) != std::wstring_view::npos; };
 
     if (StartsWith(line, L"Table "sv)) {
       if (ReadTable(line) == Verdict::kRefuse) return reading.LeaveOut(HandLeftOut::kTableSize);
     } else if (StartsWith(line, L"Seat "sv)) {
       ReadSeat(line);
-    } else if (posts && ContainsAfterStart(line, L"posts the ante"sv)) {
+    } else if (const bool post = posts(); post && ContainsAfterStart(line, L"posts the ante"sv)) {
       ReadAnte(line);
-    } else if (posts && (ContainsAfterStart(line, L"posts big blind"sv) ||
-                         ContainsAfterStart(line, L"posts small"sv))) {
+    } else if (post && (ContainsAfterStart(line, L"posts big blind"sv) ||
+                        ContainsAfterStart(line, L"posts small"sv))) {
       if (const std::optional<HandLeftOut> refused = ReadBlind(line))
         return reading.LeaveOut(*refused);
-    } else if (line == m_foldLine) {
+    } else if (IsHeroSaying(line, m_nick, L": folds"sv)) {
       m_dealtIn = true;
       if (!Finish(lines, reading).accepted) return reading;
       const int64_t putIn = m_money.Total();
       reading.resultCents = putIn > 0 ? static_cast<double>(-putIn) : 0.0;
       return reading;
-    } else if (StartsWith(line, m_dealtPrefix)) {
-      const std::wstring_view rest = line.substr(m_dealtPrefix.size());
+    } else if (const size_t dealt = DealtToHeroLength(line, m_nick)) {
+      const std::wstring_view rest = line.substr(dealt);
       m_heroCards = std::wstring(rest.substr(0, rest.find(L']')));
       m_dealtIn = true;
     } else if (MayBeHeroLine(line, m_nick)) {

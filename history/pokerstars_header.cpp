@@ -48,7 +48,7 @@ PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& g
   PokerStarsHeader header;
   ScanCaptures match;
   if (!ScanStarsHeader(line, match)) return header;
-  header.gameName = Trim(match[2]);
+  header.gameName = TrimView(match[2]);
   const std::wstring_view bigBlind = match[4];
   header.bigBlindCents = ReadAmountCents(bigBlind).value_or(0);
   header.zoom = match.Matched(1) ? 1 : 0;

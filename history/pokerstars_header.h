@@ -13,12 +13,12 @@
 namespace lumora {
 
 struct PokerStarsHeader {
-  bool taken = false;         ///< a form matched, its dates are valid and its game is taken
-  int64_t startTime = 0;      ///< seconds since 1970; 0 when not taken
-  int64_t bigBlindCents = 0;  ///< the stakes' big blind
-  int32_t currency = 0;       ///< currency index
-  std::wstring gameName;      ///< "Hold'em No Limit", "Omaha Pot Limit" ...
-  int32_t zoom = 0;           ///< 1 for a Zoom (fast-fold) hand
+  bool taken = false;          ///< a form matched, its dates are valid and its game is taken
+  int64_t startTime = 0;       ///< seconds since 1970; 0 when not taken
+  int64_t bigBlindCents = 0;   ///< the stakes' big blind
+  int32_t currency = 0;        ///< currency index
+  std::wstring_view gameName;  ///< "Hold'em No Limit", "Omaha Pot Limit" ... in the line read
+  int32_t zoom = 0;            ///< 1 for a Zoom (fast-fold) hand
 };
 
 /// Reads a header line (anything may stand before the marker). The time

@@ -59,8 +59,6 @@ class TigerHandReader {
         m_room(room),
         m_expectedBigBlind(expectedBigBlind),
         m_engine(engine),
-        m_foldLine(filter.nick + L": folds"),
-        m_dealtPrefix(L"Dealt to " + filter.nick + L" ["),
         m_showdown(filter.nick, m_match) {}
 
   HandReading Read(const HandLines& lines, bool& headerSeen);
@@ -80,8 +78,6 @@ class TigerHandReader {
   const int32_t m_room;
   const int64_t m_expectedBigBlind;
   const PokerLogic& m_engine;
-  const std::wstring m_foldLine;
-  const std::wstring m_dealtPrefix;
 
   HandAmounts m_amounts;
   ChipLedger m_ledger;
@@ -161,7 +157,7 @@ HandReading TigerHandReader::Read(const HandLines& lines, bool& headerSeen) {
       }
     } else if (StartsWith(line, L"Table "sv)) {
       if (ReadTable(line) == Verdict::kRefuse) return reading.LeaveOut(HandLeftOut::kTableSize);
-    } else if (line == m_foldLine) {
+    } else if (IsHeroSaying(line, m_nick, L": folds"sv)) {
       m_dealtIn = true;
       if (!HasLineFromEnd(lines, L"*** SUMMARY ***"sv))
         return reading.LeaveOut(HandLeftOut::kCutOff, CutOffNote());
@@ -171,8 +167,8 @@ HandReading TigerHandReader::Read(const HandLines& lines, bool& headerSeen) {
       if (!reading.accepted)
         reading.LeaveOut(HandLeftOut::kBadAmount, BadAmountNote(m_amounts.FirstBad()));
       return reading;
-    } else if (StartsWith(line, L"Dealt to "sv) && StartsWith(line, m_dealtPrefix)) {
-      const std::wstring_view rest = line.substr(m_dealtPrefix.size());
+    } else if (const size_t dealt = DealtToHeroLength(line, m_nick)) {
+      const std::wstring_view rest = line.substr(dealt);
       const size_t close = rest.find(L']');
       if (close == std::wstring_view::npos || close == 0) return reading;
       m_heroCards = std::wstring(rest.substr(0, close));
