@@ -2,6 +2,8 @@
 
 #include <bit>
 
+#include "equity/bit_count.h"
+
 namespace lumora {
 namespace {
 
@@ -29,7 +31,7 @@ int KickerIndex(uint16_t mask, uint16_t excluded, int k) {
   for (int taken = 0; taken < k && mask != 0; ++taken) {
     const int rank = std::bit_width(mask) - 1;
     mask &= static_cast<uint16_t>(~(1u << rank));
-    const int closedUp = rank - std::popcount(static_cast<uint16_t>(excluded & ((1u << rank) - 1)));
+    const int closedUp = rank - BitCount(static_cast<uint16_t>(excluded & ((1u << rank) - 1)));
     index += Choose(closedUp, k - taken);
   }
   return index;
@@ -91,7 +93,7 @@ HandValue BestRankHand(const RankCounts& counts) {
 }
 
 HandValue BestFlushHand(uint16_t mask) {
-  if (std::popcount(mask) < 5) return 0;
+  if (BitCount(mask) < 5) return 0;
   if (const int top = StraightTop(mask); top >= 0) return Make(HandCategory::kStraightFlush, top);
   return Make(HandCategory::kFlush, KickerIndex(mask, 0, 5));
 }

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 
+#include "equity/bit_count.h"
+
 namespace lumora {
 
 const OmahaLowTable& OmahaLowTable::Get() {
@@ -20,7 +22,7 @@ OmahaLowTable::OmahaLowTable() : m_scores(256 * 256, kNoLow) {
           // With the two hole ranks fixed, the lowest three other board ranks
           // make the best low.
           unsigned rest = board & ~(a | b);
-          if (std::popcount(rest) < 3) continue;
+          if (BitCount(static_cast<uint16_t>(rest)) < 3) continue;
           unsigned three = 0;
           for (int taken = 0; taken < 3; ++taken) {
             three |= rest & (0u - rest);

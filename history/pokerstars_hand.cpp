@@ -1,6 +1,7 @@
 #include "history/pokerstars_hand.h"
 
 #include <algorithm>
+#include <boost/container/small_vector.hpp>
 #include <map>
 #include <optional>
 
@@ -36,6 +37,12 @@ const Patterns& P() {
   static const Patterns kPatterns;
   return kPatterns;
 }
+
+/// A list with room for a full table's worth of entries in the reader
+/// itself: read once a hand, its few seat and blind lines would otherwise
+/// cost allocations that add up over a million hands.
+template <typename T>
+using SeatList = boost::container::small_vector<T, 10>;
 
 /// The words of the hero's own lines that show he was dealt in.
 bool IsPlayLine(std::wstring_view rest) {
@@ -92,17 +99,17 @@ class StarsHandReader {
   bool m_capped = false;  // a capped table, where a bet over the cap comes back without a line
   PlayerMoney m_money;    // the hero's
   HandAmounts m_amounts;
-  int64_t m_collected = 0;                            // cents
-  bool m_dealtIn = false;                             // the hero had cards or acted
-  bool m_cancelled = false;                           // "Hand cancelled"
-  bool m_smallBlindPosted = false;                    // a small blind line was read before
-  std::vector<std::wstring_view> m_otherSmallBlinds;  // not looked at yet
+  int64_t m_collected = 0;                         // cents
+  bool m_dealtIn = false;                          // the hero had cards or acted
+  bool m_cancelled = false;                        // "Hand cancelled"
+  bool m_smallBlindPosted = false;                 // a small blind line was read before
+  SeatList<std::wstring_view> m_otherSmallBlinds;  // not looked at yet
   /// Each seated player's stack in currency units, by name, from the seat
   /// lines read so far: a few seats, searched in turn.
-  std::vector<std::pair<std::wstring_view, double>> m_stacks;
+  SeatList<std::pair<std::wstring_view, double>> m_stacks;
   /// Seat lines not matched yet: a seat's stack only matters to the all-in
   /// evaluation, and the players-seated check rarely needs every seat.
-  std::vector<std::wstring_view> m_pendingSeats;
+  SeatList<std::wstring_view> m_pendingSeats;
   std::wstring m_heroCards;
   StarsShowdown m_showdown;
   mutable LineMatch m_match;  // reused: a fresh one would allocate for every line
