@@ -28,10 +28,20 @@ inline std::wstring_view TrimView(std::wstring_view text) {
 
 /// A prefix test that looks at the first character before the rest: the
 /// readers test every line against many prefixes, and most fail at once.
+/// The rest is compared in place too: a library call for a few characters
+/// costs more than comparing them.
 constexpr bool StartsWith(std::wstring_view text, std::wstring_view prefix) {
-  return prefix.empty() || (text.size() >= prefix.size() && text[0] == prefix[0] &&
-                            text.substr(0, prefix.size()) == prefix);
+  if (text.size() < prefix.size()) return false;
+  for (size_t k = 0; k < prefix.size(); ++k)
+    if (text[k] != prefix[k]) return false;
+  return true;
 }
+/// A suffix test compared in place, as StartsWith compares.
+constexpr bool EndsWith(std::wstring_view text, std::wstring_view suffix) {
+  return text.size() >= suffix.size() &&
+         StartsWith(text.substr(text.size() - suffix.size()), suffix);
+}
+
 inline std::wstring Trim(std::wstring_view text) {
   return std::wstring(TrimView(text));
 }

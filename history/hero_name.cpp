@@ -10,7 +10,7 @@ bool IsHeroSeatName(std::wstring_view captured, std::wstring_view nick) {
   while (captured != nick) {
     bool stripped = false;
     for (std::wstring_view position : kPositions) {
-      if (captured.ends_with(position)) {
+      if (EndsWith(captured, position)) {
         captured.remove_suffix(position.size());
         stripped = true;
         break;

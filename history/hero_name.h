@@ -40,8 +40,8 @@ inline bool IsHeroSaying(std::wstring_view line, std::wstring_view nick, std::ws
 inline size_t DealtToHeroLength(std::wstring_view line, std::wstring_view nick) {
   constexpr std::wstring_view kDealt = L"Dealt to ";
   constexpr std::wstring_view kOpen = L" [";
-  if (!StartsWith(line, kDealt) || !line.substr(kDealt.size()).starts_with(nick) ||
-      !line.substr(kDealt.size() + nick.size()).starts_with(kOpen))
+  if (!StartsWith(line, kDealt) || !StartsWith(line.substr(kDealt.size()), nick) ||
+      !StartsWith(line.substr(kDealt.size() + nick.size()), kOpen))
     return 0;
   return kDealt.size() + nick.size() + kOpen.size();
 }

@@ -56,7 +56,7 @@ class Cursor {
 
   /// `text` exactly.
   bool Literal(std::wstring_view text) {
-    if (m_line.substr(m_at).substr(0, text.size()) != text) return false;
+    if (!StartsWith(m_line.substr(m_at), text)) return false;
     m_at += text.size();
     return true;
   }
@@ -226,7 +226,7 @@ bool ScanStarsTable(std::wstring_view line, ScanCaptures& captures) {
   captures.Clear();
   constexpr std::wstring_view kOpen = L"Table '";
   const size_t close = RFindText(line, L"' "sv);
-  if (!line.starts_with(kOpen) || close == kNone || close < kOpen.size()) return false;
+  if (!StartsWith(line, kOpen) || close == kNone || close < kOpen.size()) return false;
   Cursor cursor(line, close + 2);
   std::wstring_view seats;
   if (!cursor.Digits(1, kNone, &seats) || !cursor.Literal(L"-max Seat #"sv) ||

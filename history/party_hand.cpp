@@ -85,7 +85,7 @@ std::optional<PartyMove> ReadPartyMove(std::wstring_view line, HandAmounts& amou
 /// A player's action on a street: the words stand at the end of the line or
 /// before the amount.
 bool IsActionLine(std::wstring_view line) {
-  return line.ends_with(L" folds"sv) || line.ends_with(L" checks"sv) ||
+  return EndsWith(line, L" folds"sv) || EndsWith(line, L" checks"sv) ||
          line.find(L" calls ["sv) != std::wstring_view::npos ||
          line.find(L" bets ["sv) != std::wstring_view::npos ||
          line.find(L" raises ["sv) != std::wstring_view::npos ||

@@ -62,7 +62,7 @@ bool HasAction(std::wstring_view line) {
 }
 
 bool IsStreetAction(std::wstring_view line) {
-  return line.ends_with(L" folds"sv) || line.ends_with(L" checks"sv) || HasAction(line);
+  return EndsWith(line, L" folds"sv) || EndsWith(line, L" checks"sv) || HasAction(line);
 }
 
 const Patterns888& P() {
@@ -202,7 +202,7 @@ Hand888Reader::Verdict Hand888Reader::ReadPost(std::wstring_view line, HandReadi
 }
 
 Hand888Reader::Verdict Hand888Reader::ReadAction(std::wstring_view line) {
-  if (!m_cardsDealt && line.ends_with(L" folds"sv) && MatchLine(line, P().folds, m_match)) {
+  if (!m_cardsDealt && EndsWith(line, L" folds"sv) && MatchLine(line, P().folds, m_match)) {
     // Players who fold before the deal leave the table's count.
     --m_players;
     if (!SeatCountFits(m_players)) return Verdict::kRefuse;
@@ -275,7 +275,7 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
     } else if (!m_hiLo && m_ledger.Empty() && line.find(L"OmahaHL"sv) != std::wstring_view::npos) {
       m_hiLo = true;  // the stakes line, before the seats
     } else {
-      if (MayBeHeroLine(line, m_nick) && line.ends_with(L" checks"sv) &&
+      if (MayBeHeroLine(line, m_nick) && EndsWith(line, L" checks"sv) &&
           line.size() == m_nick.size() + 7)
         m_dealtIn = true;
       verdict = ReadAction(line);

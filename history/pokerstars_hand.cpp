@@ -168,7 +168,7 @@ void StarsHandReader::ReadSeat(std::wstring_view line) {
     return;
   }
   // A seat line of a player sitting out has more after its stack.
-  if (line.ends_with(L" in chips)"sv)) m_pendingSeats.push_back(line);
+  if (EndsWith(line, L" in chips)"sv)) m_pendingSeats.push_back(line);
 }
 
 void StarsHandReader::ReadAnte(std::wstring_view line) {
@@ -332,7 +332,7 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
       m_dealtIn = true;
     } else if (MayBeHeroLine(line, m_nick)) {
       ReadHeroAction(line);
-    } else if (StartsWith(line, L"Uncalled bet ("sv) && line.ends_with(m_nick)) {
+    } else if (StartsWith(line, L"Uncalled bet ("sv) && EndsWith(line, m_nick)) {
       ReadUncalledBet(line);
     } else if (StartsWith(line, L"Total pot"sv) && ContainsAfterStart(line, L"Rake"sv)) {
       if (!m_showdown.Pots(line, m_amounts)) {

@@ -19,7 +19,7 @@ constexpr int64_t kEasternSecondsWest = 14400;
 /// The currency word after the big blind ("$0.10 USD"), if any.
 std::wstring_view CurrencyWordOf(std::wstring_view bigBlind) {
   for (std::wstring_view word : {L"EURO"sv, L"EUR"sv, L"GBP"sv, L"USD"sv})
-    if (bigBlind.ends_with(word)) return word;
+    if (EndsWith(bigBlind, word)) return word;
   return {};
 }
 

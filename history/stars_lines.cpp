@@ -34,10 +34,10 @@ ActionWords FindActionWords(std::wstring_view line) {
   for (size_t colon = line.find(L": "sv); colon != std::wstring_view::npos;
        colon = line.find(L": "sv, colon + 1)) {
     const std::wstring_view rest = line.substr(colon + 2);
-    if (words.post == std::wstring_view::npos && rest.starts_with(L"post"sv)) words.post = colon;
-    words.raises = words.raises || rest.starts_with(L"raises "sv);
+    if (words.post == std::wstring_view::npos && StartsWith(rest, L"post"sv)) words.post = colon;
+    words.raises = words.raises || StartsWith(rest, L"raises "sv);
     words.callsOrBets =
-        words.callsOrBets || rest.starts_with(L"calls "sv) || rest.starts_with(L"bets "sv);
+        words.callsOrBets || StartsWith(rest, L"calls "sv) || StartsWith(rest, L"bets "sv);
   }
   return words;
 }
@@ -46,10 +46,10 @@ ActionWords FindActionWords(std::wstring_view line) {
 
 std::wstring_view WithoutActionRemarks(std::wstring_view line, bool& allIn) {
   constexpr std::wstring_view kAllIn = L" and is all-in";
-  allIn = line.ends_with(kAllIn);
+  allIn = EndsWith(line, kAllIn);
   if (allIn) line.remove_suffix(kAllIn.size());
   // A capped table: "raises $36 to $40 and has reached the $40 cap".
-  if (line.ends_with(L" cap"sv)) {
+  if (EndsWith(line, L" cap"sv)) {
     const size_t reached = line.rfind(L" and has reached the "sv);
     if (reached != std::wstring_view::npos) line = line.substr(0, reached);
   }
