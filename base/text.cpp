@@ -9,6 +9,10 @@ namespace lumora {
 namespace {
 
 bool IsBlank(wchar_t c) {
+  // Printable ASCII is never blank, and a space ends many lines ("Hero:
+  // folds "): the library's classification is asked only of the rest.
+  if (c > L' ' && c < 0x7F) return false;
+  if (c == L' ') return true;
   return std::iswspace(static_cast<wint_t>(c)) || c == 0xA0 || c == 0xFEFF;
 }
 
