@@ -53,9 +53,13 @@ constexpr size_t FindText(std::wstring_view text, std::wstring_view needle, size
   if (needle.size() > text.size()) return std::wstring_view::npos;
   if (needle.empty()) return from <= text.size() ? from : std::wstring_view::npos;
   const size_t last = text.size() - needle.size();
+  // Many needles begin with a space (" collected "), the commonest character
+  // of a line: the walk looks out for the needle's first other character.
+  size_t anchor = 0;
+  while (anchor + 1 < needle.size() && needle[anchor] == L' ') ++anchor;
   for (size_t at = from; at <= last; ++at) {
-    if (text[at] != needle[0]) continue;
-    size_t k = 1;
+    if (text[at + anchor] != needle[anchor]) continue;
+    size_t k = 0;
     while (k < needle.size() && text[at + k] == needle[k]) ++k;
     if (k == needle.size()) return at;
   }

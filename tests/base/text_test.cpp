@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <random>
 
 namespace lumora {
 namespace {
@@ -49,6 +50,25 @@ TEST(ContainsAfterStart, IgnoresAHitAtTheVeryStart) {
   EXPECT_TRUE(ContainsAfterStart(L"Bob: posts big blind $2", L"posts big blind"));
   EXPECT_FALSE(ContainsAfterStart(L"posts big blind $2", L"posts big blind"));
   EXPECT_FALSE(ContainsAfterStart(L"Bob folds", L"posts"));
+}
+
+TEST(FindText, FindsWhatTheLibraryFinds) {
+  // Texts and needles of spaces and two letters, so that leading spaces,
+  // partial matches and overlaps all occur.
+  std::mt19937 random(3);
+  const auto make = [&](size_t most) {
+    std::wstring text(random() % (most + 1), L' ');
+    for (wchar_t& c : text) c = L" ab"[random() % 3];
+    return text;
+  };
+  for (int round = 0; round < 20000; ++round) {
+    const std::wstring text = make(12);
+    const std::wstring needle = make(4);
+    const size_t from = random() % (text.size() + 2);
+    ASSERT_EQ(FindText(text, needle, from), std::wstring_view(text).find(needle, from))
+        << '"' << WideToUtf8(text) << "\" \"" << WideToUtf8(needle) << "\" " << from;
+    ASSERT_EQ(RFindText(text, needle, from), std::wstring_view(text).rfind(needle, from));
+  }
 }
 
 TEST(Utf8, RoundTripsEveryPlane) {
