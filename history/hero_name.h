@@ -32,7 +32,7 @@ inline bool MayBeHeroLine(std::wstring_view line, std::wstring_view nick) {
 /// True when `line` is the hero's nick followed by `rest` and nothing more,
 /// as his fold line "Hero: folds" is: no line is built for every hand.
 inline bool IsHeroSaying(std::wstring_view line, std::wstring_view nick, std::wstring_view rest) {
-  return line.size() == nick.size() + rest.size() && line.starts_with(nick) && line.ends_with(rest);
+  return line.size() == nick.size() + rest.size() && StartsWith(line, nick) && EndsWith(line, rest);
 }
 
 /// The length of "Dealt to <nick> [" when `line` begins with it (the hero's

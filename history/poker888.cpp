@@ -275,9 +275,7 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
     } else if (!m_hiLo && m_ledger.Empty() && line.find(L"OmahaHL"sv) != std::wstring_view::npos) {
       m_hiLo = true;  // the stakes line, before the seats
     } else {
-      if (MayBeHeroLine(line, m_nick) && EndsWith(line, L" checks"sv) &&
-          line.size() == m_nick.size() + 7)
-        m_dealtIn = true;
+      if (!m_nick.empty() && IsHeroSaying(line, m_nick, L" checks"sv)) m_dealtIn = true;
       verdict = ReadAction(line);
     }
     if (verdict == Verdict::kRefuse) {
