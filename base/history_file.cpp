@@ -67,46 +67,6 @@ size_t AsciiRunEnd(const unsigned char* s, size_t n, size_t i) {
   return i;
 }
 
-/// Plain ASCII bytes are those the decoder copies as they are: below 0x80,
-/// and not a control byte below 0x0E (a tab, or a line end it cuts at).
-/// Copies the run of them that starts at s[i] to `out`, widened, and returns
-/// the run's end; `out` is moved past what it wrote. Up to 16 characters past
-/// the run may be written too: the caller's buffer has room, since no
-/// decoded text is longer than its bytes, and overwrites them next.
-size_t CopyPlainRun(const unsigned char* s, size_t n, size_t i, wchar_t*& out) {
-#if defined(__SSE2__)
-  // Hand histories are mostly such runs, a line long: sixteen bytes are
-  // widened and stored at a time, and one signed comparison finds both the
-  // high and the control bytes (as signed bytes, both are below 0x0E).
-  const __m128i zero = _mm_setzero_si128();
-  const __m128i firstPlain = _mm_set1_epi8(0x0E);
-  while (i + 16 <= n) {
-    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
-    const __m128i low = _mm_unpacklo_epi8(bytes, zero);
-    const __m128i high = _mm_unpackhi_epi8(bytes, zero);
-    if constexpr (sizeof(wchar_t) == 2) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), low);
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), high);
-    } else {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi16(low, zero));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4), _mm_unpackhi_epi16(low, zero));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpacklo_epi16(high, zero));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 12), _mm_unpackhi_epi16(high, zero));
-    }
-    const int stops = _mm_movemask_epi8(_mm_cmplt_epi8(bytes, firstPlain));
-    if (stops != 0) {
-      const int plain = std::countr_zero(static_cast<unsigned>(stops));
-      out += plain;
-      return i + static_cast<size_t>(plain);
-    }
-    i += 16;
-    out += 16;
-  }
-#endif
-  for (; i < n && s[i] < 0x80 && s[i] >= 0x0E; ++i) *out++ = static_cast<wchar_t>(s[i]);
-  return i;
-}
-
 /// What the bytes of a file without a byte-order mark say of UTF-8: how many
 /// sequences of two bytes or more are valid, and how many bytes fit none.
 struct Utf8Evidence {
@@ -190,15 +150,71 @@ class LineCutter {
   TextLines& m_lines;
 };
 
+/// Plain ASCII bytes are those the decoder copies as they are: below 0x80,
+/// and not a control byte below 0x0E (a tab, or a line end). Copies the
+/// plain bytes and line ends from s[i] on to `out`, widened, cutting the
+/// lines at the line ends when given a cutter, up to the first other byte or
+/// the end; returns where it stopped, and `out` is moved past what it wrote.
+/// Up to 16 characters past that may be written too: the caller's buffer has
+/// room, since no decoded text is longer than its bytes, and overwrites them
+/// next.
+size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out,
+                      LineCutter* cutter) {
+#if defined(__SSE2__)
+  // Hand histories are mostly such bytes: sixteen are widened and stored at
+  // a time. One signed comparison finds both the high and the control bytes
+  // (as signed bytes, both are below 0x0E); when the only ones are line ends,
+  // which are stored as they are, the lines are cut without leaving the loop.
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i firstPlain = _mm_set1_epi8(0x0E);
+  const __m128i lineFeed = _mm_set1_epi8('\n');
+  const __m128i carriageReturn = _mm_set1_epi8('\r');
+  while (i + 16 <= n) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+    const __m128i low = _mm_unpacklo_epi8(bytes, zero);
+    const __m128i high = _mm_unpackhi_epi8(bytes, zero);
+    if constexpr (sizeof(wchar_t) == 2) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), low);
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), high);
+    } else {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi16(low, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 4), _mm_unpackhi_epi16(low, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpacklo_epi16(high, zero));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 12), _mm_unpackhi_epi16(high, zero));
+    }
+    const int stops = _mm_movemask_epi8(_mm_cmplt_epi8(bytes, firstPlain));
+    if (stops != 0) {
+      const int ends = _mm_movemask_epi8(
+          _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn)));
+      if (stops != ends) {  // a byte for the caller: stop before it
+        const int plain = std::countr_zero(static_cast<unsigned>(stops & ~ends));
+        for (int m = ends & ((1 << plain) - 1); cutter && m != 0; m &= m - 1)
+          cutter->Cut(out + std::countr_zero(static_cast<unsigned>(m)));
+        out += plain;
+        return i + static_cast<size_t>(plain);
+      }
+      for (int m = ends; cutter && m != 0; m &= m - 1)
+        cutter->Cut(out + std::countr_zero(static_cast<unsigned>(m)));
+    }
+    i += 16;
+    out += 16;
+  }
+#endif
+  for (; i < n && (s[i] >= 0x0E || s[i] == '\n' || s[i] == '\r') && s[i] < 0x80; ++i) {
+    *out = static_cast<wchar_t>(s[i]);
+    if (cutter && (*out == L'\n' || *out == L'\r')) cutter->Cut(out);
+    ++out;
+  }
+  return i;
+}
+
 /// Decodes UTF-8; with a cutter, cuts the lines as it goes.
 wchar_t* DecodeUtf8(const unsigned char* s, size_t n, StrayBytes stray, wchar_t* out,
                     LineCutter* cutter) {
   for (size_t i = 0; i < n;) {
-    if ((i = CopyPlainRun(s, n, i, out)) == n) break;
-    if (s[i] < 0x80) {  // a control byte
-      *out = static_cast<wchar_t>(s[i++]);
-      if (cutter && (*out == L'\n' || *out == L'\r')) cutter->Cut(out);
-      ++out;
+    if ((i = CopyPlainLines(s, n, i, out, cutter)) == n) break;
+    if (s[i] < 0x80) {  // another control byte, a tab say
+      *out++ = static_cast<wchar_t>(s[i++]);
       continue;
     }
     const Utf8Sequence sequence = Utf8At(s, n, i);
