@@ -125,41 +125,72 @@ enum class StrayBytes {
   kReplaced,  ///< the sequence becomes U+FFFD (a file that declares UTF-8 by its mark)
 };
 
+/// The ASCII bytes whose lines are marked while a UTF-8 file is decoded (see
+/// DecodeHistoryInto): up to three, the first repeated when fewer are given.
+struct MarkedBytes {
+  explicit MarkedBytes(std::string_view bytes)
+      : any(!bytes.empty()),
+        byte{any ? bytes[0] : '\0', bytes.size() > 1 ? bytes[1] : byte[0],
+             bytes.size() > 2 ? bytes[2] : byte[0]} {}
+
+  bool Holds(unsigned char c) const {
+    return any &&
+           (c == static_cast<unsigned char>(byte[0]) || c == static_cast<unsigned char>(byte[1]) ||
+            c == static_cast<unsigned char>(byte[2]));
+  }
+
+  bool any;
+  char byte[3];
+};
+
 /// Cuts decoded text into lines as its line ends are met, in order: LF, CRLF
 /// and a CR alone each end one line. The decoder of UTF-8 files cuts while it
 /// writes, saving a second pass over the text; other text is cut after.
+/// Given `marks`, it records for each line whether Mark was called while the
+/// line was being written.
 class LineCutter {
  public:
-  LineCutter(const wchar_t* text, TextLines& lines) : m_start(text), m_lines(lines) {}
+  LineCutter(const wchar_t* text, TextLines& lines, std::vector<uint8_t>* marks = nullptr)
+      : m_start(text), m_lines(lines), m_marks(marks) {}
 
+  /// The line being written holds a marked byte.
+  void Mark() { m_marked = true; }
   /// `end` points at a CR or LF of the text, after the last one cut.
   void Cut(const wchar_t* end) {
     if (*end != L'\n' || end != m_afterCr)  // else the LF of a CRLF, whose line is cut
-      m_lines.emplace_back(m_start, static_cast<size_t>(end - m_start));
+      AddLine(end);
     m_start = end + 1;
     m_afterCr = *end == L'\r' ? end + 1 : nullptr;
   }
   /// The text ends at `end`: what follows the last line end is a line.
   void Finish(const wchar_t* end) {
-    if (end != m_start) m_lines.emplace_back(m_start, static_cast<size_t>(end - m_start));
+    if (end != m_start) AddLine(end);
   }
 
  private:
+  void AddLine(const wchar_t* end) {
+    m_lines.emplace_back(m_start, static_cast<size_t>(end - m_start));
+    if (m_marks) m_marks->push_back(m_marked ? 1 : 0);
+    m_marked = false;
+  }
+
   const wchar_t* m_start;
   const wchar_t* m_afterCr = nullptr;
   TextLines& m_lines;
+  std::vector<uint8_t>* m_marks;
+  bool m_marked = false;
 };
 
 /// Plain ASCII bytes are those the decoder copies as they are: below 0x80,
 /// and not a control byte below 0x0E (a tab, or a line end). Copies the
 /// plain bytes and line ends from s[i] on to `out`, widened, cutting the
-/// lines at the line ends when given a cutter, up to the first other byte or
-/// the end; returns where it stopped, and `out` is moved past what it wrote.
-/// Up to 16 characters past that may be written too: the caller's buffer has
-/// room, since no decoded text is longer than its bytes, and overwrites them
-/// next.
-size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out,
-                      LineCutter* cutter) {
+/// lines at the line ends (and marking those that hold a marked byte) when
+/// given a cutter, up to the first other byte or the end; returns where it
+/// stopped, and `out` is moved past what it wrote. Up to 16 characters past
+/// that may be written too: the caller's buffer has room, since no decoded
+/// text is longer than its bytes, and overwrites them next.
+size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out, LineCutter* cutter,
+                      const MarkedBytes& marked) {
 #if defined(__SSE2__)
   // Hand histories are mostly such bytes: sixteen are widened and stored at
   // a time. One signed comparison finds both the high and the control bytes
@@ -169,6 +200,10 @@ size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out,
   const __m128i firstPlain = _mm_set1_epi8(0x0E);
   const __m128i lineFeed = _mm_set1_epi8('\n');
   const __m128i carriageReturn = _mm_set1_epi8('\r');
+  const bool marking = cutter && marked.any;
+  const __m128i mark0 = _mm_set1_epi8(marked.byte[0]);
+  const __m128i mark1 = _mm_set1_epi8(marked.byte[1]);
+  const __m128i mark2 = _mm_set1_epi8(marked.byte[2]);
   while (i + 16 <= n) {
     const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
     const __m128i low = _mm_unpacklo_epi8(bytes, zero);
@@ -183,26 +218,39 @@ size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out,
       _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 12), _mm_unpackhi_epi16(high, zero));
     }
     const int stops = _mm_movemask_epi8(_mm_cmplt_epi8(bytes, firstPlain));
-    if (stops != 0) {
-      const int ends = _mm_movemask_epi8(
-          _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn)));
-      if (stops != ends) {  // a byte for the caller: stop before it
-        const int plain = std::countr_zero(static_cast<unsigned>(stops & ~ends));
-        for (int m = ends & ((1 << plain) - 1); cutter && m != 0; m &= m - 1)
-          cutter->Cut(out + std::countr_zero(static_cast<unsigned>(m)));
-        out += plain;
-        return i + static_cast<size_t>(plain);
-      }
-      for (int m = ends; cutter && m != 0; m &= m - 1)
-        cutter->Cut(out + std::countr_zero(static_cast<unsigned>(m)));
+    const int marks =
+        marking ? _mm_movemask_epi8(_mm_or_si128(
+                      _mm_or_si128(_mm_cmpeq_epi8(bytes, mark0), _mm_cmpeq_epi8(bytes, mark1)),
+                      _mm_cmpeq_epi8(bytes, mark2)))
+                : 0;
+    if (stops == 0) {
+      if (marks != 0) cutter->Mark();
+      i += 16;
+      out += 16;
+      continue;
     }
-    i += 16;
-    out += 16;
+    const int ends = _mm_movemask_epi8(
+        _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn)));
+    // Up to a byte for the caller, if there is one, the block is done here.
+    const int taken = stops == ends ? 16 : std::countr_zero(static_cast<unsigned>(stops & ~ends));
+    const int takenBits = (1 << taken) - 1;
+    int before = 0;  // the block's bits before the line being written
+    for (int m = ends & takenBits; cutter && m != 0; m &= m - 1) {
+      const int end = std::countr_zero(static_cast<unsigned>(m));
+      if ((marks & ~before & ((1 << end) - 1)) != 0) cutter->Mark();
+      cutter->Cut(out + end);
+      before = (1 << (end + 1)) - 1;
+    }
+    if ((marks & ~before & takenBits) != 0) cutter->Mark();
+    out += taken;
+    i += static_cast<size_t>(taken);
+    if (taken < 16) return i;
   }
 #endif
   for (; i < n && (s[i] >= 0x0E || s[i] == '\n' || s[i] == '\r') && s[i] < 0x80; ++i) {
     *out = static_cast<wchar_t>(s[i]);
     if (cutter && (*out == L'\n' || *out == L'\r')) cutter->Cut(out);
+    if (cutter && marked.Holds(s[i])) cutter->Mark();
     ++out;
   }
   return i;
@@ -210,9 +258,9 @@ size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out,
 
 /// Decodes UTF-8; with a cutter, cuts the lines as it goes.
 wchar_t* DecodeUtf8(const unsigned char* s, size_t n, StrayBytes stray, wchar_t* out,
-                    LineCutter* cutter) {
+                    LineCutter* cutter, const MarkedBytes& marked = MarkedBytes({})) {
   for (size_t i = 0; i < n;) {
-    if ((i = CopyPlainLines(s, n, i, out, cutter)) == n) break;
+    if ((i = CopyPlainLines(s, n, i, out, cutter, marked)) == n) break;
     if (s[i] < 0x80) {  // another control byte, a tab say
       *out++ = static_cast<wchar_t>(s[i++]);
       continue;
@@ -279,21 +327,26 @@ void CutLines(const wchar_t* begin, const wchar_t* end, LineCutter& cutter) {
 }
 
 /// Decodes the bytes into `out` (see DecodeHistoryText) and, given `lines`,
-/// cuts the text into them. Returns the end of the text written.
-wchar_t* Decode(std::string_view bytes, wchar_t* out, TextLines* lines) {
+/// cuts the text into them; given `marks` too, marks the lines that hold one
+/// of `marked` (every line, when the text is no UTF-8). Returns the end of
+/// the text written.
+wchar_t* Decode(std::string_view bytes, wchar_t* out, TextLines* lines,
+                std::vector<uint8_t>* marks = nullptr,
+                const MarkedBytes& marked = MarkedBytes({})) {
   const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t n = bytes.size();
   std::optional<LineCutter> cutter;
   if (lines) {
     lines->clear();
-    cutter.emplace(out, *lines);
+    if (marks) marks->clear();
+    cutter.emplace(out, *lines, marks);
   }
   LineCutter* const cutWhileDecoding = cutter ? &*cutter : nullptr;
   wchar_t* const begin = out;
   wchar_t* end;
   bool cutAlready = false;  // the UTF-8 decoder cuts as it writes
   if (bytes.starts_with("\xEF\xBB\xBF")) {
-    end = DecodeUtf8(s + 3, n - 3, StrayBytes::kReplaced, out, cutWhileDecoding);
+    end = DecodeUtf8(s + 3, n - 3, StrayBytes::kReplaced, out, cutWhileDecoding, marked);
     cutAlready = true;
   } else if (bytes.starts_with("\xFF\xFE")) {
     end = DecodeUtf16(s + 2, n - 2, false, out);
@@ -306,13 +359,16 @@ wchar_t* Decode(std::string_view bytes, wchar_t* out, TextLines* lines) {
     // UTF-8 when its sequences outnumber the bytes that fit none: one stray
     // byte does not make a UTF-8 file a Windows-1252 one, and Windows-1252
     // text almost never forms a UTF-8 sequence.
-    end = DecodeUtf8(s, n, StrayBytes::kCp1252, out, cutWhileDecoding);
+    end = DecodeUtf8(s, n, StrayBytes::kCp1252, out, cutWhileDecoding, marked);
     cutAlready = true;
   } else {
     end = DecodeCp1252(s, n, out);
   }
   if (cutter && cutAlready) cutter->Finish(end);
-  if (cutter && !cutAlready) CutLines(begin, end, *cutter);  // which finishes
+  if (cutter && !cutAlready) {
+    CutLines(begin, end, *cutter);  // which finishes
+    if (marks) marks->assign(lines->size(), 1);
+  }
   return end;
 }
 
@@ -322,9 +378,12 @@ wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out) {
   return Decode(bytes, out, nullptr);
 }
 
-void DecodeHistoryInto(std::string_view bytes, HistoryText& out) {
+void DecodeHistoryInto(std::string_view bytes, HistoryText& out, std::string_view markedBytes) {
   wchar_t* const wide = out.wide.Reserve(bytes.size() + 1);
-  out.text = std::wstring_view(wide, static_cast<size_t>(Decode(bytes, wide, &out.lines) - wide));
+  out.marked.clear();
+  wchar_t* const end = Decode(bytes, wide, &out.lines, markedBytes.empty() ? nullptr : &out.marked,
+                              MarkedBytes(markedBytes));
+  out.text = std::wstring_view(wide, static_cast<size_t>(end - wide));
 }
 
 wchar_t* DecodeUtf8Text(std::string_view bytes, wchar_t* out) {
@@ -350,9 +409,11 @@ TextLines SplitLines(std::wstring_view text) {
   return lines;
 }
 
-int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out) {
+int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out,
+                      std::string_view markedBytes) {
   out.text = {};
   out.lines.clear();
+  out.marked.clear();
   std::error_code error;
   const auto size = std::filesystem::file_size(path, error);
   if (error) return kReadCannotOpen;
@@ -365,7 +426,7 @@ int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out) {
   // Fewer bytes than the file holds is a failed read too: half a file would
   // count half its hands.
   if (file.bad() || static_cast<size_t>(file.gcount()) != n) return kReadFailed;
-  DecodeHistoryInto(std::string_view(bytes, n), out);
+  DecodeHistoryInto(std::string_view(bytes, n), out, markedBytes);
   return kReadOk;
 }
 

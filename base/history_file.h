@@ -6,6 +6,7 @@
 // fails: what fits no encoding becomes U+FFFD.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -60,15 +61,20 @@ struct HistoryText {
 
   std::wstring_view text;
   TextLines lines;  ///< without line ends
+  /// When marked bytes were asked for: 1 for each line that holds one of
+  /// them, or for every line of a file that is no UTF-8; else empty.
+  std::vector<uint8_t> marked;
 
   ReusedBuffer<char> bytes;    ///< the file as read
   ReusedBuffer<wchar_t> wide;  ///< the text decoded
 };
 
-/// Reads the file at `path` into `out`, reusing its buffers. Returns kReadOk,
-/// or another status when the file cannot be opened, is over
-/// kMaxHistoryFileBytes, or cannot be read whole; `out` is then empty.
-int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out);
+/// Reads the file at `path` into `out`, reusing its buffers, and marks its
+/// lines as DecodeHistoryInto does. Returns kReadOk, or another status when
+/// the file cannot be opened, is over kMaxHistoryFileBytes, or cannot be read
+/// whole; `out` is then empty.
+int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out,
+                      std::string_view markedBytes = {});
 
 /// Decodes the raw bytes of a history file. A byte-order mark decides; without
 /// one, zero bytes in most high (or low) halves of the first 64 KB make UTF-16,
@@ -83,7 +89,10 @@ wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out);
 
 /// DecodeHistoryText into `out`'s reused buffer, cut into `out.lines` as
 /// SplitLines cuts (for UTF-8, in the same pass). The bytes may be out.bytes.
-void DecodeHistoryInto(std::string_view bytes, HistoryText& out);
+/// Given up to three ASCII `markedBytes`, `out.marked` tells which lines hold
+/// one of them, found in the same pass: a reader that seeks rare phrases in
+/// every line can pass over the lines that cannot hold them.
+void DecodeHistoryInto(std::string_view bytes, HistoryText& out, std::string_view markedBytes = {});
 
 /// Decodes text known to be UTF-8 (as a database server sends it) into `out`,
 /// which has room for bytes.size() characters. A sequence that fits no code

@@ -35,10 +35,11 @@ bool OpensStarsHand(std::wstring_view line) {
 
 /// Lines that belong to no hand: chat and players sitting down.
 bool IsNoise(std::wstring_view line) {
-  // Asked of every line. The phrases begin with letters rare in hand
-  // histories, so the library's vector search for the first letter rules out
-  // most lines at once. Like ContainsAfterStart, a phrase that starts the
-  // line does not count.
+  // Asked of every line that holds one of kChatAndSeatingLeads, when that is
+  // known. The phrases begin with letters rare in hand histories, so the
+  // library's vector search for the first letter rules out most lines at
+  // once. Like ContainsAfterStart, a phrase that starts the line does not
+  // count.
   const auto afterStart = [&](std::wstring_view phrase) {
     const size_t at = line.find(phrase);
     return at != std::wstring_view::npos && at >= 1;
@@ -73,7 +74,8 @@ struct HandHeaderValues {
 
 class HandSplitter {
  public:
-  explicit HandSplitter(const SourceReading& reading) : m_reading(reading) {}
+  HandSplitter(const SourceReading& reading, std::span<const uint8_t> mayBeChat)
+      : m_reading(reading), m_mayBeChat(mayBeChat) {}
 
   bool Read(const TextLines& lines);
 
@@ -114,6 +116,7 @@ class HandSplitter {
   }
 
   const SourceReading& m_reading;
+  std::span<const uint8_t> m_mayBeChat;  // empty: any line may be
 
   HandLines m_buffer;  // views into the file's lines
   bool m_inHand = false;
@@ -311,9 +314,10 @@ void HandSplitter::ProcessHand() {
 }
 
 bool HandSplitter::Read(const TextLines& lines) {
+  if (m_mayBeChat.size() != lines.size()) m_mayBeChat = {};  // marks of other lines
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::wstring_view line = TrimView(lines[i]);
-    if (IsNoise(line)) continue;
+    if ((m_mayBeChat.empty() || m_mayBeChat[i] != 0) && IsNoise(line)) continue;
     const size_t lineNumber = i + 1;
     if (m_inHand && i + 1 == lines.size()) {
       // The last line belongs to the hand being collected, whatever it is.
@@ -366,8 +370,9 @@ int32_t CountHands(const TextLines& lines) {
 }
 
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
-                      int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out) {
-  return HandSplitter({path, filter, fileBigBlind, engine, out}).Read(lines);
+                      int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out,
+                      std::span<const uint8_t> mayBeChat) {
+  return HandSplitter({path, filter, fileBigBlind, engine, out}, mayBeChat).Read(lines);
 }
 
 }  // namespace lumora

@@ -3,7 +3,9 @@
 // header and handing it to its room's reader.
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/history_file.h"
@@ -14,13 +16,21 @@ namespace lumora {
 
 class PokerLogic;
 
+/// The characters that begin the phrases of chat and seating lines (" said,
+/// ", "joins the table at seat", "will be allowed to play after the
+/// button"): a line that holds none of them is neither.
+inline constexpr std::string_view kChatAndSeatingLeads = ",jw";
+
 /// Reads the hands of one file into `out` (hands, all-in reports and values,
 /// pane notes, and a fatal error that ends the run). `fileBigBlind` is the
-/// big blind in cents that detection found. Returns true when every line was
-/// handled, false when the file was abandoned; an abandoned file's results
-/// must not be used.
+/// big blind in cents that detection found. `mayBeChat`, when not empty,
+/// tells for each line whether it holds one of kChatAndSeatingLeads (as
+/// decoding marks them): the other lines are not searched for the phrases.
+/// Returns true when every line was handled, false when the file was
+/// abandoned; an abandoned file's results must not be used.
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
-                      int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out);
+                      int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out,
+                      std::span<const uint8_t> mayBeChat = {});
 
 /// How many hands a text history file holds, whichever room wrote it: the
 /// opening lines of each room's hands, the lines that open one hand (a

@@ -55,7 +55,7 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
                                const PokerLogic& engine, HistoryText& file) {
   FileOutcome outcome;
   outcome.source.path = PathToText(path);
-  switch (ReadHistoryFileEx(path, file)) {
+  switch (ReadHistoryFileEx(path, file, kChatAndSeatingLeads)) {
     case kReadOk:
       break;
     case kReadTooLarge:
@@ -81,11 +81,11 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
   outcome.passedChecks = true;
   outcome.detectedBigBlind = info.bigBlind;
 
-  outcome.source.completed = info.room == kIPoker
-                                 ? ReadXmlHistoryFile(outcome.source.path, file.text, filter,
-                                                      info.bigBlind, engine, outcome.source)
-                                 : ReadHistoryHands(outcome.source.path, filter, lines,
-                                                    info.bigBlind, engine, outcome.source);
+  outcome.source.completed =
+      info.room == kIPoker ? ReadXmlHistoryFile(outcome.source.path, file.text, filter,
+                                                info.bigBlind, engine, outcome.source)
+                           : ReadHistoryHands(outcome.source.path, filter, lines, info.bigBlind,
+                                              engine, outcome.source, file.marked);
   LeaveOutWholeFile(file, info.room, outcome.source);
   return outcome;
 }

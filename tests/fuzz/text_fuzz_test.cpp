@@ -17,8 +17,8 @@ using testing::RandomBytes;
 /// stray byte now and then: what a file read cuts as it decodes.
 std::string TextLikeBytes(std::mt19937& random) {
   static constexpr std::string_view kPieces[] = {
-      "a",  "Seat 1",   "\r",   "\n",      "\r\n", "Dealt to Hero [Ah Kd]",
-      "\t", "\xC3\xA9", "\x80", "\xE2\x82"};
+      "a",  "Seat 1",   "\r",   "\n",       "\r\n", "Dealt to Hero [Ah Kd]", "Ann said, \"gl\"",
+      "\t", "\xC3\xA9", "\x80", "\xE2\x82", "w"};
   std::string bytes = random() % 3 == 0 ? "\xEF\xBB\xBF" : "";
   for (unsigned n = random() % 40; n > 0; --n) bytes += kPieces[random() % std::size(kPieces)];
   return bytes;
@@ -32,9 +32,18 @@ TEST(TextFuzz, DecodingAnyBytesGivesLinesWithoutLineEnds) {
     const std::wstring text = DecodeHistoryText(bytes);
     const TextLines lines = SplitLines(text);
     // Cutting while decoding gives what cutting after gives.
-    DecodeHistoryInto(bytes, file);
+    DecodeHistoryInto(bytes, file, ",jw");
     ASSERT_EQ(file.text, text);
     ASSERT_EQ(file.lines, lines);
+    // Every line holding a marked character is marked; in UTF-8 (sure with
+    // the mark) only those are.
+    ASSERT_EQ(file.marked.size(), lines.size());
+    for (size_t i = 0; i < lines.size(); ++i) {
+      const bool holds = lines[i].find_first_of(L",jw") != std::wstring_view::npos;
+      if (holds || bytes.starts_with("\xEF\xBB\xBF")) {
+        ASSERT_EQ(file.marked[i], holds ? 1 : 0) << i;
+      }
+    }
     // A byte-order mark makes it UTF-8 whatever follows: the decoder's fast
     // copy of plain runs must agree with the plain one.
     if (bytes.starts_with("\xEF\xBB\xBF")) {

@@ -71,7 +71,7 @@ struct FixtureReading {
 
 FixtureReading ReadFixture(const fs::path& path, int32_t room) {
   HistoryText file;
-  EXPECT_EQ(ReadHistoryFileEx(path, file), kReadOk);
+  EXPECT_EQ(ReadHistoryFileEx(path, file, kChatAndSeatingLeads), kReadOk);  // as a run reads
   FileFormatInfo info;
   info.room = room;
   DetectHistoryFormat(file.lines, info);
@@ -86,7 +86,7 @@ FixtureReading ReadFixture(const fs::path& path, int32_t room) {
                           ? ReadXmlHistoryFile(PathToText(path), file.text, filter, info.bigBlind,
                                                testing::Engine(), reading.source)
                           : ReadHistoryHands(PathToText(path), filter, file.lines, info.bigBlind,
-                                             testing::Engine(), reading.source);
+                                             testing::Engine(), reading.source, file.marked);
   return reading;
 }
 

@@ -144,6 +144,24 @@ TEST(Splitter, ReadsEveryHandAndTheLastLineBelongsToTheLastHand) {
   EXPECT_EQ(hands[0].startTime, 1709632800);  // 6:00 ET = 10:00 UTC
 }
 
+TEST(Splitter, ChatAndSeatingLinesAreSkippedWhetherOrNotDecodingMarkedThem) {
+  // Outside a hand a header anywhere in a line opens one: quoted in chat, it
+  // must not.
+  const std::wstring text =
+      L"Ann said, \"PokerStars Hand #9: Hold'em No Limit ($0.05/$0.10 USD) - 2024/03/05 "
+      L"12:00:00 CET [2024/03/05 6:00:00 ET]\"\nCy joins the table at seat #4\n" +
+      StarsHand(1);
+  HistoryText file;
+  DecodeHistoryInto("\xEF\xBB\xBF" + WideToUtf8(text), file, kChatAndSeatingLeads);
+  for (const bool marked : {true, false}) {
+    SourceResult out;
+    EXPECT_TRUE(ReadHistoryHands(L"/h/f.txt", BobsFilter(), file.lines, 10, Engine(), out,
+                                 marked ? file.marked : std::vector<uint8_t>{}));
+    EXPECT_THAT(Ids(out.hands), ElementsAre(L"1")) << marked;
+    EXPECT_EQ(out.leftOut, HandLeftOutCounts{}) << marked;
+  }
+}
+
 TEST(Splitter, ALineOfMegabytesIsReadWithoutRunningOutOfStack) {
   bool completed = false;
   const std::wstring huge(1 << 20, L'x');
