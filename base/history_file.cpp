@@ -126,12 +126,11 @@ enum class StrayBytes {
 };
 
 /// The ASCII bytes whose lines are marked while a UTF-8 file is decoded (see
-/// DecodeHistoryInto): up to three, the first repeated when fewer are given.
+/// DecodeHistoryInto): up to three, the last repeated when fewer are given.
 struct MarkedBytes {
-  explicit MarkedBytes(std::string_view bytes)
-      : any(!bytes.empty()),
-        byte{any ? bytes[0] : '\0', bytes.size() > 1 ? bytes[1] : byte[0],
-             bytes.size() > 2 ? bytes[2] : byte[0]} {}
+  explicit MarkedBytes(std::string_view bytes) : any(!bytes.empty()) {
+    for (size_t k = 0; k < 3; ++k) byte[k] = any ? bytes[std::min(k, bytes.size() - 1)] : '\0';
+  }
 
   bool Holds(unsigned char c) const {
     return any &&
