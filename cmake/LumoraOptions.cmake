@@ -10,6 +10,12 @@ if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
       -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(lumora_options INTERFACE -fsanitize=address,undefined)
   endif()
+  if(LUMORA_SANITIZE OR LUMORA_FUZZ)
+    # Indexes past the end of a std::array, vector or string stop the
+    # program: the address checker cannot see a write that stays inside the
+    # object holding the array.
+    target_compile_definitions(lumora_options INTERFACE _GLIBCXX_ASSERTIONS)
+  endif()
   if(LUMORA_FUZZ)
     if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
       message(FATAL_ERROR "The fuzz build needs clang (libFuzzer): use the \"fuzz\" preset")

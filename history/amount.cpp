@@ -29,11 +29,19 @@ size_t SeparatorLength(std::wstring_view text, size_t i) {
 }
 
 /// A number as the client wrote it: its digit groups and the separator
-/// before each group after the first.
+/// before each group after the first. Only the first `count` of each are
+/// ever written or read: every amount of a hand comes through here, and
+/// clearing the rest each time would cost more than reading the number.
 struct Groups {
-  std::array<std::wstring_view, kMaxGroups> digits;
-  std::array<wchar_t, kMaxGroups> separator{};
+  struct Digits {
+    const wchar_t* data;
+    size_t size;
+  };
+  std::array<Digits, kMaxGroups> digits;
+  std::array<wchar_t, kMaxGroups> separator;
   int count = 0;
+
+  std::wstring_view DigitsOf(int g) const { return {digits[g].data, digits[g].size}; }
 };
 
 }  // namespace
@@ -61,15 +69,17 @@ std::optional<int64_t> ReadAmountCents(std::wstring_view text) {
                              text[i] == 0x20AC || text[i] == 0x00A3))
     ++i;
   Groups groups;
+  groups.separator[0] = 0;  // the first group has none; each later one is set before it
   while (i < text.size() && IsDigit(text[i])) {
-    if (groups.count == kMaxGroups) return std::nullopt;
     const size_t start = i;
     while (i < text.size() && IsDigit(text[i])) ++i;
-    groups.digits[groups.count++] = text.substr(start, i - start);
+    groups.digits[groups.count++] = {text.data() + start, i - start};
     if (i >= text.size()) break;
     const size_t length = SeparatorLength(text, i);
     // A separator belongs to the number only when a digit follows it.
     if (length == 0 || i + length >= text.size() || !IsDigit(text[i + length])) break;
+    // Another group than any amount has: a garbled line, not a number.
+    if (groups.count == kMaxGroups) return std::nullopt;
     groups.separator[groups.count] = text[i + length - 1];
     i += length;
   }
@@ -80,18 +90,18 @@ std::optional<int64_t> ReadAmountCents(std::wstring_view text) {
   std::wstring_view fraction;
   const wchar_t last = groups.separator[groups.count - 1];
   if (groups.count > 1 && (last == L'.' || last == L',') &&
-      groups.digits[groups.count - 1].size() <= 2) {
+      groups.digits[groups.count - 1].size <= 2) {
     --whole;
-    fraction = groups.digits[groups.count - 1];
+    fraction = groups.DigitsOf(groups.count - 1);
   }
   // Thousands: a first group of one to three digits, not led by a zero, then
   // groups of three, all joined by one kind of separator that is not the
   // decimal mark.
   if (whole > 1) {
-    const std::wstring_view first = groups.digits[0];
+    const std::wstring_view first = groups.DigitsOf(0);
     if (first.size() > 3 || first[0] == L'0') return std::nullopt;
     for (int g = 1; g < whole; ++g) {
-      if (groups.digits[g].size() != 3 || groups.separator[g] != groups.separator[1])
+      if (groups.digits[g].size != 3 || groups.separator[g] != groups.separator[1])
         return std::nullopt;
     }
     if (!fraction.empty() && groups.separator[1] == last) return std::nullopt;
@@ -100,7 +110,7 @@ std::optional<int64_t> ReadAmountCents(std::wstring_view text) {
   int64_t cents = 0;
   int digitCount = 0;
   for (int g = 0; g < whole; ++g) {
-    for (wchar_t c : groups.digits[g]) {
+    for (wchar_t c : groups.DigitsOf(g)) {
       // More digits than any table's money has: a misread, not an amount.
       if (++digitCount > 11) return std::nullopt;
       cents = cents * 10 + (c - L'0');

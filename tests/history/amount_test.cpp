@@ -28,6 +28,9 @@ TEST(Amount, RefusesWhatNoTableCouldHold) {
   EXPECT_FALSE(ReadAmountCents(L"1,00,0"));  // nor groups of two
   EXPECT_FALSE(ReadAmountCents(L"1,000,50"));
   EXPECT_FALSE(ReadAmountCents(L"USD"));
+  // More digit groups than any amount has, as a garbled line may hold.
+  EXPECT_FALSE(
+      ReadAmountCents(L"1.2.3.4.5.6.7.8.9.1.2.3.4.5.6.7.8.9.1.2.3.4.5.6.7.8.9.1.2.3.4.5.6"));
   HandAmounts amounts;
   EXPECT_EQ(amounts.Cents(L"1,5"), 150);
   EXPECT_EQ(amounts.Cents(L"99999999999999"), 0);
