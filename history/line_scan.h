@@ -10,6 +10,8 @@
 // fixture line and on generated ones).
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace lumora {
@@ -21,17 +23,28 @@ class ScanCaptures {
   static constexpr int kCount = 19;
 
   /// The text of capture `i`; empty when it did not take part.
-  std::wstring_view operator[](int i) const { return m_text[i]; }
+  std::wstring_view operator[](int i) const {
+    return Matched(i) ? std::wstring_view(m_text[i].data, m_text[i].size) : std::wstring_view();
+  }
   /// Whether capture `i` took part in the match (it may still be empty).
-  bool Matched(int i) const { return m_matched[i]; }
+  bool Matched(int i) const { return (m_matched >> i) & 1u; }
 
-  void Clear() { m_matched = {}, m_text = {}; }
-  void Set(int i, std::wstring_view text) { m_text[i] = text, m_matched[i] = true; }
-  void Unset(int i) { m_text[i] = {}, m_matched[i] = false; }
+  void Clear() { m_matched = 0; }
+  void Set(int i, std::wstring_view text) {
+    m_text[i] = {text.data(), text.size()};
+    m_matched |= 1u << i;
+  }
+  void Unset(int i) { m_matched &= ~(1u << i); }
 
  private:
-  std::array<std::wstring_view, kCount> m_text{};
-  std::array<bool, kCount> m_matched{};
+  struct Text {
+    const wchar_t* data;
+    size_t size;
+  };
+  // Lines are scanned by the million, and most scans fail early: clearing is
+  // one store, and a capture's text is read only once it has been set.
+  std::array<Text, kCount> m_text;
+  uint32_t m_matched = 0;
 };
 
 /// A PokerStars hand header, in every form the clients wrote: "Hand #" or
