@@ -309,8 +309,10 @@ void HandSplitter::ProcessHand() {
       break;
   }
   m_buffer.clear();
+  // The next hand's opening line sets a header of its own.
   AppendReading(std::move(reading),
-                {m_header.handId, m_header.startTime, bigBlind, 0.0, std::nullopt}, m_reading.out);
+                {std::move(m_header.handId), m_header.startTime, bigBlind, 0.0, std::nullopt},
+                m_reading.out);
 }
 
 bool HandSplitter::Read(const TextLines& lines) {

@@ -110,7 +110,7 @@ class StarsHandReader {
   /// Seat lines not matched yet: a seat's stack only matters to the all-in
   /// evaluation, and the players-seated check rarely needs every seat.
   SeatList<std::wstring_view> m_pendingSeats;
-  std::wstring m_heroCards;
+  std::wstring_view m_heroCards;  // a view into the hand's lines, which outlive the reader
   StarsShowdown m_showdown;
   mutable LineMatch m_match;  // reused: a fresh one would allocate for every line
 };
@@ -291,7 +291,7 @@ std::optional<AllInHandReport> StarsHandReader::EvaluateAllIn(const HandLines& l
   AllInHandInput allIn;
   allIn.netResult = static_cast<double>(result);
   m_showdown.Fill(allIn);
-  allIn.heroCards = m_heroCards;
+  allIn.heroCards = std::wstring(m_heroCards);
   allIn.putIn = ReadStarsLedger(lines, m_bigBlind, m_amounts).Totals();
   for (const auto& [name, stack] : m_stacks) allIn.stacks.emplace(name, stack);
   return EvaluateAllInOf(allIn, {m_source, m_handNumber, m_nick, m_bigBlind, m_hiLo}, m_engine);
@@ -328,7 +328,7 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
       return reading;
     } else if (const size_t dealt = DealtToHeroLength(line, m_nick)) {
       const std::wstring_view rest = line.substr(dealt);
-      m_heroCards = std::wstring(rest.substr(0, rest.find(L']')));
+      m_heroCards = rest.substr(0, rest.find(L']'));
       m_dealtIn = true;
     } else if (MayBeHeroLine(line, m_nick)) {
       ReadHeroAction(line);

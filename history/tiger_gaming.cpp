@@ -87,7 +87,7 @@ class TigerHandReader {
   bool m_dealtIn = false;
   int64_t m_won = 0;
   std::wstring m_handNumber;
-  std::wstring m_heroCards;
+  std::wstring_view m_heroCards;  // a view into the hand's lines, which outlive the reader
   StarsShowdown m_showdown;
   LineMatch m_match;
 };
@@ -171,7 +171,7 @@ HandReading TigerHandReader::Read(const HandLines& lines, bool& headerSeen) {
       const std::wstring_view rest = line.substr(dealt);
       const size_t close = rest.find(L']');
       if (close == std::wstring_view::npos || close == 0) return reading;
-      m_heroCards = std::wstring(rest.substr(0, close));
+      m_heroCards = rest.substr(0, close);
       m_dealtIn = true;
     } else if (m_showdown.SummarySeen()) {
       if (StartsWith(line, L"Total pot"sv)) {
@@ -205,7 +205,7 @@ std::optional<AllInHandReport> TigerHandReader::EvaluateAllIn(int64_t result) {
   AllInHandInput allIn;
   m_showdown.Fill(allIn);
   allIn.netResult = static_cast<double>(result);
-  allIn.heroCards = m_heroCards;
+  allIn.heroCards = std::wstring(m_heroCards);
   allIn.putIn = m_ledger.Totals();
   allIn.stacks = std::move(m_stacks);
   return EvaluateAllInOf(allIn, {m_source, m_handNumber, m_nick, m_expectedBigBlind, false},
