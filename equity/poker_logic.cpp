@@ -5,7 +5,6 @@
 #include <thread>
 
 #include "equity/cards.h"
-#include "equity/low_hand.h"
 #include "equity/preflop_table.h"
 #include "equity/rank_tables.h"
 
@@ -47,10 +46,8 @@ std::string CacheKey(const Deal& deal) {
 
 PokerLogic::PokerLogic(unsigned threads)
     : m_threads(threads != 0 ? threads : std::max(1u, std::thread::hardware_concurrency())),
-      m_tablesBuilt(std::async(std::launch::async, [] {
-        RankTables::Get();
-        OmahaLowTable::Get();
-      })) {}
+      // Omaha's tables wait for the first Omaha hand.
+      m_tablesBuilt(std::async(std::launch::async, [] { RankTables::Get(); })) {}
 
 std::optional<EquityCounts> PokerLogic::Equity(const Deal& deal) const {
   if (!DealError(deal).empty()) return std::nullopt;

@@ -40,7 +40,7 @@ class PokerLogic {
   /// Mode of the Hands functions: the hand after the contenders is dead.
   static constexpr int kModeDeadHand = 5;
 
-  /// Starts building the shared evaluator tables on a thread of their own
+  /// Starts building the shared Hold'em tables on a thread of their own
   /// if no engine did yet: a run reads its first files meanwhile, and the
   /// first evaluation waits for them. Big enumerations use up to `threads`
   /// threads; 0 takes the machine's cores.

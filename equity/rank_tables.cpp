@@ -51,33 +51,43 @@ const RankTables& RankTables::Get() {
 }
 
 RankTables::RankTables() {
-  const MultisetWalk walk;
-  m_next = walk.next;
+  MultisetWalk walk;
+  m_next = std::move(walk.next);
+  m_rowRanks = std::move(walk.rows);
 
   m_flush.resize(1 << 13);
   for (unsigned mask = 0; mask < m_flush.size(); ++mask)
     m_flush[mask] = BestFlushHand(static_cast<uint16_t>(mask));
 
-  std::vector<HandValue> fiveCards(kRows);
-  for (int row = 0; row < kRows; ++row) fiveCards[row] = BestRankHand(walk.rows[row]);
+  m_rowValues.resize(kRows);
+  for (int row = 0; row < kRows; ++row) m_rowValues[row] = BestRankHand(m_rowRanks[row]);
 
   m_holdem.assign(kPairs * kRows, 0);
+  for (int high = 0; high < 13; ++high) {
+    for (int low = 0; low <= high; ++low) {
+      const int pair = PairIndex(high, low);
+      for (int row = 0; row < kRows; ++row) {
+        RankCounts seven = m_rowRanks[row];
+        ++seven[high];
+        ++seven[low];
+        if (seven[high] <= 4 && seven[low] <= 4) m_holdem[pair * kRows + row] = BestRankHand(seven);
+      }
+    }
+  }
+}
+
+void RankTables::BuildOmaha() const {
   m_omaha.assign(kPairs * kRows, 0);
   for (int high = 0; high < 13; ++high) {
     for (int low = 0; low <= high; ++low) {
       const int pair = PairIndex(high, low);
       const uint16_t pairNode = Next(Next(kEmptyNode, high), low);
       for (int row = 0; row < kRows; ++row) {
-        RankCounts seven = walk.rows[row];
-        ++seven[high];
-        ++seven[low];
-        if (seven[high] <= 4 && seven[low] <= 4) m_holdem[pair * kRows + row] = BestRankHand(seven);
-
-        // Omaha: every three of the five board ranks with the two hole ranks.
+        // Every three of the five board ranks with the two hole ranks.
         std::array<int, 5> ranks{};
         int n = 0;
         for (int rank = 0; rank < 13; ++rank)
-          for (int c = 0; c < walk.rows[row][rank]; ++c) ranks[n++] = rank;
+          for (int c = 0; c < m_rowRanks[row][rank]; ++c) ranks[n++] = rank;
         HandValue best = 0;
         for (int i = 0; i < 5; ++i)
           for (int j = i + 1; j < 5; ++j)
@@ -85,7 +95,7 @@ RankTables::RankTables() {
               uint16_t node = Next(pairNode, ranks[i]);
               if (node != kNoNode) node = Next(node, ranks[j]);
               if (node != kNoNode) node = Next(node, ranks[k]);
-              if (node != kNoNode && fiveCards[node] > best) best = fiveCards[node];
+              if (node != kNoNode && m_rowValues[node] > best) best = m_rowValues[node];
             }
         m_omaha[pair * kRows + row] = best;
       }
@@ -115,7 +125,10 @@ HandValue RankTables::OmahaFlush(uint16_t board, uint16_t pair) const {
 }
 
 std::size_t RankTables::MemoryBytes() const {
-  return (m_next.size() + m_holdem.size() + m_omaha.size() + m_flush.size()) * sizeof(uint16_t);
+  OmahaRow(0);
+  return (m_next.size() + m_holdem.size() + m_omaha.size() + m_flush.size() + m_rowValues.size()) *
+             sizeof(HandValue) +
+         m_rowRanks.size() * sizeof(RankCounts);
 }
 
 }  // namespace lumora

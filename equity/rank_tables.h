@@ -1,6 +1,7 @@
 #pragma once
 // Lookup tables of the high-hand evaluators, built once per process on first
-// use (about 2.3 MB, a few tens of milliseconds).
+// use (about 2.3 MB, a few tens of milliseconds). The Omaha half waits for
+// the first Omaha hand: most runs are Hold'em only and never pay for it.
 //
 // A board of five cards is reduced to the multiset of its ranks, a "board
 // row" (6175 of them). Ranks are added one card at a time through a small
@@ -11,7 +12,9 @@
 // the board. Flushes are looked up separately by the 13-bit rank mask of the
 // suited cards.
 
+#include <array>
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
 #include "equity/hand_value.h"
@@ -39,8 +42,12 @@ class RankTables {
 
   /// Best Hold'em hand without a flush, by hole-rank pair: kRows values each.
   const HandValue* HoldemRow(int pair) const { return &m_holdem[pair * kRows]; }
-  /// Best Omaha hand without a flush (both hole cards, three board cards).
-  const HandValue* OmahaRow(int pair) const { return &m_omaha[pair * kRows]; }
+  /// Best Omaha hand without a flush (both hole cards, three board cards);
+  /// the first call builds the Omaha rows.
+  const HandValue* OmahaRow(int pair) const {
+    std::call_once(m_omahaBuilt, [this] { BuildOmaha(); });
+    return &m_omaha[pair * kRows];
+  }
 
   /// BestFlushHand of a 13-bit rank mask.
   HandValue Flush(uint16_t mask) const { return m_flush[mask]; }
@@ -49,16 +56,20 @@ class RankTables {
   /// `board` ranks of the same suit; 0 when the board has fewer than three.
   HandValue OmahaFlush(uint16_t board, uint16_t pair) const;
 
-  /// Bytes held by the tables.
+  /// Bytes held by the tables, the Omaha rows with them.
   std::size_t MemoryBytes() const;
 
  private:
   RankTables();
+  void BuildOmaha() const;
 
   std::vector<uint16_t> m_next;
   std::vector<HandValue> m_holdem;
-  std::vector<HandValue> m_omaha;
   std::vector<HandValue> m_flush;
+  std::vector<RankCounts> m_rowRanks;  ///< the ranks of each row
+  std::vector<HandValue> m_rowValues;  ///< the value of each row's five cards
+  mutable std::once_flag m_omahaBuilt;
+  mutable std::vector<HandValue> m_omaha;
 };
 
 }  // namespace lumora
