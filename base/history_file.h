@@ -5,6 +5,7 @@
 // decoded by what its bytes show (see DecodeHistoryText). Decoding never
 // fails: what fits no encoding becomes U+FFFD.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -40,8 +41,11 @@ class ReusedBuffer {
   /// Room for at least `size` elements, their values unspecified.
   T* Reserve(size_t size) {
     if (size > m_capacity) {
-      m_data = std::make_unique_for_overwrite<T[]>(size);
-      m_capacity = size;
+      // At least doubled: files of a day's sessions differ little in size,
+      // and each slightly larger one would otherwise map a fresh buffer and
+      // fault in every page of it again. Pages never written cost nothing.
+      m_capacity = std::max(size, 2 * m_capacity);
+      m_data = std::make_unique_for_overwrite<T[]>(m_capacity);
     }
     return m_data.get();
   }
