@@ -8,9 +8,15 @@
 #include <fmt/xchar.h>
 
 #include <algorithm>
+#include <bit>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <type_traits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace lumora {
 
@@ -46,6 +52,26 @@ inline std::wstring Trim(std::wstring_view text) {
   return std::wstring(TrimView(text));
 }
 
+/// The first `c` of `s` from `at` up to `end`, or `end`. Most of a line is
+/// passed over looking for a needle's first character: a vector compare
+/// passes over several characters at once.
+inline size_t FindCharBefore(const wchar_t* s, size_t at, size_t end, wchar_t c) {
+#if defined(__SSE2__)
+  constexpr size_t kLanes = 16 / sizeof(wchar_t);
+  const __m128i wanted = sizeof(wchar_t) == 4 ? _mm_set1_epi32(static_cast<int>(c))
+                                              : _mm_set1_epi16(static_cast<short>(c));
+  for (; at + kLanes <= end; at += kLanes) {
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at));
+    const __m128i same =
+        sizeof(wchar_t) == 4 ? _mm_cmpeq_epi32(chunk, wanted) : _mm_cmpeq_epi16(chunk, wanted);
+    if (const int bits = _mm_movemask_epi8(same))
+      return at + std::countr_zero(static_cast<unsigned>(bits)) / sizeof(wchar_t);
+  }
+#endif
+  while (at < end && s[at] != c) ++at;
+  return at;
+}
+
 /// The position of `needle` in `text` at or after `from`, or npos: what
 /// std::wstring_view::find gives, by a plain walk that suits the short lines
 /// of hand histories better than a library call for every candidate.
@@ -58,7 +84,12 @@ constexpr size_t FindText(std::wstring_view text, std::wstring_view needle, size
   size_t anchor = 0;
   while (anchor + 1 < needle.size() && needle[anchor] == L' ') ++anchor;
   for (size_t at = from; at <= last; ++at) {
-    if (text[at + anchor] != needle[anchor]) continue;
+    if (!std::is_constant_evaluated()) {
+      at = FindCharBefore(text.data(), at + anchor, last + anchor + 1, needle[anchor]) - anchor;
+      if (at > last) break;
+    } else if (text[at + anchor] != needle[anchor]) {
+      continue;
+    }
     size_t k = 0;
     while (k < needle.size() && text[at + k] == needle[k]) ++k;
     if (k == needle.size()) return at;
