@@ -72,6 +72,30 @@ inline size_t FindCharBefore(const wchar_t* s, size_t at, size_t end, wchar_t c)
   return at;
 }
 
+/// The last `c` of `s` at or before `at` and at or after `least`, or npos;
+/// FindCharBefore's walk the other way.
+inline size_t FindCharBack(const wchar_t* s, size_t at, size_t least, wchar_t c) {
+#if defined(__SSE2__)
+  constexpr size_t kLanes = 16 / sizeof(wchar_t);
+  const __m128i wanted = sizeof(wchar_t) == 4 ? _mm_set1_epi32(static_cast<int>(c))
+                                              : _mm_set1_epi16(static_cast<short>(c));
+  while (at >= least + kLanes - 1) {
+    const size_t first = at - (kLanes - 1);
+    const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + first));
+    const __m128i same =
+        sizeof(wchar_t) == 4 ? _mm_cmpeq_epi32(chunk, wanted) : _mm_cmpeq_epi16(chunk, wanted);
+    if (const int bits = _mm_movemask_epi8(same))
+      return first + (31 - std::countl_zero(static_cast<unsigned>(bits))) / sizeof(wchar_t);
+    if (first == least) return std::wstring_view::npos;
+    at = first - 1;
+  }
+#endif
+  for (;; --at) {
+    if (s[at] == c) return at;
+    if (at == least) return std::wstring_view::npos;
+  }
+}
+
 /// The position of `needle` in `text` at or after `from`, or npos: what
 /// std::wstring_view::find gives, by a plain walk that suits the short lines
 /// of hand histories better than a library call for every candidate.
@@ -105,9 +129,16 @@ constexpr size_t RFindText(std::wstring_view text, std::wstring_view needle,
   if (needle.size() > text.size()) return std::wstring_view::npos;
   size_t at = std::min(before, text.size() - needle.size());
   if (needle.empty()) return at;
+  size_t anchor = 0;
+  while (anchor + 1 < needle.size() && needle[anchor] == L' ') ++anchor;
   for (;; --at) {
-    if (text[at] == needle[0]) {
-      size_t k = 1;
+    if (!std::is_constant_evaluated()) {
+      const size_t found = FindCharBack(text.data(), at + anchor, anchor, needle[anchor]);
+      if (found == std::wstring_view::npos) return std::wstring_view::npos;
+      at = found - anchor;
+    }
+    if (text[at + anchor] == needle[anchor]) {
+      size_t k = 0;
       while (k < needle.size() && text[at + k] == needle[k]) ++k;
       if (k == needle.size()) return at;
     }

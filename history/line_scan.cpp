@@ -36,11 +36,14 @@ bool IsWordChar(wchar_t c) {
          c == L'_';
 }
 
-/// The position of each occurrence of `text` in `line` at or after `from`,
-/// the last first: a greedy ".*" before `text` tries them in this order.
+/// The position of each occurrence of `text` in `line` at or after `from`
+/// (and at or before `before`), the last first: a greedy ".*" before `text`
+/// tries them in this order. `before` spares a walk over the end of a line
+/// where no occurrence could match.
 template <typename Try>
-bool FromLastOccurrence(std::wstring_view line, std::wstring_view text, size_t from, Try tryAt) {
-  for (size_t at = RFindText(line, text); at != kNone && at >= from;
+bool FromLastOccurrence(std::wstring_view line, std::wstring_view text, size_t from, Try tryAt,
+                        size_t before = kNone) {
+  for (size_t at = RFindText(line, text, before); at != kNone && at >= from;
        at = at == 0 ? kNone : RFindText(line, text, at - 1))
     if (tryAt(at)) return true;
   return false;
@@ -141,15 +144,19 @@ bool ScanHeaderDates(std::wstring_view line, size_t at, ScanCaptures& captures) 
 /// and the dates at `close`. kNone when there is none.
 size_t FindStakes(std::wstring_view line, size_t close) {
   const size_t slash = close == 0 ? kNone : line.rfind(L'/', close - 1);
+  if (slash == kNone) return kNone;
+  // The "/" must follow the stakes' digit: no " (" after it can be theirs.
   size_t found = kNone;
-  FromLastOccurrence(line, L" ("sv, 0, [&](size_t open) {
-    size_t digit = open + 2;
-    if (digit < line.size() && !IsDigit(line[digit])) ++digit;
-    if (digit >= line.size() || !IsDigit(line[digit]) || slash == kNone || slash <= digit)
-      return false;
-    found = open;
-    return true;
-  });
+  FromLastOccurrence(
+      line, L" ("sv, 0,
+      [&](size_t open) {
+        size_t digit = open + 2;
+        if (digit < line.size() && !IsDigit(line[digit])) ++digit;
+        if (digit >= line.size() || !IsDigit(line[digit]) || slash <= digit) return false;
+        found = open;
+        return true;
+      },
+      slash);
   return found;
 }
 
@@ -203,9 +210,11 @@ bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures) {
   const size_t close = RFindText(line, L") - "sv);
   size_t open = kNone;
   if (close != kNone && ScanHeaderDates(line, close + 4, captures)) open = FindStakes(line, close);
-  if (open == kNone || !FromLastOccurrence(line, L"PokerStars "sv, 0, [&](size_t at) {
-        return ScanHeaderMarker(line, at + 11, open, captures);
-      })) {
+  // The marker's hand number and blanks stand before the stakes' " (".
+  if (open == kNone ||
+      !FromLastOccurrence(
+          line, L"PokerStars "sv, 0,
+          [&](size_t at) { return ScanHeaderMarker(line, at + 11, open, captures); }, open)) {
     captures.Clear();
     return false;
   }
