@@ -154,11 +154,12 @@ void StarsHandReader::ReadStreetMarker(std::wstring_view line, size_t index) {
 }
 
 StarsHandReader::Verdict StarsHandReader::ReadTable(std::wstring_view line) const {
+  // The table line matters only to a run that picks table sizes.
+  if (m_filter.numPl == kAllTableSizes) return Verdict::kNext;
   ScanCaptures match;
   if (!ScanStarsTable(line, match)) return Verdict::kNext;
   const int seats = ParseInt(match[1]);
-  if (m_filter.numPl != kAllTableSizes && (seats < m_filter.minPl || seats > m_filter.maxPl))
-    return Verdict::kRefuse;
+  if (seats < m_filter.minPl || seats > m_filter.maxPl) return Verdict::kRefuse;
   return Verdict::kNext;
 }
 
