@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "base/local_time.h"
 #include "history/amount.h"
 #include "history/game_codes.h"
 #include "history/header_date.h"
@@ -57,7 +58,7 @@ PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& g
   // With two dates the bracketed Eastern one gives the time and the table's
   // is only checked; a date with a field out of range is as good as none.
   const bool bracketed = match.Matched(12);
-  if (bracketed && !HeaderTimeAtOffset(FieldsFromCaptures(match, 5), 0)) return header;
+  if (bracketed && !FieldsInRange(FieldsFromCaptures(match, 5))) return header;
   const auto time =
       HeaderTimeAtOffset(FieldsFromCaptures(match, bracketed ? 12 : 5), kEasternSecondsWest);
   if (time && IsTakenGame(GetTypeGameHH(header.gameName), games)) {
