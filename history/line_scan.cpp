@@ -313,6 +313,23 @@ bool ScanRaise(std::wstring_view line, ScanCaptures& captures) {
   });
 }
 
+bool ScanStarsCollect(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  return FromLastOccurrence(line, L" collected "sv, 0, [&](size_t at) {
+    Cursor cursor(line, at + 11);
+    std::wstring_view amount;
+    if (!cursor.Amount(&amount) || !cursor.Literal(L" from "sv)) return false;
+    const std::wstring_view pot = line.substr(cursor.At());
+    const bool named = pot == L"pot"sv || pot == L"side pot"sv || pot == L"main pot"sv;
+    if (!named && !(cursor.Literal(L"side pot-"sv) && cursor.Digits(1, kNone) && cursor.AtEnd()))
+      return false;
+    captures.Set(0, line);
+    captures.Set(1, line.substr(0, at));
+    captures.Set(2, amount);
+    return true;
+  });
+}
+
 bool ScanUncalled(std::wstring_view line, ScanCaptures& captures) {
   captures.Clear();
   Cursor cursor(line, 0);

@@ -83,6 +83,12 @@ bool ScanCallOrBet(std::wstring_view line, ScanCaptures& captures);
 inline constexpr std::wstring_view kRaisePattern = LR"re((.*): raises \D?{A} to \D?{A})re";
 bool ScanRaise(std::wstring_view line, ScanCaptures& captures);
 
+/// "Hero collected $0.53 from pot" (or a main or side pot): captures 1 name,
+/// 2 amount.
+inline constexpr std::wstring_view kStarsCollectPattern =
+    LR"re((.*) collected \D?{A} from (?:pot|side pot|main pot|side pot-\d+))re";
+bool ScanStarsCollect(std::wstring_view line, ScanCaptures& captures);
+
 /// "Uncalled bet ($0.20) returned to Hero": captures 1 amount, 2 name.
 inline constexpr std::wstring_view kUncalledPattern =
     LR"re(Uncalled bet \(\D?{A}\) returned to (.*))re";

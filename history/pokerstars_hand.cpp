@@ -27,8 +27,6 @@ namespace {
 struct Patterns {
   boost::wregex header{WithAmounts(
       LR"re(.*PokerStars (?:Zoom )?(?:Hand|Game) #(\d+):\s+(.*) \(\D?\d[^/]*/\D?{A}.*)re")};
-  boost::wregex collect{
-      WithAmounts(LR"re((.*) collected \D?{A} from (?:pot|side pot|main pot|side pot-\d+))re")};
   // Searched within the line; a fee, when there is one, is already off.
   boost::wregex cashOut{WithAmounts(LR"re((.*) cashed out the hand for [\$€£]?{A})re")};
 };
@@ -255,15 +253,15 @@ void StarsHandReader::ReadHeroAction(std::wstring_view line) {
     if (IsHeroName(move->name, m_nick)) ApplyMoneyLine(*move, m_money, false, m_bigBlind);
     return;
   }
-  LineMatch& match = m_match;
-  if (FindText(line, L" collected "sv) != std::wstring_view::npos &&
-      MatchLine(line, P().collect, match)) {
-    if (IsHeroName(CaptureView(match, 1), m_nick)) {
-      m_collected += m_amounts.Capture(match, 2);
+  ScanCaptures collect;
+  if (ScanStarsCollect(line, collect)) {
+    if (IsHeroName(collect[1], m_nick)) {
+      m_collected += m_amounts.Cents(collect[2]);
       m_dealtIn = true;
     }
     return;
   }
+  LineMatch& match = m_match;
   if (FindText(line, L"cashed out the hand for"sv) == std::wstring_view::npos) return;
   if (SearchLine(line, P().cashOut, match) && IsHeroName(CaptureView(match, 1), m_nick))
     m_collected += m_amounts.Capture(match, 2);

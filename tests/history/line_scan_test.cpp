@@ -40,6 +40,8 @@ std::vector<Matcher> Matchers() {
   matchers.push_back({"blind", boost::wregex(WithAmounts(kBlindPattern)), ScanBlind});
   matchers.push_back({"call or bet", boost::wregex(WithAmounts(kCallOrBetPattern)), ScanCallOrBet});
   matchers.push_back({"raise", boost::wregex(WithAmounts(kRaisePattern)), ScanRaise});
+  matchers.push_back(
+      {"collect", boost::wregex(WithAmounts(kStarsCollectPattern)), ScanStarsCollect});
   matchers.push_back({"uncalled", boost::wregex(WithAmounts(kUncalledPattern)), ScanUncalled});
   matchers.push_back({"shown with position", boost::wregex(std::wstring(kShownWithPositionPattern)),
                       ScanShownWithPosition});
@@ -151,6 +153,10 @@ TEST(LineScan, FollowsThePatternsChoicesOnOddLines) {
            L": calls  5",
            L"A: raises 1 to 2: raises $3 to $4",
            L"A: raises 1) to 2 to 3",
+           L"A collected 5 from pot collected $2 from side pot-12",
+           L"A collected $1 from side pot-",
+           L"A collected $1 from side pot-1x",
+           L"A collected  5 from main pot",
            L"Uncalled bet ($1)) returned to B: raises",
            L"Uncalled bet () returned to B",
            L"Seat 1: A showed [Ah] mucked [x",
