@@ -199,6 +199,23 @@ bool SetCardsAndRest(std::wstring_view line, size_t cards, size_t close, int fir
   return true;
 }
 
+/// "Table '.*' (\d+)" and `afterSeats`, then "\d+ is the button": the
+/// table lines of PokerStars and Tiger Gaming.
+bool ScanTable(std::wstring_view line, std::wstring_view afterSeats, ScanCaptures& captures) {
+  captures.Clear();
+  constexpr std::wstring_view kOpen = L"Table '";
+  const size_t close = RFindText(line, L"' "sv);
+  if (!StartsWith(line, kOpen) || close == kNone || close < kOpen.size()) return false;
+  Cursor cursor(line, close + 2);
+  std::wstring_view seats;
+  if (!cursor.Digits(1, kNone, &seats) || !cursor.Literal(afterSeats) || !cursor.Digits(1, kNone) ||
+      !cursor.Literal(L" is the button"sv) || !cursor.AtEnd())
+    return false;
+  captures.Set(0, line);
+  captures.Set(1, seats);
+  return true;
+}
+
 }  // namespace
 
 bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures) {
@@ -232,18 +249,11 @@ bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures) {
 // pattern would try the others in vain.
 
 bool ScanStarsTable(std::wstring_view line, ScanCaptures& captures) {
-  captures.Clear();
-  constexpr std::wstring_view kOpen = L"Table '";
-  const size_t close = RFindText(line, L"' "sv);
-  if (!StartsWith(line, kOpen) || close == kNone || close < kOpen.size()) return false;
-  Cursor cursor(line, close + 2);
-  std::wstring_view seats;
-  if (!cursor.Digits(1, kNone, &seats) || !cursor.Literal(L"-max Seat #"sv) ||
-      !cursor.Digits(1, kNone) || !cursor.Literal(L" is the button"sv) || !cursor.AtEnd())
-    return false;
-  captures.Set(0, line);
-  captures.Set(1, seats);
-  return true;
+  return ScanTable(line, L"-max Seat #"sv, captures);
+}
+
+bool ScanTigerTable(std::wstring_view line, ScanCaptures& captures) {
+  return ScanTable(line, L"-Max, Seat #"sv, captures);
 }
 
 bool ScanStarsSeat(std::wstring_view line, ScanCaptures& captures) {
@@ -309,6 +319,61 @@ bool ScanRaise(std::wstring_view line, ScanCaptures& captures) {
     captures.Set(1, line.substr(0, colon));
     captures.Set(2, raise);
     captures.Set(3, total);
+    return true;
+  });
+}
+
+bool ScanTigerHeader(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  Cursor marker(line, 0);
+  if (!marker.Literal(L"Tiger Gaming Game #"sv) || !marker.Digits(1, kNone) ||
+      !marker.Literal(L": "sv))
+    return false;
+  const size_t game = marker.At();
+  return FromLastOccurrence(line, L" Limit ($"sv, game, [&](size_t at) {
+    Cursor cursor(line, at + 9);
+    // "\d[^/]*/": the stakes run from a digit to the first "/" after it.
+    if (!cursor.Digits(1, 1)) return false;
+    const size_t slash = line.find(L'/', cursor.At());
+    if (slash == kNone) return false;
+    cursor = Cursor(line, slash + 1);
+    // "{A}\) - ": the big blind's \S* runs to the blank, giving back the ")".
+    std::wstring_view run;
+    if (!cursor.Digits(1, 1) || !Cursor(line, slash + 1).Amount(&run) || run.size() < 2 ||
+        run.back() != L')')
+      return false;
+    cursor = Cursor(line, slash + 1 + run.size());
+    std::array<std::wstring_view, 6> field;
+    if (!cursor.Literal(L" - "sv) || !cursor.Digits(4, 4, &field[0]) || !cursor.Char(L'/') ||
+        !cursor.Digits(2, 2, &field[1]) || !cursor.Char(L'/') || !cursor.Digits(2, 2, &field[2]) ||
+        !cursor.Char(L' ') || !cursor.Digits(1, kNone, &field[3]) || !cursor.Char(L':') ||
+        !cursor.Digits(1, kNone, &field[4]) || !cursor.Char(L':') ||
+        !cursor.Digits(1, kNone, &field[5]) || !cursor.Char(L' '))
+      return false;
+    captures.Set(0, line);
+    captures.Set(1, line.substr(game, at - game));
+    captures.Set(2, run.substr(0, run.size() - 1));
+    for (int i = 0; i < 6; ++i) captures.Set(3 + i, field[i]);
+    captures.Set(9, line.substr(cursor.At()));
+    return true;
+  });
+}
+
+bool ScanTigerSeat(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  const size_t name = SeatAndName(line, nullptr);
+  if (name == kNone) return false;
+  return FromLastOccurrence(line, L" ("sv, name, [&](size_t open) {
+    Cursor cursor(line, open + 2);
+    std::wstring_view amount;
+    // No sign: the stack's first character is a digit.
+    if (open + 2 >= line.size() || !IsDigit(line[open + 2]) || !cursor.Amount(&amount) ||
+        !cursor.Literal(L" in chips)"sv))
+      return false;
+    captures.Set(0, line);
+    captures.Set(1, line.substr(name, open - name));
+    captures.Set(2, amount);
+    captures.Set(3, line.substr(cursor.At()));
     return true;
   });
 }

@@ -68,6 +68,24 @@ inline constexpr std::wstring_view kStarsSeatPattern =
     LR"re(Seat (\d+): (.*) \(\D?{A} in chips\))re";
 bool ScanStarsSeat(std::wstring_view line, ScanCaptures& captures);
 
+/// Tiger Gaming's hand header: "Tiger Gaming Game #3452000258: Hold'em No
+/// Limit ($0.05/0.10) - 2024/04/03 03:31:33 ET". Captures 1 game, 2 the big
+/// blind, 3-8 the date and time, 9 the rest (the zone).
+inline constexpr std::wstring_view kTigerHeaderPattern =
+    LR"re(Tiger Gaming Game #\d+: (.*) Limit \(\$\d[^/]*/{A}\) - (\d{4})/(\d{2})/(\d{2}) (\d+):(\d+):(\d+) (.*))re";
+bool ScanTigerHeader(std::wstring_view line, ScanCaptures& captures);
+
+/// "Table 'Bilby 1' 6-Max, Seat #6 is the button": capture 1 the seat count.
+inline constexpr std::wstring_view kTigerTablePattern =
+    LR"re(Table '.*' (\d+)-Max, Seat #\d+ is the button)re";
+bool ScanTigerTable(std::wstring_view line, ScanCaptures& captures);
+
+/// "Seat 4: Hero (10 in chips)", maybe with more after it: captures 1 name,
+/// 2 stack, 3 the rest.
+inline constexpr std::wstring_view kTigerSeatPattern =
+    LR"re(Seat \d+: (.*) \({A} in chips\)(.*))re";
+bool ScanTigerSeat(std::wstring_view line, ScanCaptures& captures);
+
 /// "Hero: posts small blind $0.05" (PokerStars and Tiger Gaming, whose
 /// amounts go without a sign): captures 1 name, 2 small, big or small & big,
 /// 3 amount.

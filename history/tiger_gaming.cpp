@@ -16,6 +16,7 @@
 #include "history/header_date.h"
 #include "history/hero_name.h"
 #include "history/history_hands.h"
+#include "history/line_scan.h"
 #include "history/pattern.h"
 #include "history/stars_lines.h"
 #include "history/stars_showdown.h"
@@ -27,10 +28,6 @@ using namespace std::string_view_literals;
 namespace {
 
 struct TigerPatterns {
-  boost::wregex header{WithAmounts(
-      LR"re(Tiger Gaming Game #\d+: (.*) Limit \(\$\d[^/]*/{A}\) - (\d{4})/(\d{2})/(\d{2}) (\d+):(\d+):(\d+) (.*))re")};
-  boost::wregex seat{WithAmounts(LR"re(Seat \d+: (.*) \({A} in chips\)(.*))re")};
-  boost::wregex table{LR"re(Table '.*' (\d+)-Max, Seat #\d+ is the button)re"};
   // A pot taken without a showdown ("Hero collected 0.65"); at a showdown the
   // summary line gives the amount.
   boost::wregex collect{WithAmounts(LR"re((.*) collected {A})re")};
@@ -93,16 +90,17 @@ class TigerHandReader {
 };
 
 TigerHandReader::Verdict TigerHandReader::ReadSeat(std::wstring_view line) {
-  if (!MatchLine(line, P().seat, m_match)) return Verdict::kNext;
-  const std::wstring name = Capture(m_match, 1);
-  if (name.empty()) return Verdict::kRefuse;
-  m_stacks[name] = static_cast<double>(m_amounts.Capture(m_match, 2)) * 0.01;
+  ScanCaptures seat;
+  if (!ScanTigerSeat(line, seat)) return Verdict::kNext;
+  if (seat[1].empty()) return Verdict::kRefuse;
+  m_stacks[std::wstring(seat[1])] = static_cast<double>(m_amounts.Cents(seat[2])) * 0.01;
   return Verdict::kNext;
 }
 
 TigerHandReader::Verdict TigerHandReader::ReadTable(std::wstring_view line) {
-  if (!MatchLine(line, P().table, m_match)) return Verdict::kNext;
-  const int seats = CaptureInt(m_match, 1);
+  ScanCaptures table;
+  if (!ScanTigerTable(line, table)) return Verdict::kNext;
+  const int seats = ParseInt(table[1]);
   if (seats < m_filter.minPl || seats > m_filter.maxPl) return Verdict::kRefuse;
   m_seatPhase = true;
   return Verdict::kNext;
@@ -216,9 +214,9 @@ std::optional<AllInHandReport> TigerHandReader::EvaluateAllIn(int64_t result) {
 
 HandHeader ReadTigerHeader(std::wstring_view line) {
   HandHeader header;
-  LineMatch match;
-  if (!MatchLine(line, P().header, match)) return header;
-  const std::optional<int64_t> bigBlind = ReadAmountCents(CaptureView(match, 2));
+  ScanCaptures match;
+  if (!ScanTigerHeader(line, match)) return header;
+  const std::optional<int64_t> bigBlind = ReadAmountCents(match[2]);
   if (!bigBlind) return header;
   header.matched = true;
   header.bigBlindCents = *bigBlind;

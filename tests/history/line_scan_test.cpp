@@ -36,6 +36,11 @@ std::vector<Matcher> Matchers() {
   std::vector<Matcher> matchers;
   matchers.push_back({"header", boost::wregex(std::wstring(kStarsHeaderPattern)), ScanStarsHeader});
   matchers.push_back({"table", boost::wregex(std::wstring(kStarsTablePattern)), ScanStarsTable});
+  matchers.push_back(
+      {"Tiger header", boost::wregex(WithAmounts(kTigerHeaderPattern)), ScanTigerHeader});
+  matchers.push_back(
+      {"Tiger table", boost::wregex(std::wstring(kTigerTablePattern)), ScanTigerTable});
+  matchers.push_back({"Tiger seat", boost::wregex(WithAmounts(kTigerSeatPattern)), ScanTigerSeat});
   matchers.push_back({"seat", boost::wregex(WithAmounts(kStarsSeatPattern)), ScanStarsSeat});
   matchers.push_back({"blind", boost::wregex(WithAmounts(kBlindPattern)), ScanBlind});
   matchers.push_back({"call or bet", boost::wregex(WithAmounts(kCallOrBetPattern)), ScanCallOrBet});
@@ -153,6 +158,12 @@ TEST(LineScan, FollowsThePatternsChoicesOnOddLines) {
            L": calls  5",
            L"A: raises 1 to 2: raises $3 to $4",
            L"A: raises 1) to 2 to 3",
+           L"Tiger Gaming Game #1:  Limit ($1/2) - 2024/03/05 1:2:3 ET Limit ($5/6) - x",
+           L"Tiger Gaming Game #1: NL Limit ($1/2/3)) - 2024/03/05 01:02:03 ",
+           L"Tiger Gaming Game #1: NL Limit ($1x/2) - 2024/3/05 01:02:03 ET",
+           L"Seat 1: Al (5 in chips) (6 in chips) is sitting out",
+           L"Seat 1: Al ($5 in chips)",
+           L"Seat 1:  (5 in chips)",
            L"A collected 5 from pot collected $2 from side pot-12",
            L"A collected $1 from side pot-",
            L"A collected $1 from side pot-1x",
