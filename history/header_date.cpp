@@ -24,8 +24,13 @@ CalendarFields FieldsFromTexts(std::wstring_view year, std::wstring_view month,
 }  // namespace
 
 CalendarFields FieldsFromCaptures(const ScanCaptures& captures, int first) {
-  return FieldsFromTexts(captures[first], captures[first + 1], captures[first + 2],
-                         captures[first + 3], captures[first + 4], captures[first + 5]);
+  return FieldsFromCaptures(captures, first, first + 1, first + 2, first + 3, first + 4, first + 5);
+}
+
+CalendarFields FieldsFromCaptures(const ScanCaptures& captures, int year, int month, int day,
+                                  int hour, int minute, int second) {
+  return FieldsFromTexts(captures[year], captures[month], captures[day], captures[hour],
+                         captures[minute], captures[second]);
 }
 
 CalendarFields FieldsFromCaptures(const LineMatch& match, int first) {

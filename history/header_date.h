@@ -23,6 +23,10 @@ CalendarFields FieldsFromCaptures(const LineMatch& match, int year, int month, i
 /// order.
 CalendarFields FieldsFromCaptures(const ScanCaptures& captures, int first);
 
+/// The fields from scanned captures in any order, numbered as above.
+CalendarFields FieldsFromCaptures(const ScanCaptures& captures, int year, int month, int day,
+                                  int hour, int minute, int second);
+
 /// The fields as the machine's local time. nullopt when a field lies outside
 /// the header ranges (FieldsInRange) or the time cannot be converted.
 std::optional<int64_t> HeaderLocalTime(const CalendarFields& fields);

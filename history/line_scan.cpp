@@ -216,7 +216,107 @@ bool ScanTable(std::wstring_view line, std::wstring_view afterSeats, ScanCapture
   return true;
 }
 
+bool IsMoneySign(wchar_t c) {
+  return c == L'$' || c == 0x20AC || c == 0x00A3;
+}
+
+/// The end of "{S}" from `at`: a digit, then digits, marks and blanks. kNone
+/// when no digit stands at `at`.
+size_t SpacedAmountEnd(std::wstring_view line, size_t at) {
+  if (at >= line.size() || !IsDigit(line[at])) return kNone;
+  size_t end = at + 1;
+  while (end < line.size() &&
+         (IsDigit(line[end]) || line[end] == L'.' || line[end] == L',' || line[end] == L'\'' ||
+          line[end] == L' ' || line[end] == 0x00A0 || line[end] == 0x00C2))
+    ++end;
+  return end;
+}
+
+/// Where " dd mm yyyy hh:mm:ss" ends `line` at or after `from`, its six
+/// fields set as captures 5 to 10 in the order written; kNone when it does
+/// not. Its blanks are the line's last four: a ".*" before it leaves it no
+/// other place.
+size_t Find888Date(std::wstring_view line, size_t from, ScanCaptures& captures) {
+  size_t start = line.size();
+  for (int blanks = 0; blanks < 4; ++blanks) {
+    start = start == 0 ? kNone : line.rfind(L' ', start - 1);
+    if (start == kNone || start < from) return kNone;
+  }
+  const auto ascii = [&](size_t& at, size_t least, size_t most, std::wstring_view* taken) {
+    size_t end = at;
+    while (end < line.size() && end - at < most && line[end] >= L'0' && line[end] <= L'9') ++end;
+    if (end - at < least) return false;
+    *taken = line.substr(at, end - at);
+    at = end;
+    return true;
+  };
+  const auto separator = [&](size_t& at, wchar_t c) { return at < line.size() && line[at++] == c; };
+  std::array<std::wstring_view, 6> field;
+  size_t at = start + 1;
+  const bool fits =
+      ascii(at, 1, 2, &field[0]) && separator(at, L' ') && ascii(at, 1, 2, &field[1]) &&
+      separator(at, L' ') && ascii(at, 4, 4, &field[2]) && separator(at, L' ') &&
+      ascii(at, 1, 2, &field[3]) && separator(at, L':') && ascii(at, 1, 2, &field[4]) &&
+      separator(at, L':') && ascii(at, 1, 2, &field[5]) && at == line.size();
+  if (!fits) return kNone;
+  for (int i = 0; i < 6; ++i) captures.Set(5 + i, field[i]);
+  return start;
+}
+
+/// k888StakesPattern, and with `dated` the date after it.
+bool Scan888StakesLine(std::wstring_view line, bool dated, ScanCaptures& captures) {
+  captures.Clear();
+  size_t at = 0;
+  const size_t sign = at;
+  if (at < line.size() && IsMoneySign(line[at])) ++at;
+  const size_t signEnd = at;
+  if (at < line.size() && line[at] == L' ') ++at;
+  // The small blind takes all it can: what may follow it ends no amount.
+  const size_t small = at;
+  const size_t smallEnd = SpacedAmountEnd(line, small);
+  if (smallEnd == kNone) return false;
+  at = smallEnd;
+  const size_t signAfter = at;
+  if (at < line.size() && IsMoneySign(line[at])) ++at;
+  const size_t signAfterEnd = at;
+  if (at >= line.size() || line[at] != L'/') return false;
+  ++at;
+  if (at < line.size() && IsMoneySign(line[at])) ++at;
+  if (at < line.size() && line[at] == L' ') ++at;
+  const size_t big = at;
+  const size_t bigEnd = SpacedAmountEnd(line, big);
+  if (bigEnd == kNone) return false;
+  // " Blinds " starts with a blank, which the big blind may have taken: it
+  // gives back as much as the rest needs, the least first.
+  for (size_t end = bigEnd; end > big; --end) {
+    for (size_t blank = end; blank <= end + 1 && blank <= line.size(); ++blank) {
+      if (blank > end && line[end] != L' ') break;
+      for (size_t word = blank; word <= blank + 1 && word <= line.size(); ++word) {
+        if (word > blank && !IsMoneySign(line[blank])) break;
+        if (!StartsWith(line.substr(word), L" Blinds "sv)) continue;
+        if (dated && Find888Date(line, word + 8, captures) == kNone) continue;
+        captures.Set(0, line);
+        captures.Set(1, line.substr(sign, signEnd - sign));
+        captures.Set(2, line.substr(small, smallEnd - small));
+        captures.Set(3, line.substr(signAfter, signAfterEnd - signAfter));
+        captures.Set(4, line.substr(big, end - big));
+        return true;
+      }
+    }
+  }
+  captures.Clear();
+  return false;
+}
+
 }  // namespace
+
+bool Scan888Stakes(std::wstring_view line, ScanCaptures& captures) {
+  return Scan888StakesLine(line, false, captures);
+}
+
+bool Scan888Header(std::wstring_view line, ScanCaptures& captures) {
+  return Scan888StakesLine(line, true, captures);
+}
 
 bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures) {
   captures.Clear();

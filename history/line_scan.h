@@ -86,6 +86,20 @@ inline constexpr std::wstring_view kTigerSeatPattern =
     LR"re(Seat \d+: (.*) \({A} in chips\)(.*))re";
 bool ScanTigerSeat(std::wstring_view line, ScanCaptures& captures);
 
+/// 888poker's stakes line, the sign before or after each amount: "$0.05/$0.10
+/// Blinds No Limit Holdem - *** 02 04 2024 18:29:37", "25 $/50 $ Blinds ...".
+/// Captures 1 sign, 2 small blind, 3 sign after it, 4 big blind; "{S}" is an
+/// amount that may hold blanks (see WithAmounts).
+inline constexpr std::wstring_view k888StakesPattern =
+    LR"re(([\$€£]?) ?{S} ?([\$€£]?)/[\$€£]? ?{S} ?[\$€£]? Blinds .*)re";
+/// The date that ends the stakes line of a hand's header: captures 5 day,
+/// 6 month, 7 year, 8-10 the time.
+inline constexpr std::wstring_view k888DatePattern =
+    LR"re( ([0-9]{1,2}) ([0-9]{1,2}) ([0-9]{4}) ([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2}))re";
+bool Scan888Stakes(std::wstring_view line, ScanCaptures& captures);
+/// k888StakesPattern followed by k888DatePattern.
+bool Scan888Header(std::wstring_view line, ScanCaptures& captures);
+
 /// "Hero: posts small blind $0.05" (PokerStars and Tiger Gaming, whose
 /// amounts go without a sign): captures 1 name, 2 small, big or small & big,
 /// 3 amount.

@@ -21,6 +21,7 @@
 #include "history/header_date.h"
 #include "history/hero_name.h"
 #include "history/history_hands.h"
+#include "history/line_scan.h"
 #include "history/pattern.h"
 #include "history/street_tracker.h"
 
@@ -30,21 +31,14 @@ using namespace std::string_view_literals;
 
 namespace {
 
-// The stakes of a hand, the sign before or after each amount: "$0.05/$0.10
-// Blinds …", "25 $/50 $ Blinds …", "0,01 $/0,02 $ Blinds …"; Flopomania's
-// "$0.10 Ante NL Flopomania …". Captures: 1 sign, 2 amount, 3 sign after it,
-// then the big blind of the blinds form.
-constexpr std::wstring_view kBlinds =
-    LR"re(([\$€£]?) ?{S} ?([\$€£]?)/[\$€£]? ?{S} ?[\$€£]? Blinds .*)re";
+// Flopomania's stakes: "$0.10 Ante NL Flopomania …", the sign before or
+// after the amount. Captures: 1 sign, 2 amount, 3 sign after it. The blinds'
+// form of every other game is read by Scan888Stakes.
 constexpr std::wstring_view kAnte = LR"re(([\$€£]?) ?{S} ?([\$€£]?) Ante NL Flopomania .*)re";
-constexpr std::wstring_view kDate =
-    LR"re( ([0-9]{1,2}) ([0-9]{1,2}) ([0-9]{4}) ([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2}))re";
 
 struct Patterns888 {
-  boost::wregex blindsStakes{WithAmounts(kBlinds)};
   boost::wregex flopomaniaStakes{WithAmounts(kAnte)};
-  boost::wregex blindsHeader{WithAmounts(std::wstring(kBlinds) + std::wstring(kDate))};
-  boost::wregex flopomaniaHeader{WithAmounts(std::wstring(kAnte) + std::wstring(kDate))};
+  boost::wregex flopomaniaHeader{WithAmounts(std::wstring(kAnte) + std::wstring(k888DatePattern))};
   boost::wregex players{LR"re(Total number of players : (\d+))re"};
   boost::wregex ante{LR"re((.+) posts ante (?:\(First to Act\) )?\[(.*)\])re"};
   boost::wregex deadBlind{LR"re((.+) posts dead blind \[(.*) \+ (.*)\])re"};
@@ -329,27 +323,26 @@ std::optional<AllInHandReport> Hand888Reader::EvaluateAllIn(const HandLines& lin
 /// The stakes of a stakes line and, `withDate`, its date.
 HandHeader ReadStakesAndDate(std::wstring_view line, bool withDate) {
   HandHeader header;
-  LineMatch match;
   CalendarFields fields;
   HandAmounts amounts;
-  const bool flopomania = ContainsAfterStart(line, L"Flopomania"sv);
-  const boost::wregex& pattern = flopomania
-                                     ? (withDate ? P().flopomaniaHeader : P().flopomaniaStakes)
-                                     : (withDate ? P().blindsHeader : P().blindsStakes);
-  if (!MatchLine(line, pattern, match)) return header;
-  if (flopomania) {
+  std::wstring_view sign;  // before the amount ("$0.05") or after it ("25 $")
+  if (ContainsAfterStart(line, L"Flopomania"sv)) {
+    LineMatch match;
+    if (!MatchLine(line, withDate ? P().flopomaniaHeader : P().flopomaniaStakes, match))
+      return header;
     // The ante stands in for the big blind.
     header.bigBlindCents = amounts.Capture(match, 2);
     fields = FieldsFromCaptures(match, 6, 5, 4, 7, 8, 9);
+    sign = match[1].length() > 0 ? CaptureView(match, 1) : CaptureView(match, 3);
   } else {
-    header.bigBlindCents = amounts.Capture(match, 4);
+    ScanCaptures match;
+    if (!(withDate ? Scan888Header(line, match) : Scan888Stakes(line, match))) return header;
+    header.bigBlindCents = amounts.Cents(match[4]);
     fields = FieldsFromCaptures(match, 7, 6, 5, 8, 9, 10);
+    sign = !match[1].empty() ? match[1] : match[3];
   }
   if (amounts.Failed()) return header;
   header.matched = true;
-  // The sign stands before the amount ("$0.05") or after it ("25 $").
-  const std::wstring_view sign =
-      match[1].length() > 0 ? CaptureView(match, 1) : CaptureView(match, 3);
   header.currency = CurrencyFromSign(sign);
   if (!withDate) return header;
   const auto time = HeaderLocalTime(fields);

@@ -41,6 +41,11 @@ std::vector<Matcher> Matchers() {
   matchers.push_back(
       {"Tiger table", boost::wregex(std::wstring(kTigerTablePattern)), ScanTigerTable});
   matchers.push_back({"Tiger seat", boost::wregex(WithAmounts(kTigerSeatPattern)), ScanTigerSeat});
+  matchers.push_back({"888 stakes", boost::wregex(WithAmounts(k888StakesPattern)), Scan888Stakes});
+  matchers.push_back(
+      {"888 header",
+       boost::wregex(WithAmounts(std::wstring(k888StakesPattern) + std::wstring(k888DatePattern))),
+       Scan888Header});
   matchers.push_back({"seat", boost::wregex(WithAmounts(kStarsSeatPattern)), ScanStarsSeat});
   matchers.push_back({"blind", boost::wregex(WithAmounts(kBlindPattern)), ScanBlind});
   matchers.push_back({"call or bet", boost::wregex(WithAmounts(kCallOrBetPattern)), ScanCallOrBet});
@@ -164,6 +169,12 @@ TEST(LineScan, FollowsThePatternsChoicesOnOddLines) {
            L"Seat 1: Al (5 in chips) (6 in chips) is sitting out",
            L"Seat 1: Al ($5 in chips)",
            L"Seat 1:  (5 in chips)",
+           L"$0.05 /$0.10  Blinds No Limit Holdem - *** 02 04 2024 18:29:37",
+           L"25 $/50 $ Blinds Pot Limit Omaha - *** 30 04 2015 09:13:22",
+           L"1 000/2 000 $ Blinds x 1 02 04 2024 18:29:37",
+           L"$1/$2 Blinds  2 04 2024 8:29:37",
+           L"$1/$2 Blinds 102 04 2024 18:29:37",
+           L"$1/$2 $Blinds 02 04 2024 18:29:37",
            L"A collected 5 from pot collected $2 from side pot-12",
            L"A collected $1 from side pot-",
            L"A collected $1 from side pot-1x",
