@@ -308,7 +308,77 @@ bool Scan888StakesLine(std::wstring_view line, bool dated, ScanCaptures& capture
   return false;
 }
 
+/// Where PartyPoker's header ends in " - Tuesday, April 02, 18:55:37 EDT
+/// 2024", with the date's captures 5 to 11 set; kNone when it does not. The
+/// words and numbers hold no blank, so the ending starts at the line's
+/// seventh blank from its end, or nowhere.
+size_t FindPartyDate(std::wstring_view line, ScanCaptures& captures) {
+  size_t start = line.size();
+  for (int blanks = 0; blanks < 7; ++blanks) {
+    start = start == 0 ? kNone : line.rfind(L' ', start - 1);
+    if (start == kNone) return kNone;
+  }
+  Cursor cursor(line, start);
+  std::array<std::wstring_view, 7> field;
+  std::wstring_view weekday;
+  if (!cursor.Literal(L" - "sv) || !cursor.Word(&weekday) || !cursor.Literal(L", "sv) ||
+      !cursor.Word(&field[0]) || !cursor.Char(L' ') || !cursor.Digits(1, 2, &field[1]) ||
+      !cursor.Literal(L", "sv) || !cursor.Digits(2, 2, &field[2]) || !cursor.Char(L':') ||
+      !cursor.Digits(2, 2, &field[3]) || !cursor.Char(L':') || !cursor.Digits(2, 2, &field[4]) ||
+      !cursor.Char(L' ') || !cursor.Word(&field[5]) || !cursor.Char(L' ') ||
+      !cursor.Digits(4, 4, &field[6]) || !cursor.AtEnd())
+    return kNone;
+  for (int i = 0; i < 7; ++i) captures.Set(5 + i, field[i]);
+  return start;
+}
+
 }  // namespace
+
+bool ScanPartyHeader(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  if (line.empty() || !IsMoneySign(line[0])) return false;
+  const size_t date = FindPartyDate(line, captures);
+  const size_t firstEnd = SpacedAmountEnd(line, 1);
+  if (date == kNone || firstEnd == kNone) {
+    captures.Clear();
+    return false;
+  }
+  // What follows the amounts: maybe the currency's word, then a blank and a
+  // game of at least one character up to the date. The game is the shortest
+  // the pattern allows, which the date's one place fixes.
+  const auto gameFrom = [&](size_t at) -> size_t {
+    for (std::wstring_view word : {L" USD"sv, L" EUR"sv, L" GBP"sv})
+      if (StartsWith(line.substr(at), word) && at + 4 < line.size() && line[at + 4] == L' ' &&
+          at + 6 <= date)
+        return at + 5;
+    if (at < line.size() && line[at] == L' ' && at + 2 <= date) return at + 1;
+    return kNone;
+  };
+  // The amounts take all they can and give back one character at a time,
+  // the second before the first, as the pattern's greedy amounts do.
+  for (size_t first = firstEnd; first > 1; --first) {
+    size_t game = kNone;
+    size_t second = kNone;
+    size_t secondEnd = kNone;
+    if (first < line.size() && line[first] == L'/') {
+      second = first + 1 < line.size() && IsMoneySign(line[first + 1]) ? first + 2 : first + 1;
+      const size_t end = SpacedAmountEnd(line, second);
+      for (secondEnd = end; end != kNone && secondEnd > second; --secondEnd)
+        if ((game = gameFrom(secondEnd)) != kNone) break;
+    }
+    if (game == kNone) game = gameFrom(first);
+    if (game == kNone) continue;
+    captures.Set(0, line);
+    captures.Set(1, line.substr(0, 1));
+    captures.Set(2, line.substr(1, first - 1));
+    if (second != kNone && secondEnd != kNone && secondEnd > second)
+      captures.Set(3, line.substr(second, secondEnd - second));
+    captures.Set(4, line.substr(game, date - game));
+    return true;
+  }
+  captures.Clear();
+  return false;
+}
 
 bool Scan888Stakes(std::wstring_view line, ScanCaptures& captures) {
   return Scan888StakesLine(line, false, captures);

@@ -100,6 +100,14 @@ bool Scan888Stakes(std::wstring_view line, ScanCaptures& captures);
 /// k888StakesPattern followed by k888DatePattern.
 bool Scan888Header(std::wstring_view line, ScanCaptures& captures);
 
+/// PartyPoker's hand header: the blinds ("$0.10/$0.25 USD") or the table's
+/// buy-in ("$25 USD"), the game, then the weekday, date, time, zone and year.
+/// Captures 1 sign, 2 first amount, 3 second amount (when there is one),
+/// 4 game, 5 month, 6 day, 7-9 the time, 10 zone, 11 year.
+inline constexpr std::wstring_view kPartyHeaderPattern =
+    LR"re(([\$€£]){S}(?:/[\$€£]?{S})?(?: (?:USD|EUR|GBP))? (.+?) - \w+, (\w+) (\d{1,2}), (\d{2}):(\d{2}):(\d{2}) (\w+) (\d{4}))re";
+bool ScanPartyHeader(std::wstring_view line, ScanCaptures& captures);
+
 /// "Hero: posts small blind $0.05" (PokerStars and Tiger Gaming, whose
 /// amounts go without a sign): captures 1 name, 2 small, big or small & big,
 /// 3 amount.

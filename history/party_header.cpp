@@ -4,7 +4,7 @@
 
 #include "history/amount.h"
 #include "history/header_date.h"
-#include "history/pattern.h"
+#include "history/line_scan.h"
 
 namespace lumora {
 
@@ -26,20 +26,18 @@ HandHeader ReadPartyHeader(std::wstring_view line) {
   // The stakes are the blinds ("$0.10/$0.25 USD") or the table's buy-in
   // ("$25 USD", "$1,000 USD"), then the game, the weekday, date, time, zone
   // and year.
-  static const boost::wregex kHeader(WithAmounts(
-      LR"re(([\$€£]){S}(?:/[\$€£]?{S})?(?: (?:USD|EUR|GBP))? (.+?) - \w+, (\w+) (\d{1,2}), (\d{2}):(\d{2}):(\d{2}) (\w+) (\d{4}))re"));
   HandHeader header;
-  LineMatch match;
-  if (!MatchLine(line, kHeader, match)) return header;
+  ScanCaptures match;
+  if (!ScanPartyHeader(line, match)) return header;
   HandAmounts amounts;
-  const int64_t first = amounts.Capture(match, 2);
+  const int64_t first = amounts.Cents(match[2]);
   // A table named by its buy-in seats a hundred big blinds (to the nearest cent).
-  header.bigBlindCents = match[3].matched ? amounts.Capture(match, 3) : (first + 50) / 100;
+  header.bigBlindCents = match.Matched(3) ? amounts.Cents(match[3]) : (first + 50) / 100;
   if (amounts.Failed()) return header;
-  const std::wstring_view sign = CaptureView(match, 1);
+  const std::wstring_view sign = match[1];
   header.currency = sign == L"$"sv ? 0 : sign == L"€"sv ? 1 : 2;
 
-  const int month = MonthFromName(CaptureView(match, 5));
+  const int month = MonthFromName(match[5]);
   if (month == 0) return header;
   header.matched = true;
   CalendarFields fields = FieldsFromCaptures(match, 11, 5, 6, 7, 8, 9);

@@ -41,6 +41,8 @@ std::vector<Matcher> Matchers() {
   matchers.push_back(
       {"Tiger table", boost::wregex(std::wstring(kTigerTablePattern)), ScanTigerTable});
   matchers.push_back({"Tiger seat", boost::wregex(WithAmounts(kTigerSeatPattern)), ScanTigerSeat});
+  matchers.push_back(
+      {"Party header", boost::wregex(WithAmounts(kPartyHeaderPattern)), ScanPartyHeader});
   matchers.push_back({"888 stakes", boost::wregex(WithAmounts(k888StakesPattern)), Scan888Stakes});
   matchers.push_back(
       {"888 header",
@@ -169,6 +171,11 @@ TEST(LineScan, FollowsThePatternsChoicesOnOddLines) {
            L"Seat 1: Al (5 in chips) (6 in chips) is sitting out",
            L"Seat 1: Al ($5 in chips)",
            L"Seat 1:  (5 in chips)",
+           L"$25 USD NL Texas Hold'em - Tuesday, April 02, 18:55:37 EDT 2024",
+           L"$1 000 /$2 USD  - x - Tuesday, April 02, 18:55:37 EDT 2024",
+           L"$0.10/$0.25 USD USD - Tuesday, April 2, 18:55:37 EDT 2024",
+           L"$0.10/ USD x - Tuesday, April 02, 8:55:37 EDT 2024",
+           L"$5  - Mon, May 1, 01:02:03 CET 2024",
            L"$0.05 /$0.10  Blinds No Limit Holdem - *** 02 04 2024 18:29:37",
            L"25 $/50 $ Blinds Pot Limit Omaha - *** 30 04 2015 09:13:22",
            L"1 000/2 000 $ Blinds x 1 02 04 2024 18:29:37",
