@@ -6,7 +6,7 @@
 #include "app/run_settings.h"
 #include "history/amount.h"
 #include "history/banners.h"
-#include "history/bracket_lines.h"
+#include "history/line_scan.h"
 #include "history/party_header.h"
 #include "history/pattern.h"
 #include "history/poker888.h"
@@ -117,8 +117,9 @@ bool DetectPartyPoker(std::wstring_view line, FileFormatInfo& info) {
     // A poster whose blind the pattern cannot read says nothing of the
     // stakes: the next big blind will.
     if (info.bigBlind != 0) return true;
-    if (!MatchLine(line, BracketLines().blind, match)) return false;
-    const std::wstring_view amount = CaptureView(match, 3);
+    ScanCaptures blind;
+    if (!ScanBracketBlind(line, blind)) return false;
+    const std::wstring_view amount = blind[3];
     info.bigBlind = ReadAmountCents(amount).value_or(0);
     const size_t sign = amount.find_first_of(L"$\u20AC\u00A3");
     if (sign != std::wstring_view::npos) info.currency = CurrencyFromSign(amount.substr(sign, 1));

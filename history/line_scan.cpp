@@ -380,6 +380,61 @@ bool ScanPartyHeader(std::wstring_view line, ScanCaptures& captures) {
   return false;
 }
 
+bool ScanBracketSeat(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  const size_t name = SeatAndName(line, nullptr);
+  if (name == kNone || !EndsWith(line, L" )"sv) || line.size() < name + 6) return false;
+  // The greedy name ends at the last " ( " that leaves room for the " )".
+  const size_t open = RFindText(line, L" ( "sv, line.size() - 5);
+  if (open == kNone || open < name + 1) return false;
+  captures.Set(0, line);
+  captures.Set(1, line.substr(name, open - name));
+  captures.Set(2, line.substr(open + 3, line.size() - 2 - (open + 3)));
+  return true;
+}
+
+bool ScanBracketBlind(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  // The amount runs to the closing "]" that ends the line, or stands before
+  // its full stop.
+  const size_t close = EndsWith(line, L"]"sv)    ? line.size() - 1
+                       : EndsWith(line, L"]."sv) ? line.size() - 2
+                                                 : kNone;
+  if (close == kNone) return false;
+  return FromLastOccurrence(line, L" posts "sv, 1, [&](size_t posts) {
+    Cursor cursor(line, posts + 7);
+    const size_t kind = cursor.At();
+    if (!cursor.Literal(L"small"sv) && !cursor.Literal(L"big"sv)) return false;
+    const size_t kindEnd = cursor.At();
+    if (!cursor.Literal(L" blind ["sv) || cursor.At() > close) return false;
+    captures.Set(0, line);
+    captures.Set(1, line.substr(0, posts));
+    captures.Set(2, line.substr(kind, kindEnd - kind));
+    captures.Set(3, line.substr(cursor.At(), close - cursor.At()));
+    return true;
+  });
+}
+
+bool ScanBracketAction(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  if (!EndsWith(line, L"]"sv)) return false;
+  // The greedy name ends at the last of the verbs; the amount runs to the end.
+  size_t at = kNone;
+  size_t amount = kNone;
+  for (std::wstring_view verb : {L" calls ["sv, L" bets ["sv, L" raises ["sv}) {
+    const size_t found = RFindText(line, verb);
+    if (found != kNone && found >= 1 && (at == kNone || found > at)) {
+      at = found;
+      amount = found + verb.size();
+    }
+  }
+  if (at == kNone) return false;
+  captures.Set(0, line);
+  captures.Set(1, line.substr(0, at));
+  captures.Set(2, line.substr(amount, line.size() - 1 - amount));
+  return true;
+}
+
 bool Scan888Stakes(std::wstring_view line, ScanCaptures& captures) {
   return Scan888StakesLine(line, false, captures);
 }

@@ -108,6 +108,26 @@ inline constexpr std::wstring_view kPartyHeaderPattern =
     LR"re(([\$€£]){S}(?:/[\$€£]?{S})?(?: (?:USD|EUR|GBP))? (.+?) - \w+, (\w+) (\d{1,2}), (\d{2}):(\d{2}):(\d{2}) (\w+) (\d{4}))re";
 bool ScanPartyHeader(std::wstring_view line, ScanCaptures& captures);
 
+// The lines PartyPoker and 888poker write alike: a seat with its stack in
+// parentheses, and a name, what the player does and the amount in brackets,
+// the sign before or after it ("posts small blind [$0.10 USD].", "calls [25
+// $]"). Each amount is what the action adds to the pot.
+
+/// "Seat 2: Hero ( $25 USD )": captures 1 name, 2 stack.
+inline constexpr std::wstring_view kBracketSeatPattern = LR"re(Seat \d+: (.+) \( (.*) \))re";
+bool ScanBracketSeat(std::wstring_view line, ScanCaptures& captures);
+
+/// "Hero posts small blind [$0.10 USD].": captures 1 name, 2 small or big,
+/// 3 amount; PartyPoker ends the line with a full stop.
+inline constexpr std::wstring_view kBracketBlindPattern =
+    LR"re((.+) posts (small|big) blind \[(.*)\]\.?)re";
+bool ScanBracketBlind(std::wstring_view line, ScanCaptures& captures);
+
+/// "Hero calls [$0.25 USD]", bets or raises: captures 1 name, 2 amount.
+inline constexpr std::wstring_view kBracketActionPattern =
+    LR"re((.+) (?:calls|bets|raises) \[(.*)\])re";
+bool ScanBracketAction(std::wstring_view line, ScanCaptures& captures);
+
 /// "Hero: posts small blind $0.05" (PokerStars and Tiger Gaming, whose
 /// amounts go without a sign): captures 1 name, 2 small, big or small & big,
 /// 3 amount.

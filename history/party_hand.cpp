@@ -9,12 +9,12 @@
 
 #include "history/all_in_input.h"
 #include "history/amount.h"
-#include "history/bracket_lines.h"
 #include "history/card_text.h"
 #include "history/chip_ledger.h"
 #include "history/hand_end.h"
 #include "history/hero_name.h"
 #include "history/history_hands.h"
+#include "history/line_scan.h"
 #include "history/pattern.h"
 #include "history/pokerstars_hand.h"
 #include "history/street_tracker.h"
@@ -51,12 +51,15 @@ struct PartyMove {
 std::optional<PartyMove> ReadPartyMove(std::wstring_view line, HandAmounts& amounts,
                                        LineMatch& match) {
   PartyMove move;
+  ScanCaptures scanned;
   if (line.find(L" posts "sv) != std::wstring_view::npos) {
-    if (MatchLine(line, BracketLines().blind, match)) {
-      move.kind =
-          CaptureView(match, 2) == L"big"sv ? PartyMove::Kind::kBigBlind : PartyMove::Kind::kBlind;
-      move.cents = amounts.Capture(match, 3);
-    } else if (MatchLine(line, P().deadBlind, match)) {
+    if (ScanBracketBlind(line, scanned)) {
+      move.kind = scanned[2] == L"big"sv ? PartyMove::Kind::kBigBlind : PartyMove::Kind::kBlind;
+      move.cents = amounts.Cents(scanned[3]);
+      move.name = scanned[1];
+      return move;
+    }
+    if (MatchLine(line, P().deadBlind, match)) {
       move.kind = PartyMove::Kind::kDeadBlind;
       move.cents = amounts.Capture(match, 2);
     } else {
@@ -73,8 +76,10 @@ std::optional<PartyMove> ReadPartyMove(std::wstring_view line, HandAmounts& amou
              (line.find(L" calls ["sv) != std::wstring_view::npos ||
               line.find(L" bets ["sv) != std::wstring_view::npos ||
               line.find(L" raises ["sv) != std::wstring_view::npos)) {
-    if (!MatchLine(line, BracketLines().action, match)) return std::nullopt;
-    move.cents = amounts.Capture(match, 2);
+    if (!ScanBracketAction(line, scanned)) return std::nullopt;
+    move.cents = amounts.Cents(scanned[2]);
+    move.name = scanned[1];
+    return move;
   } else {
     return std::nullopt;
   }
@@ -140,9 +145,10 @@ class PartyHandReader {
 /// A big blind short of the table's is an all-in for the player's last chips
 /// when it is all his seat line shows.
 bool PartyHandReader::IsAllInPost(std::wstring_view name, int64_t cents) {
+  ScanCaptures scanned;
   for (const std::wstring_view seat : m_seats)
-    if (MatchLine(seat, BracketLines().seat, m_match) && CaptureView(m_match, 1) == name)
-      return m_amounts.Capture(m_match, 2) == cents;
+    if (ScanBracketSeat(seat, scanned) && scanned[1] == name)
+      return m_amounts.Cents(scanned[2]) == cents;
   return false;
 }
 
@@ -249,9 +255,11 @@ std::optional<AllInHandReport> PartyHandReader::EvaluateAllIn(const HandLines& l
   for (const auto& [name, cents] : allIn.putIn) total += static_cast<int64_t>(cents);
   // The wins hold the bets nobody called: what is missing from them is the rake.
   allIn.rake = static_cast<double>(std::max<int64_t>(total - wins, 0)) * 0.01;
+  ScanCaptures scanned;
   for (const std::wstring_view seat : m_seats)
-    if (MatchLine(seat, BracketLines().seat, m_match))
-      allIn.stacks[Capture(m_match, 1)] = static_cast<double>(m_amounts.Capture(m_match, 2)) * 0.01;
+    if (ScanBracketSeat(seat, scanned))
+      allIn.stacks[std::wstring(scanned[1])] =
+          static_cast<double>(m_amounts.Cents(scanned[2])) * 0.01;
   return EvaluateAllInOf(allIn, {m_source, m_handNumber, m_nick, m_bigBlind, m_hiLo}, m_engine);
 }
 

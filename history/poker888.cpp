@@ -14,7 +14,6 @@
 #include "history/all_in_input.h"
 #include "history/amount.h"
 #include "history/banners.h"
-#include "history/bracket_lines.h"
 #include "history/card_text.h"
 #include "history/chip_ledger.h"
 #include "history/hand_end.h"
@@ -161,10 +160,11 @@ Hand888Reader::Verdict Hand888Reader::ReadPost(std::wstring_view line, HandReadi
   }
   if (ContainsAfterStart(line, L"posts big blind"sv) ||
       ContainsAfterStart(line, L"posts small blind"sv)) {
-    if (!MatchLine(line, BracketLines().blind, m_match)) return Verdict::kNext;
-    const int64_t cents = m_amounts.Capture(m_match, 3);
-    const std::wstring_view name = CaptureView(m_match, 1);
-    if (CaptureView(m_match, 2) == L"big"sv && !IsTableBigBlind(cents, name)) {
+    ScanCaptures blind;
+    if (!ScanBracketBlind(line, blind)) return Verdict::kNext;
+    const int64_t cents = m_amounts.Cents(blind[3]);
+    const std::wstring_view name = blind[1];
+    if (blind[2] == L"big"sv && !IsTableBigBlind(cents, name)) {
       reading.leftOut = HandLeftOut::kOtherLimit;
       return Verdict::kRefuse;
     }
@@ -201,10 +201,11 @@ Hand888Reader::Verdict Hand888Reader::ReadAction(std::wstring_view line) {
     --m_players;
     if (!SeatCountFits(m_players)) return Verdict::kRefuse;
   }
-  if (HasAction(line) && MatchLine(line, BracketLines().action, m_match)) {
-    const std::wstring_view name = CaptureView(m_match, 1);
+  ScanCaptures action;
+  if (HasAction(line) && ScanBracketAction(line, action)) {
+    const std::wstring_view name = action[1];
     if (IsHeroLine(name)) m_heroActed = true;
-    m_ledger[name].Add(m_amounts.Capture(m_match, 2));
+    m_ledger[name].Add(m_amounts.Cents(action[2]));
   }
   return Verdict::kNext;
 }
@@ -240,9 +241,10 @@ HandReading Hand888Reader::Read(const HandLines& lines, bool& headerSeen) {
         if (!SeatCountFits(m_players)) return reading.LeaveOut(HandLeftOut::kPlayersSeated);
       }
     } else if (StartsWith(line, L"Seat "sv)) {
-      if (MatchLine(line, BracketLines().seat, m_match)) {
-        const std::wstring_view name = CaptureView(m_match, 1);
-        m_seats.emplace_back(name, CaptureView(m_match, 2));
+      ScanCaptures seat;
+      if (ScanBracketSeat(line, seat)) {
+        const std::wstring_view name = seat[1];
+        m_seats.emplace_back(name, seat[2]);
         if (IsHeroName(name, m_nick)) m_heroSeated = true;
       }
     } else if (line == L"Table Closed"sv || line == L"Connection Lost due to some reason"sv) {

@@ -43,6 +43,12 @@ std::vector<Matcher> Matchers() {
   matchers.push_back({"Tiger seat", boost::wregex(WithAmounts(kTigerSeatPattern)), ScanTigerSeat});
   matchers.push_back(
       {"Party header", boost::wregex(WithAmounts(kPartyHeaderPattern)), ScanPartyHeader});
+  matchers.push_back(
+      {"bracket seat", boost::wregex(std::wstring(kBracketSeatPattern)), ScanBracketSeat});
+  matchers.push_back(
+      {"bracket blind", boost::wregex(std::wstring(kBracketBlindPattern)), ScanBracketBlind});
+  matchers.push_back(
+      {"bracket action", boost::wregex(std::wstring(kBracketActionPattern)), ScanBracketAction});
   matchers.push_back({"888 stakes", boost::wregex(WithAmounts(k888StakesPattern)), Scan888Stakes});
   matchers.push_back(
       {"888 header",
@@ -171,6 +177,15 @@ TEST(LineScan, FollowsThePatternsChoicesOnOddLines) {
            L"Seat 1: Al (5 in chips) (6 in chips) is sitting out",
            L"Seat 1: Al ($5 in chips)",
            L"Seat 1:  (5 in chips)",
+           L"Seat 1: A ( ( 5 ) )",
+           L"Seat 1:  (  )",
+           L"Seat 1: A ( )",
+           L"A posts big blind [1] posts small blind [2].",
+           L"A posts big blind [1]].",
+           L" posts big blind []",
+           L"A calls [1] raises [2]",
+           L"A raises [1] calls [2] x]",
+           L" bets []",
            L"$25 USD NL Texas Hold'em - Tuesday, April 02, 18:55:37 EDT 2024",
            L"$1 000 /$2 USD  - x - Tuesday, April 02, 18:55:37 EDT 2024",
            L"$0.10/$0.25 USD USD - Tuesday, April 2, 18:55:37 EDT 2024",
