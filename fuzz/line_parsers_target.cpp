@@ -1,5 +1,6 @@
 // Every parser of a single line or text, on every line of the input:
-// amounts, dates, cards, hand numbers, game names and the rooms' headers.
+// amounts, dates, cards, hand numbers, game names and the rooms' headers;
+// and every line scanner against the pattern that defines it.
 
 #include "app/game_kinds.h"
 #include "base/history_file.h"
@@ -10,13 +11,37 @@
 #include "history/card_text.h"
 #include "history/game_codes.h"
 #include "history/history_hands.h"
+#include "history/line_scan.h"
 #include "history/party_header.h"
+#include "history/pattern.h"
 #include "history/poker888.h"
 #include "history/pokerstars_header.h"
 #include "history/tiger_gaming.h"
 
 namespace lumora {
 namespace {
+
+/// A scanner answers what its pattern answers, with the same captures.
+void RequireScannersAgree(std::wstring_view line) {
+  struct Compiled {
+    boost::wregex pattern;
+    bool (*scan)(std::wstring_view, ScanCaptures&);
+  };
+  static const std::vector<Compiled> kScanners = [] {
+    std::vector<Compiled> compiled;
+    for (const LineScanner& scanner : LineScanners())
+      compiled.push_back({boost::wregex(scanner.pattern), scanner.scan});
+    return compiled;
+  }();
+  LineMatch match;
+  ScanCaptures captures;
+  for (const Compiled& scanner : kScanners) {
+    const bool matched = MatchLine(line, scanner.pattern, match);
+    Require(scanner.scan(line, captures) == matched);
+    for (int i = 0; matched && i <= static_cast<int>(scanner.pattern.mark_count()); ++i)
+      Require(captures[i] == CaptureView(match, i) && captures.Matched(i) == match[i].matched);
+  }
+}
 
 void RequireHeader(const HandHeader& header) {
   Require(header.bigBlindCents >= 0 && header.bigBlindCents <= kMaxAmountCents);
@@ -39,6 +64,7 @@ void ReadLine(std::wstring_view line) {
   RequireHeader(Read888Header(line));
   RequireHeader(Read888Stakes(line));
   RequireHeader(ReadTigerHeader(line));
+  RequireScannersAgree(line);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <locale>
 
 #include "base/text.h"
+#include "history/amount.h"
 
 namespace lumora {
 
@@ -687,6 +688,32 @@ bool ScanShown(std::wstring_view line, ScanCaptures& captures) {
   captures.Set(2, line.substr(name, at - name));
   captures.Set(3, line.substr(at + 1, 6));
   return SetCardsAndRest(line, at + 9, close, 4, captures);
+}
+
+std::vector<LineScanner> LineScanners() {
+  const auto plain = [](std::wstring_view pattern) { return std::wstring(pattern); };
+  return {
+      {"header", plain(kStarsHeaderPattern), ScanStarsHeader},
+      {"table", plain(kStarsTablePattern), ScanStarsTable},
+      {"seat", WithAmounts(kStarsSeatPattern), ScanStarsSeat},
+      {"blind", WithAmounts(kBlindPattern), ScanBlind},
+      {"call or bet", WithAmounts(kCallOrBetPattern), ScanCallOrBet},
+      {"raise", WithAmounts(kRaisePattern), ScanRaise},
+      {"collect", WithAmounts(kStarsCollectPattern), ScanStarsCollect},
+      {"uncalled", WithAmounts(kUncalledPattern), ScanUncalled},
+      {"shown with position", plain(kShownWithPositionPattern), ScanShownWithPosition},
+      {"shown", plain(kShownPattern), ScanShown},
+      {"Tiger header", WithAmounts(kTigerHeaderPattern), ScanTigerHeader},
+      {"Tiger table", plain(kTigerTablePattern), ScanTigerTable},
+      {"Tiger seat", WithAmounts(kTigerSeatPattern), ScanTigerSeat},
+      {"Party header", WithAmounts(kPartyHeaderPattern), ScanPartyHeader},
+      {"bracket seat", plain(kBracketSeatPattern), ScanBracketSeat},
+      {"bracket blind", plain(kBracketBlindPattern), ScanBracketBlind},
+      {"bracket action", plain(kBracketActionPattern), ScanBracketAction},
+      {"888 stakes", WithAmounts(k888StakesPattern), Scan888Stakes},
+      {"888 header", WithAmounts(std::wstring(k888StakesPattern) + std::wstring(k888DatePattern)),
+       Scan888Header},
+  };
 }
 
 }  // namespace lumora

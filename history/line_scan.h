@@ -12,7 +12,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumora {
 
@@ -166,5 +168,16 @@ bool ScanShownWithPosition(std::wstring_view line, ScanCaptures& captures);
 inline constexpr std::wstring_view kShownPattern =
     LR"re(Seat (\d+): (.*) (showed|mucked) \[(.*)\](.*))re";
 bool ScanShown(std::wstring_view line, ScanCaptures& captures);
+
+/// A scanner and the pattern that defines it, its amounts written out, for
+/// the checks that hold each to the other.
+struct LineScanner {
+  const char* name;
+  std::wstring pattern;
+  bool (*scan)(std::wstring_view line, ScanCaptures& captures);
+};
+
+/// Every scanner above with its pattern.
+std::vector<LineScanner> LineScanners();
 
 }  // namespace lumora

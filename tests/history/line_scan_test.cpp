@@ -34,36 +34,8 @@ struct Matcher {
 
 std::vector<Matcher> Matchers() {
   std::vector<Matcher> matchers;
-  matchers.push_back({"header", boost::wregex(std::wstring(kStarsHeaderPattern)), ScanStarsHeader});
-  matchers.push_back({"table", boost::wregex(std::wstring(kStarsTablePattern)), ScanStarsTable});
-  matchers.push_back(
-      {"Tiger header", boost::wregex(WithAmounts(kTigerHeaderPattern)), ScanTigerHeader});
-  matchers.push_back(
-      {"Tiger table", boost::wregex(std::wstring(kTigerTablePattern)), ScanTigerTable});
-  matchers.push_back({"Tiger seat", boost::wregex(WithAmounts(kTigerSeatPattern)), ScanTigerSeat});
-  matchers.push_back(
-      {"Party header", boost::wregex(WithAmounts(kPartyHeaderPattern)), ScanPartyHeader});
-  matchers.push_back(
-      {"bracket seat", boost::wregex(std::wstring(kBracketSeatPattern)), ScanBracketSeat});
-  matchers.push_back(
-      {"bracket blind", boost::wregex(std::wstring(kBracketBlindPattern)), ScanBracketBlind});
-  matchers.push_back(
-      {"bracket action", boost::wregex(std::wstring(kBracketActionPattern)), ScanBracketAction});
-  matchers.push_back({"888 stakes", boost::wregex(WithAmounts(k888StakesPattern)), Scan888Stakes});
-  matchers.push_back(
-      {"888 header",
-       boost::wregex(WithAmounts(std::wstring(k888StakesPattern) + std::wstring(k888DatePattern))),
-       Scan888Header});
-  matchers.push_back({"seat", boost::wregex(WithAmounts(kStarsSeatPattern)), ScanStarsSeat});
-  matchers.push_back({"blind", boost::wregex(WithAmounts(kBlindPattern)), ScanBlind});
-  matchers.push_back({"call or bet", boost::wregex(WithAmounts(kCallOrBetPattern)), ScanCallOrBet});
-  matchers.push_back({"raise", boost::wregex(WithAmounts(kRaisePattern)), ScanRaise});
-  matchers.push_back(
-      {"collect", boost::wregex(WithAmounts(kStarsCollectPattern)), ScanStarsCollect});
-  matchers.push_back({"uncalled", boost::wregex(WithAmounts(kUncalledPattern)), ScanUncalled});
-  matchers.push_back({"shown with position", boost::wregex(std::wstring(kShownWithPositionPattern)),
-                      ScanShownWithPosition});
-  matchers.push_back({"shown", boost::wregex(std::wstring(kShownPattern)), ScanShown});
+  for (const LineScanner& scanner : LineScanners())
+    matchers.push_back({scanner.name, boost::wregex(scanner.pattern), scanner.scan});
   return matchers;
 }
 
