@@ -12,16 +12,21 @@ using namespace scan;
 
 namespace {
 
+/// The `count`-th blank from the end of `line`, or kNone: where a line's
+/// ending of blank-free words and numbers begins.
+size_t BlankFromEnd(std::wstring_view line, int count) {
+  size_t at = line.size();
+  for (int k = 0; k < count && at != kNone; ++k) at = at == 0 ? kNone : line.rfind(L' ', at - 1);
+  return at;
+}
+
 /// Where " dd mm yyyy hh:mm:ss" ends `line` at or after `from`, its six
 /// fields set as captures 5 to 10 in the order written; kNone when it does
 /// not. Its blanks are the line's last four: a ".*" before it leaves it no
 /// other place.
 size_t Find888Date(std::wstring_view line, size_t from, ScanCaptures& captures) {
-  size_t start = line.size();
-  for (int blanks = 0; blanks < 4; ++blanks) {
-    start = start == 0 ? kNone : line.rfind(L' ', start - 1);
-    if (start == kNone || start < from) return kNone;
-  }
+  const size_t start = BlankFromEnd(line, 4);
+  if (start == kNone || start < from) return kNone;
   const auto ascii = [&](size_t& at, size_t least, size_t most, std::wstring_view* taken) {
     size_t end = at;
     while (end < line.size() && end - at < most && line[end] >= L'0' && line[end] <= L'9') ++end;
@@ -93,11 +98,8 @@ bool Scan888StakesLine(std::wstring_view line, bool dated, ScanCaptures& capture
 /// words and numbers hold no blank, so the ending starts at the line's
 /// seventh blank from its end, or nowhere.
 size_t FindPartyDate(std::wstring_view line, ScanCaptures& captures) {
-  size_t start = line.size();
-  for (int blanks = 0; blanks < 7; ++blanks) {
-    start = start == 0 ? kNone : line.rfind(L' ', start - 1);
-    if (start == kNone) return kNone;
-  }
+  const size_t start = BlankFromEnd(line, 7);
+  if (start == kNone) return kNone;
   Cursor cursor(line, start);
   std::array<std::wstring_view, 7> field;
   std::wstring_view weekday;
