@@ -103,6 +103,10 @@ class Cursor {
     m_at = end;
     return true;
   }
+  /// (\d\S*): an amount that starts with its first digit, as Amount reads it.
+  bool UnsignedAmount(std::wstring_view* amount) {
+    return m_at < m_line.size() && IsDigit(m_line[m_at]) && Amount(amount);
+  }
   /// An amount followed by `rest` to the end of the line.
   bool AmountThenEnd(std::wstring_view rest, std::wstring_view* amount) {
     return Amount(amount) && Literal(rest) && AtEnd();

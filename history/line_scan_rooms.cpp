@@ -12,6 +12,12 @@ using namespace scan;
 
 namespace {
 
+/// No match: a scanner leaves no capture of a try that failed.
+bool Refuse(ScanCaptures& captures) {
+  captures.Clear();
+  return false;
+}
+
 /// The `count`-th blank from the end of `line`, or kNone: where a line's
 /// ending of blank-free words and numbers begins.
 size_t BlankFromEnd(std::wstring_view line, int count) {
@@ -20,13 +26,13 @@ size_t BlankFromEnd(std::wstring_view line, int count) {
   return at;
 }
 
-/// Where " dd mm yyyy hh:mm:ss" ends `line` at or after `from`, its six
+/// Where " dd mm yyyy hh:mm:ss" ends `line`, its six
 /// fields set as captures 5 to 10 in the order written; kNone when it does
 /// not. Its blanks are the line's last four: a ".*" before it leaves it no
 /// other place.
-size_t Find888Date(std::wstring_view line, size_t from, ScanCaptures& captures) {
+size_t Find888Date(std::wstring_view line, ScanCaptures& captures) {
   const size_t start = BlankFromEnd(line, 4);
-  if (start == kNone || start < from) return kNone;
+  if (start == kNone) return kNone;
   const auto ascii = [&](size_t& at, size_t least, size_t most, std::wstring_view* taken) {
     size_t end = at;
     while (end < line.size() && end - at < most && line[end] >= L'0' && line[end] <= L'9') ++end;
@@ -51,6 +57,8 @@ size_t Find888Date(std::wstring_view line, size_t from, ScanCaptures& captures) 
 /// k888StakesPattern, and with `dated` the date after it.
 bool Scan888StakesLine(std::wstring_view line, bool dated, ScanCaptures& captures) {
   captures.Clear();
+  const size_t date = dated ? Find888Date(line, captures) : kNone;
+  if (dated && date == kNone) return false;
   size_t at = 0;
   const size_t sign = at;
   if (at < line.size() && IsMoneySign(line[at])) ++at;
@@ -59,18 +67,18 @@ bool Scan888StakesLine(std::wstring_view line, bool dated, ScanCaptures& capture
   // The small blind takes all it can: what may follow it ends no amount.
   const size_t small = at;
   const size_t smallEnd = SpacedAmountEnd(line, small);
-  if (smallEnd == kNone) return false;
+  if (smallEnd == kNone) return Refuse(captures);
   at = smallEnd;
   const size_t signAfter = at;
   if (at < line.size() && IsMoneySign(line[at])) ++at;
   const size_t signAfterEnd = at;
-  if (at >= line.size() || line[at] != L'/') return false;
+  if (at >= line.size() || line[at] != L'/') return Refuse(captures);
   ++at;
   if (at < line.size() && IsMoneySign(line[at])) ++at;
   if (at < line.size() && line[at] == L' ') ++at;
   const size_t big = at;
   const size_t bigEnd = SpacedAmountEnd(line, big);
-  if (bigEnd == kNone) return false;
+  if (bigEnd == kNone) return Refuse(captures);
   // " Blinds " starts with a blank, which the big blind may have taken: it
   // gives back as much as the rest needs, the least first.
   for (size_t end = bigEnd; end > big; --end) {
@@ -79,7 +87,7 @@ bool Scan888StakesLine(std::wstring_view line, bool dated, ScanCaptures& capture
       for (size_t word = blank; word <= blank + 1 && word <= line.size(); ++word) {
         if (word > blank && !IsMoneySign(line[blank])) break;
         if (!StartsWith(line.substr(word), L" Blinds "sv)) continue;
-        if (dated && Find888Date(line, word + 8, captures) == kNone) continue;
+        if (dated && word + 8 > date) continue;  // ".*" may be empty, not shorter
         captures.Set(0, line);
         captures.Set(1, line.substr(sign, signEnd - sign));
         captures.Set(2, line.substr(small, smallEnd - small));
@@ -89,8 +97,7 @@ bool Scan888StakesLine(std::wstring_view line, bool dated, ScanCaptures& capture
       }
     }
   }
-  captures.Clear();
-  return false;
+  return Refuse(captures);
 }
 
 /// Where PartyPoker's header ends in " - Tuesday, April 02, 18:55:37 EDT
@@ -121,10 +128,7 @@ bool ScanPartyHeader(std::wstring_view line, ScanCaptures& captures) {
   if (line.empty() || !IsMoneySign(line[0])) return false;
   const size_t date = FindPartyDate(line, captures);
   const size_t firstEnd = SpacedAmountEnd(line, 1);
-  if (date == kNone || firstEnd == kNone) {
-    captures.Clear();
-    return false;
-  }
+  if (date == kNone || firstEnd == kNone) return Refuse(captures);
   // What follows the amounts: maybe the currency's word, then a blank and a
   // game of at least one character up to the date. The game is the shortest
   // the pattern allows, which the date's one place fixes.
@@ -140,26 +144,27 @@ bool ScanPartyHeader(std::wstring_view line, ScanCaptures& captures) {
   // the second before the first, as the pattern's greedy amounts do.
   for (size_t first = firstEnd; first > 1; --first) {
     size_t game = kNone;
-    size_t second = kNone;
-    size_t secondEnd = kNone;
+    std::wstring_view second;  // the second amount, when the match takes one
     if (first < line.size() && line[first] == L'/') {
-      second = first + 1 < line.size() && IsMoneySign(line[first + 1]) ? first + 2 : first + 1;
-      const size_t end = SpacedAmountEnd(line, second);
-      for (secondEnd = end; end != kNone && secondEnd > second; --secondEnd)
-        if ((game = gameFrom(secondEnd)) != kNone) break;
+      const size_t from =
+          first + 1 < line.size() && IsMoneySign(line[first + 1]) ? first + 2 : first + 1;
+      const size_t end = SpacedAmountEnd(line, from);
+      for (size_t secondEnd = end; end != kNone && secondEnd > from; --secondEnd)
+        if ((game = gameFrom(secondEnd)) != kNone) {
+          second = line.substr(from, secondEnd - from);
+          break;
+        }
     }
     if (game == kNone) game = gameFrom(first);
     if (game == kNone) continue;
     captures.Set(0, line);
     captures.Set(1, line.substr(0, 1));
     captures.Set(2, line.substr(1, first - 1));
-    if (second != kNone && secondEnd != kNone && secondEnd > second)
-      captures.Set(3, line.substr(second, secondEnd - second));
+    if (!second.empty()) captures.Set(3, second);
     captures.Set(4, line.substr(game, date - game));
     return true;
   }
-  captures.Clear();
-  return false;
+  return Refuse(captures);
 }
 
 bool ScanBracketSeat(std::wstring_view line, ScanCaptures& captures) {
@@ -241,10 +246,7 @@ bool ScanTigerHeader(std::wstring_view line, ScanCaptures& captures) {
     cursor = Cursor(line, slash + 1);
     // "{A}\) - ": the big blind's \S* runs to the blank, giving back the ")".
     std::wstring_view run;
-    if (!cursor.Digits(1, 1) || !Cursor(line, slash + 1).Amount(&run) || run.size() < 2 ||
-        run.back() != L')')
-      return false;
-    cursor = Cursor(line, slash + 1 + run.size());
+    if (!cursor.UnsignedAmount(&run) || run.size() < 2 || run.back() != L')') return false;
     std::array<std::wstring_view, 6> field;
     if (!cursor.Literal(L" - "sv) || !cursor.Digits(4, 4, &field[0]) || !cursor.Char(L'/') ||
         !cursor.Digits(2, 2, &field[1]) || !cursor.Char(L'/') || !cursor.Digits(2, 2, &field[2]) ||
@@ -268,10 +270,7 @@ bool ScanTigerSeat(std::wstring_view line, ScanCaptures& captures) {
   return FromLastOccurrence(line, L" ("sv, name, [&](size_t open) {
     Cursor cursor(line, open + 2);
     std::wstring_view amount;
-    // No sign: the stack's first character is a digit.
-    if (open + 2 >= line.size() || !IsDigit(line[open + 2]) || !cursor.Amount(&amount) ||
-        !cursor.Literal(L" in chips)"sv))
-      return false;
+    if (!cursor.UnsignedAmount(&amount) || !cursor.Literal(L" in chips)"sv)) return false;
     captures.Set(0, line);
     captures.Set(1, line.substr(name, open - name));
     captures.Set(2, amount);
