@@ -233,14 +233,19 @@ size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out,
     // Up to a byte for the caller, if there is one, the block is done here.
     const int taken = stops == ends ? 16 : std::countr_zero(static_cast<unsigned>(stops & ~ends));
     const int takenBits = (1 << taken) - 1;
-    int before = 0;  // the block's bits before the line being written
-    for (int m = ends & takenBits; cutter && m != 0; m &= m - 1) {
-      const int end = std::countr_zero(static_cast<unsigned>(m));
-      if ((marks & ~before & ((1 << end) - 1)) != 0) cutter->Mark();
-      cutter->Cut(out + end);
-      before = (1 << (end + 1)) - 1;
+    if (cutter && marks == 0) {  // the usual block: lines to cut, none to mark
+      for (int m = ends & takenBits; m != 0; m &= m - 1)
+        cutter->Cut(out + std::countr_zero(static_cast<unsigned>(m)));
+    } else if (cutter) {
+      int before = 0;  // the block's bits before the line being written
+      for (int m = ends & takenBits; m != 0; m &= m - 1) {
+        const int end = std::countr_zero(static_cast<unsigned>(m));
+        if ((marks & ~before & ((1 << end) - 1)) != 0) cutter->Mark();
+        cutter->Cut(out + end);
+        before = (1 << (end + 1)) - 1;
+      }
+      if ((marks & ~before & takenBits) != 0) cutter->Mark();
     }
-    if ((marks & ~before & takenBits) != 0) cutter->Mark();
     out += taken;
     i += static_cast<size_t>(taken);
     if (taken < 16) return i;

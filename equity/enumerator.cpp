@@ -98,7 +98,9 @@ class Walker {
               omaha ? m_tables.OmahaRow(pair) : m_tables.HoldemRow(pair);
         }
       }
-      plan.lowRow = OmahaLowTable::Get().Row(low);
+      // Only an eight-or-better game splits for low: the low table is built
+      // by the first such deal, and a Hold'em run never pays for it.
+      if (deal.hiLo) plan.lowRow = OmahaLowTable::Get().Row(low);
       for (int suit = 0; suit < kSuitCount; ++suit)
         m_mostInSuit[suit] = std::max(m_mostInSuit[suit], BitCount(SuitRanks(plan.suits, suit)));
       if (!omaha) {
