@@ -31,6 +31,21 @@ std::optional<int64_t> MakeLocalTime(const CalendarFields& f) {
   return static_cast<int64_t>(t);
 }
 
+std::optional<int64_t> LocalTimeMemo::Convert(const CalendarFields& f) {
+  // Minutes and seconds out of range carry into another hour: the library
+  // normalises those.
+  if (f.minute < 0 || f.minute > 59 || f.second < 0 || f.second > 59) return MakeLocalTime(f);
+  if (f.year != m_hour.year || f.month != m_hour.month || f.day != m_hour.day ||
+      f.hour != m_hour.hour) {
+    m_hour = {f.year, f.month, f.day, f.hour, 0, 0};
+    m_hourStart = MakeLocalTime(m_hour);
+    const std::optional<int64_t> last = MakeLocalTime({f.year, f.month, f.day, f.hour, 59, 59});
+    m_steady = m_hourStart && last && *last - *m_hourStart == 3599;
+  }
+  if (!m_steady) return MakeLocalTime(f);
+  return *m_hourStart + f.minute * 60 + f.second;
+}
+
 std::optional<LocalDate> ToLocalDate(int64_t time) {
   const std::time_t t = static_cast<std::time_t>(time);
   std::tm tm{};

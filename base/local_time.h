@@ -32,6 +32,23 @@ bool FieldsInRange(const CalendarFields& fields);
 /// month). nullopt when the C library cannot represent the time.
 std::optional<int64_t> MakeLocalTime(const CalendarFields& fields);
 
+/// MakeLocalTime for a run of times that mostly share their hour, as the
+/// hands of a session do. The C library looks at the zone's rules on every
+/// call, under a lock that reading threads would queue on; this asks it
+/// twice per hour met and adds the minutes and seconds itself. An hour whose
+/// start and end lie 3599 seconds apart keeps one offset from UTC throughout,
+/// so the sum is what the library would give; in an hour the clocks change,
+/// every time is still asked of the library. One object per thread.
+class LocalTimeMemo {
+ public:
+  std::optional<int64_t> Convert(const CalendarFields& fields);
+
+ private:
+  CalendarFields m_hour{-1, 0, 0, 0, 0, 0};  ///< year, month, day and hour met last
+  std::optional<int64_t> m_hourStart;
+  bool m_steady = false;  ///< one offset from UTC throughout m_hour
+};
+
 /// Formats a time as local time with a wcsftime format; nullopt when the time
 /// cannot be converted to local time.
 std::optional<std::wstring> FormatLocalTime(int64_t time, const wchar_t* format);

@@ -32,10 +32,8 @@ std::wstring Stamp(int64_t time) {
 }
 
 /// Stored times back in seconds since 1970 (0 for one that is not a time).
-/// Converting a local time asks the system for the zone's rules each time,
-/// which costs more than reading the hand; the hands of a piece mostly share
-/// their hour, so the start of the last hour met is kept. Clocks change on
-/// the hour, so the minutes and seconds within one add as they are.
+/// The hands of a piece mostly share their hour, which the memo converts
+/// once.
 class StampReader {
  public:
   int64_t TimeOf(std::wstring_view stamp) {
@@ -43,19 +41,11 @@ class StampReader {
     if (swscanf(std::wstring(stamp).c_str(), L"%d-%d-%d %d:%d:%d", &f.year, &f.month, &f.day,
                 &f.hour, &f.minute, &f.second) != 6)
       return 0;
-    if (f.minute < 0 || f.minute > 59 || f.second < 0 || f.second > 60)
-      return MakeLocalTime(f).value_or(0);
-    const std::array<int, 4> hour{f.year, f.month, f.day, f.hour};
-    if (hour != m_hour || !m_hourStart) {
-      m_hour = hour;
-      m_hourStart = MakeLocalTime({f.year, f.month, f.day, f.hour, 0, 0});
-    }
-    return m_hourStart ? *m_hourStart + f.minute * 60 + f.second : 0;
+    return m_memo.Convert(f).value_or(0);
   }
 
  private:
-  std::array<int, 4> m_hour{};
-  std::optional<int64_t> m_hourStart;
+  LocalTimeMemo m_memo;
 };
 
 TrackerFilter MakeTrackerFilter(const RunSettings& s, const HandFilter& hands) {

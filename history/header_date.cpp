@@ -44,9 +44,9 @@ CalendarFields FieldsFromCaptures(const LineMatch& match, int year, int month, i
                          CaptureView(match, minute), CaptureView(match, second));
 }
 
-std::optional<int64_t> HeaderLocalTime(const CalendarFields& fields) {
+std::optional<int64_t> HeaderLocalTime(const CalendarFields& fields, LocalTimeMemo* memo) {
   if (!FieldsInRange(fields)) return std::nullopt;
-  return MakeLocalTime(fields);
+  return memo ? memo->Convert(fields) : MakeLocalTime(fields);
 }
 
 std::optional<int64_t> HeaderTimeAtOffset(const CalendarFields& f, int64_t secondsWestOfUtc) {

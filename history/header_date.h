@@ -27,9 +27,10 @@ CalendarFields FieldsFromCaptures(const ScanCaptures& captures, int first);
 CalendarFields FieldsFromCaptures(const ScanCaptures& captures, int year, int month, int day,
                                   int hour, int minute, int second);
 
-/// The fields as the machine's local time. nullopt when a field lies outside
-/// the header ranges (FieldsInRange) or the time cannot be converted.
-std::optional<int64_t> HeaderLocalTime(const CalendarFields& fields);
+/// The fields as the machine's local time, worked out by `memo` when given
+/// (the reader of a file keeps one). nullopt when a field lies outside the
+/// header ranges (FieldsInRange) or the time cannot be converted.
+std::optional<int64_t> HeaderLocalTime(const CalendarFields& fields, LocalTimeMemo* memo = nullptr);
 
 /// The fields as a time `secondsWestOfUtc` behind UTC, whatever the
 /// machine's zone. nullopt when a field lies outside the header ranges.

@@ -121,6 +121,7 @@ class HandSplitter {
   HandLines m_buffer;  // views into the file's lines
   bool m_inHand = false;
   HandHeaderValues m_header;
+  LocalTimeMemo m_clock;      // the hands' local times, an hour at a time
   bool m_bannerSeen = false;  // PartyPoker and 888: the hand's banner line was read
   int m_stage = 0;            // 888: 0 after "#Game No :", 1 after the banner, 2 after the header
 };
@@ -133,7 +134,7 @@ std::optional<HandLeftOut> HandSplitter::BadDate(size_t lineNumber, std::wstring
 }
 
 HandSplitter::Step HandSplitter::ReadPartyHeaderLine(std::wstring_view line, size_t lineNumber) {
-  const HandHeader header = ReadPartyHeader(line);
+  const HandHeader header = ReadPartyHeader(line, &m_clock);
   m_header.startTime = header.startTime;
   m_header.bigBlindCents = header.bigBlindCents;
   m_header.currency = header.currency;
@@ -146,7 +147,7 @@ HandSplitter::Step HandSplitter::ReadPartyHeaderLine(std::wstring_view line, siz
 }
 
 HandSplitter::Step HandSplitter::Read888HeaderLine(std::wstring_view line, size_t lineNumber) {
-  const HandHeader header = Read888Header(line);
+  const HandHeader header = Read888Header(line, &m_clock);
   // A hand outside the range, or with a date that cannot be, is skipped
   // alone: abandoning the file would lose the hands of the session inside it.
   m_header = {header.startTime, header.bigBlindCents, header.currency, m_header.handId,
@@ -203,7 +204,7 @@ HandSplitter::Step HandSplitter::InHand(std::wstring_view line, size_t lineNumbe
 }
 
 HandSplitter::Step HandSplitter::OpenTigerHand(std::wstring_view line, size_t lineNumber) {
-  const HandHeader header = ReadTigerHeader(line);
+  const HandHeader header = ReadTigerHeader(line, &m_clock);
   // A hand outside the range, or with a date that cannot be, is skipped
   // alone, its lines with it.
   if (const std::optional<HandLeftOut> leftOut =

@@ -22,7 +22,7 @@ int MonthFromName(std::wstring_view name) {
 
 }  // namespace
 
-HandHeader ReadPartyHeader(std::wstring_view line) {
+HandHeader ReadPartyHeader(std::wstring_view line, LocalTimeMemo* memo) {
   // The stakes are the blinds ("$0.10/$0.25 USD") or the table's buy-in
   // ("$25 USD", "$1,000 USD"), then the game, the weekday, date, time, zone
   // and year.
@@ -42,7 +42,7 @@ HandHeader ReadPartyHeader(std::wstring_view line) {
   header.matched = true;
   CalendarFields fields = FieldsFromCaptures(match, 11, 5, 6, 7, 8, 9);
   fields.month = month;
-  const auto time = HeaderLocalTime(fields);
+  const auto time = HeaderLocalTime(fields, memo);
   header.badDate = !time;
   header.startTime = time.value_or(0);
   return header;

@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "base/local_time.h"
 #include "history/hand_header.h"
 
 namespace lumora {
@@ -13,7 +14,8 @@ namespace lumora {
 /// The header of a hand. A table named by its buy-in (pot-limit Omaha, and
 /// no-limit Hold'em in the client's later format) seats a hundred big
 /// blinds; the time is local time as written (the zone word is not applied);
-/// a month that is no English month name does not match.
-HandHeader ReadPartyHeader(std::wstring_view line);
+/// a month that is no English month name does not match. The time is worked
+/// out by `memo` when given (see HeaderLocalTime).
+HandHeader ReadPartyHeader(std::wstring_view line, LocalTimeMemo* memo = nullptr);
 
 }  // namespace lumora

@@ -322,8 +322,8 @@ std::optional<AllInHandReport> Hand888Reader::EvaluateAllIn(const HandLines& lin
   return EvaluateAllInOf(allIn, {m_source, m_handNumber, m_nick, m_bigBlind, m_hiLo}, m_engine);
 }
 
-/// The stakes of a stakes line and, `withDate`, its date.
-HandHeader ReadStakesAndDate(std::wstring_view line, bool withDate) {
+/// The stakes of a stakes line and, `withDate`, its date (by `memo` when given).
+HandHeader ReadStakesAndDate(std::wstring_view line, bool withDate, LocalTimeMemo* memo) {
   HandHeader header;
   CalendarFields fields;
   HandAmounts amounts;
@@ -347,7 +347,7 @@ HandHeader ReadStakesAndDate(std::wstring_view line, bool withDate) {
   header.matched = true;
   header.currency = CurrencyFromSign(sign);
   if (!withDate) return header;
-  const auto time = HeaderLocalTime(fields);
+  const auto time = HeaderLocalTime(fields, memo);
   header.badDate = !time;
   header.startTime = time.value_or(0);
   return header;
@@ -356,11 +356,11 @@ HandHeader ReadStakesAndDate(std::wstring_view line, bool withDate) {
 }  // namespace
 
 HandHeader Read888Stakes(std::wstring_view line) {
-  return ReadStakesAndDate(line, false);
+  return ReadStakesAndDate(line, false, nullptr);
 }
 
-HandHeader Read888Header(std::wstring_view line) {
-  return ReadStakesAndDate(line, true);
+HandHeader Read888Header(std::wstring_view line, LocalTimeMemo* memo) {
+  return ReadStakesAndDate(line, true, memo);
 }
 
 HandReading Read888Hand(const std::wstring& source, const HandFilter& filter,

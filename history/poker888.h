@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/local_time.h"
 #include "history/hand_filter.h"
 #include "history/hand_header.h"
 #include "history/hand_reading.h"
@@ -17,8 +18,9 @@ class PokerLogic;
 
 /// Reads "$0.05/$0.10 Blinds No Limit Holdem - *** 05 03 2024 12:00:00", its
 /// localised forms ("25 $/50 $ Blinds …") or the Flopomania form, whose ante
-/// stands in for the big blind.
-HandHeader Read888Header(std::wstring_view line);
+/// stands in for the big blind. The time is worked out by `memo` when given
+/// (see HeaderLocalTime).
+HandHeader Read888Header(std::wstring_view line, LocalTimeMemo* memo = nullptr);
 /// The stakes of such a line alone (no start time).
 HandHeader Read888Stakes(std::wstring_view line);
 

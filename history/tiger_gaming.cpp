@@ -212,7 +212,7 @@ std::optional<AllInHandReport> TigerHandReader::EvaluateAllIn(int64_t result) {
 
 }  // namespace
 
-HandHeader ReadTigerHeader(std::wstring_view line) {
+HandHeader ReadTigerHeader(std::wstring_view line, LocalTimeMemo* memo) {
   HandHeader header;
   ScanCaptures match;
   if (!ScanTigerHeader(line, match)) return header;
@@ -220,7 +220,7 @@ HandHeader ReadTigerHeader(std::wstring_view line) {
   if (!bigBlind) return header;
   header.matched = true;
   header.bigBlindCents = *bigBlind;
-  const auto time = HeaderLocalTime(FieldsFromCaptures(match, 3));
+  const auto time = HeaderLocalTime(FieldsFromCaptures(match, 3), memo);
   header.badDate = !time;
   header.startTime = time.value_or(0);
   return header;

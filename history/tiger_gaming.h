@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/local_time.h"
 #include "history/hand_filter.h"
 #include "history/hand_header.h"
 #include "history/hand_reading.h"
@@ -14,8 +15,9 @@
 namespace lumora {
 
 /// Reads "Tiger Gaming Game #...: ... Limit ($0.05/0.10) - 2024/03/05
-/// 12:00:00 ET": local time as written, big blind in dollars.
-HandHeader ReadTigerHeader(std::wstring_view line);
+/// 12:00:00 ET": local time as written (worked out by `memo` when given, see
+/// HeaderLocalTime), big blind in dollars.
+HandHeader ReadTigerHeader(std::wstring_view line, LocalTimeMemo* memo = nullptr);
 
 class PokerLogic;
 

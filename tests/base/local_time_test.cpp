@@ -59,6 +59,30 @@ TEST(MakeLocalTime, HandlesTheDaylightSavingChange) {
   EXPECT_EQ(MakeLocalTime({2021, 7, 1, 8, 0, 0}), 1625140800);
 }
 
+TEST(LocalTimeMemo, GivesWhatTheLibraryGivesAcrossTheClockChanges) {
+  // New York moves an hour on the hour; Lord Howe Island half an hour. Every
+  // minute of both days of change, each zone, compared with a fresh call. The
+  // hour repeated in autumn is left out: which of its two instants the
+  // library picks depends on its earlier calls.
+  struct Change {
+    const char* zone;
+    CalendarFields spring, autumn;
+    int repeatedHour;
+  };
+  for (const Change& change : {Change{"America/New_York", {2021, 3, 14}, {2021, 11, 7}, 1},
+                               Change{"Australia/Lord_Howe", {2021, 10, 3}, {2021, 4, 4}, 1}}) {
+    ScopedTimeZone zone(change.zone);
+    LocalTimeMemo memo;
+    for (const CalendarFields& day : {change.spring, change.autumn})
+      for (int minute = 0; minute < 24 * 60; ++minute) {
+        const CalendarFields f{day.year, day.month, day.day, minute / 60, minute % 60, 17};
+        if (&day == &change.autumn && f.hour == change.repeatedHour) continue;
+        EXPECT_EQ(memo.Convert(f), MakeLocalTime(f))
+            << change.zone << " " << f.hour << ":" << f.minute;
+      }
+  }
+}
+
 TEST(FieldsInRange, AcceptsOnlyTheHeaderRanges) {
   EXPECT_TRUE(FieldsInRange({1970, 1, 1, 0, 0, 0}));
   EXPECT_TRUE(FieldsInRange({2024, 12, 31, 23, 59, 59}));
