@@ -237,6 +237,20 @@ bool ScanStarsCollect(std::wstring_view line, ScanCaptures& captures) {
   });
 }
 
+bool ScanStarsPot(std::wstring_view line, ScanCaptures& captures) {
+  captures.Clear();
+  Cursor cursor(line, 0);
+  std::wstring_view pot;
+  std::wstring_view rake;
+  if (!cursor.Literal(L"Total pot "sv) || !cursor.Amount(&pot) || !cursor.Literal(L" | Rake "sv) ||
+      !cursor.Amount(&rake) || !cursor.AtEnd())
+    return false;
+  captures.Set(0, line);
+  captures.Set(1, pot);
+  captures.Set(2, rake);
+  return true;
+}
+
 bool ScanUncalled(std::wstring_view line, ScanCaptures& captures) {
   captures.Clear();
   Cursor cursor(line, 0);
@@ -316,6 +330,7 @@ std::vector<LineScanner> LineScanners() {
       {"call or bet", WithAmounts(kCallOrBetPattern), ScanCallOrBet},
       {"raise", WithAmounts(kRaisePattern), ScanRaise},
       {"collect", WithAmounts(kStarsCollectPattern), ScanStarsCollect},
+      {"pot", WithAmounts(kStarsPotPattern), ScanStarsPot},
       {"uncalled", WithAmounts(kUncalledPattern), ScanUncalled},
       {"shown with position", plain(kShownWithPositionPattern), ScanShownWithPosition},
       {"shown", plain(kShownPattern), ScanShown},

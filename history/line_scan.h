@@ -151,6 +151,11 @@ inline constexpr std::wstring_view kStarsCollectPattern =
     LR"re((.*) collected \D?{A} from (?:pot|side pot|main pot|side pot-\d+))re";
 bool ScanStarsCollect(std::wstring_view line, ScanCaptures& captures);
 
+/// "Total pot $0.55 | Rake $0.02", the summary of a hand played to one pot:
+/// captures 1 the pot, 2 the rake.
+inline constexpr std::wstring_view kStarsPotPattern = LR"re(Total pot \D?{A} \| Rake \D?{A})re";
+bool ScanStarsPot(std::wstring_view line, ScanCaptures& captures);
+
 /// "Uncalled bet ($0.20) returned to Hero": captures 1 amount, 2 name.
 inline constexpr std::wstring_view kUncalledPattern =
     LR"re(Uncalled bet \(\D?{A}\) returned to (.*))re";

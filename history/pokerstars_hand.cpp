@@ -50,6 +50,35 @@ bool IsPlayLine(std::wstring_view rest) {
   return false;
 }
 
+/// What a line posts, as ContainsAfterStart would find each phrase: one
+/// walk over the occurrences of "posts " (a name may hold the word too)
+/// answers all three.
+struct PostWords {
+  bool ante = false;      ///< "posts the ante"
+  bool bigBlind = false;  ///< "posts big blind"
+  bool small = false;     ///< "posts small", a small blind or small & big
+};
+
+PostWords FindPostWords(std::wstring_view line) {
+  PostWords words;
+  for (size_t at = FindText(line, L"posts "sv, 1); at != std::wstring_view::npos;
+       at = FindText(line, L"posts "sv, at + 1)) {
+    const std::wstring_view rest = line.substr(at + 6);
+    words.ante = words.ante || StartsWith(rest, L"the ante"sv);
+    words.bigBlind = words.bigBlind || StartsWith(rest, L"big blind"sv);
+    words.small = words.small || StartsWith(rest, L"small"sv);
+  }
+  // A phrase that starts the line is its first occurrence, and that one
+  // does not count.
+  if (StartsWith(line, L"posts "sv)) {
+    const std::wstring_view rest = line.substr(6);
+    words.ante = words.ante && !StartsWith(rest, L"the ante"sv);
+    words.bigBlind = words.bigBlind && !StartsWith(rest, L"big blind"sv);
+    words.small = words.small && !StartsWith(rest, L"small"sv);
+  }
+  return words;
+}
+
 class StarsHandReader {
  public:
   StarsHandReader(const std::wstring& source, const HandFilter& filter, int32_t room,
@@ -74,7 +103,7 @@ class StarsHandReader {
   void ReadSeat(std::wstring_view line);
   void ReadAnte(std::wstring_view line);
   /// Why a blind line refuses the hand (players seated, another limit), or none.
-  std::optional<HandLeftOut> ReadBlind(std::wstring_view line);
+  std::optional<HandLeftOut> ReadBlind(std::wstring_view line, bool bigBlind);
   bool SeatedCountFits();
   bool SmallBlindPostedBefore();
   void ReadPendingSeat();
@@ -206,12 +235,11 @@ bool StarsHandReader::SeatedCountFits() {
   return seated >= m_filter.minPl && seated <= m_filter.maxPl;
 }
 
-std::optional<HandLeftOut> StarsHandReader::ReadBlind(std::wstring_view line) {
+std::optional<HandLeftOut> StarsHandReader::ReadBlind(std::wstring_view line, bool bigBlind) {
   if (!SeatedCountFits()) return HandLeftOut::kPlayersSeated;
   // Another player's blind matters in two ways only: a big blind of another
   // limit refuses the hand, and the table's small blind makes a small blind
   // the hero posts later a dead one. The second is looked at when it matters.
-  const bool bigBlind = ContainsAfterStart(line, L"posts big blind"sv);
   if (!MayBeHeroLine(line, m_nick) && !(bigBlind && m_filter.cashLimit != 0)) {
     if (!bigBlind) m_otherSmallBlinds.push_back(line);
     return std::nullopt;
@@ -306,18 +334,14 @@ HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
       continue;
     }
     if (StartsWith(line, L"***"sv)) ReadStreetMarker(line, i);
-    // Sought only once the line is known to be no table or seat line.
-    const auto posts = [&] { return FindText(line, L"posts "sv, 1) != std::wstring_view::npos; };
-
     if (StartsWith(line, L"Table "sv)) {
       if (ReadTable(line) == Verdict::kRefuse) return reading.LeaveOut(HandLeftOut::kTableSize);
     } else if (StartsWith(line, L"Seat "sv)) {
       ReadSeat(line);
-    } else if (const bool post = posts(); post && ContainsAfterStart(line, L"posts the ante"sv)) {
+    } else if (const PostWords post = FindPostWords(line); post.ante) {
       ReadAnte(line);
-    } else if (post && (ContainsAfterStart(line, L"posts big blind"sv) ||
-                        ContainsAfterStart(line, L"posts small"sv))) {
-      if (const std::optional<HandLeftOut> refused = ReadBlind(line))
+    } else if (post.bigBlind || post.small) {
+      if (const std::optional<HandLeftOut> refused = ReadBlind(line, post.bigBlind))
         return reading.LeaveOut(*refused);
     } else if (IsHeroSaying(line, m_nick, L": folds"sv)) {
       m_dealtIn = true;

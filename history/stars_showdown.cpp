@@ -9,7 +9,6 @@ using namespace std::string_view_literals;
 namespace {
 
 struct ShowdownPatterns {
-  boost::wregex pot1{WithAmounts(LR"re(Total pot \D?{A} \| Rake \D?{A})re")};
   boost::wregex pot2{
       WithAmounts(LR"re(Total pot \D?{A} Main pot \D?{A}. Side pot \D?{A}. \| Rake \D?{A})re")};
   boost::wregex pot3{WithAmounts(
@@ -71,9 +70,10 @@ bool StarsShowdown::Pots(std::wstring_view line, HandAmounts& amounts) {
   const auto units = [&](const LineMatch& m, int i) {
     return static_cast<double>(amounts.Capture(m, i)) * 0.01;
   };
-  if (MatchLine(line, P().pot1, m_match)) {
-    m_totalPot = units(m_match, 1);
-    m_rake = units(m_match, 2);
+  // Most hands are played to one pot: the scanner reads their line.
+  if (ScanCaptures single; ScanStarsPot(line, single)) {
+    m_totalPot = static_cast<double>(amounts.Cents(single[1])) * 0.01;
+    m_rake = static_cast<double>(amounts.Cents(single[2])) * 0.01;
   } else if (MatchLine(line, P().pot2, m_match)) {
     m_totalPot = units(m_match, 1);
     m_pots = {units(m_match, 2), units(m_match, 3)};
