@@ -24,11 +24,16 @@ namespace lumora {
 /// vertical tab, form feed and the no-break space some clients write).
 std::wstring_view TrimBlanks(std::wstring_view text);
 
-/// TrimBlanks, answered at once for the usual line that already begins and
-/// ends with a printable ASCII character.
+/// TrimBlanks, answered at once for the usual line that begins with a
+/// printable ASCII character and ends with one, or with one blank after it
+/// (as many lines of PokerStars do: "Hero: folds ").
 inline std::wstring_view TrimView(std::wstring_view text) {
   const auto plain = [](wchar_t c) { return c > L' ' && c < 0x7F; };
-  if (!text.empty() && plain(text.front()) && plain(text.back())) return text;
+  if (!text.empty() && plain(text.front())) {
+    if (plain(text.back())) return text;
+    if (text.back() == L' ' && text.size() >= 2 && plain(text[text.size() - 2]))
+      return text.substr(0, text.size() - 1);
+  }
   return TrimBlanks(text);
 }
 

@@ -44,6 +44,28 @@ struct Groups {
   std::wstring_view DigitsOf(int g) const { return {digits[g].data, digits[g].size}; }
 };
 
+/// The usual amount, a sign or none, up to eleven digits and maybe a
+/// decimal mark with one or two ("$0.10", "25", "$1250.5"), read in one walk;
+/// nullopt for any other form, which the general reading takes.
+std::optional<int64_t> PlainAmountCents(std::wstring_view text) {
+  size_t i = !text.empty() && (text[0] == L'$' || text[0] == 0x20AC || text[0] == 0x00A3);
+  const size_t first = i;
+  int64_t whole = 0;
+  for (; i < text.size() && IsDigit(text[i]) && i - first < 11; ++i)
+    whole = whole * 10 + (text[i] - L'0');
+  if (i == first) return std::nullopt;
+  int64_t cents = whole * 100;
+  if (i < text.size()) {
+    const size_t fraction = text.size() - i - 1;  // characters after the mark
+    if (text[i] != L'.' || fraction == 0 || fraction > 2 || !IsDigit(text[i + 1]) ||
+        (fraction == 2 && !IsDigit(text[i + 2])))
+      return std::nullopt;
+    cents += (text[i + 1] - L'0') * 10 + (fraction == 2 ? text[i + 2] - L'0' : 0);
+  }
+  if (cents > kMaxAmountCents) return std::nullopt;
+  return cents;
+}
+
 }  // namespace
 
 std::wstring WithAmounts(std::wstring_view pattern) {
@@ -64,6 +86,7 @@ std::wstring WithAmounts(std::wstring_view pattern) {
 }
 
 std::optional<int64_t> ReadAmountCents(std::wstring_view text) {
+  if (const std::optional<int64_t> plain = PlainAmountCents(text)) return plain;
   size_t i = 0;
   while (i < text.size() && (IsBlankSeparator(text[i]) || text[i] == L'\t' || text[i] == L'$' ||
                              text[i] == 0x20AC || text[i] == 0x00A3))

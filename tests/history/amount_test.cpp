@@ -22,6 +22,10 @@ TEST(Amount, ReadsEveryClientsSeparatorsAsWholeCents) {
 
 TEST(Amount, RefusesWhatNoTableCouldHold) {
   EXPECT_EQ(ReadAmountCents(L"10,000,000,000"), kMaxAmountCents);
+  EXPECT_EQ(ReadAmountCents(L"$10000000000"), kMaxAmountCents);  // the plain form, eleven digits
+  EXPECT_FALSE(ReadAmountCents(L"$10000000000.01"));
+  EXPECT_FALSE(ReadAmountCents(L"99999999999"));
+  EXPECT_EQ(ReadAmountCents(L"$7."), 700);
   EXPECT_FALSE(ReadAmountCents(L"10,000,000,000.01"));
   EXPECT_FALSE(ReadAmountCents(L"123456789012345678901234567890"));
   EXPECT_FALSE(ReadAmountCents(L"0.125"));   // no client writes tenths of cents
