@@ -12,6 +12,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#endif
 
 #include "base/text.h"
 
@@ -180,21 +183,55 @@ class LineCutter {
   bool m_marked = false;
 };
 
-/// Plain ASCII bytes are those the decoder copies as they are: below 0x80,
-/// and not a control byte below 0x0E (a tab, or a line end). Copies the
-/// plain bytes and line ends from s[i] on to `out`, widened, cutting the
-/// lines at the line ends (and marking those that hold a marked byte) when
-/// given a cutter, up to the first other byte or the end; returns where it
-/// stopped, and `out` is moved past what it wrote. Up to 16 characters past
-/// that may be written too: the caller's buffer has room, since no decoded
-/// text is longer than its bytes, and overwrites them next.
-size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out, LineCutter* cutter,
-                      const MarkedBytes& marked) {
+/// A block of bytes as the decoder sees it, a bit per byte from the first:
+/// the bytes it does not copy as they are (the high and control bytes, line
+/// ends among them), the line ends (sought only in a block with stops), and
+/// the marked bytes.
+struct BlockBits {
+  uint32_t stops = 0;
+  uint32_t ends = 0;
+  uint32_t marks = 0;
+};
+
+/// Cuts the lines that end in a block of `width` bytes, already stored
+/// widened at `out`, up to its first stop that is no line end. Returns how
+/// many bytes of the block are taken: all, unless one for the caller stands
+/// in it.
+inline int TakeBlock(BlockBits bits, int width, wchar_t* out, LineCutter* cutter) {
+  if (bits.stops == 0) {
+    if (bits.marks != 0) cutter->Mark();
+    return width;
+  }
+  const uint32_t endBits = bits.ends;
+  const int taken = bits.stops == endBits ? width : std::countr_zero(bits.stops & ~endBits);
+  if (!cutter) return taken;
+  const uint64_t takenBits = (uint64_t{1} << taken) - 1;
+  if (bits.marks == 0) {  // the usual block: lines to cut, none to mark
+    for (uint64_t m = endBits & takenBits; m != 0; m &= m - 1)
+      cutter->Cut(out + std::countr_zero(m));
+    return taken;
+  }
+  uint64_t before = 0;  // the block's bits before the line being written
+  for (uint64_t m = endBits & takenBits; m != 0; m &= m - 1) {
+    const int end = std::countr_zero(m);
+    if ((bits.marks & ~before & ((uint64_t{1} << end) - 1)) != 0) cutter->Mark();
+    cutter->Cut(out + end);
+    before = (uint64_t{2} << end) - 1;
+  }
+  if ((bits.marks & ~before & takenBits) != 0) cutter->Mark();
+  return taken;
+}
+
+// Hand histories are mostly plain bytes (see CopyPlainLines): a block of them
+// is widened and stored at once. One signed comparison finds both the high
+// and the control bytes (as signed bytes, both are below 0x0E); when the only
+// ones are line ends, which are stored as they are, the lines are cut without
+// leaving the loop. Each loop returns where it stopped: at a byte for the
+// caller, or where fewer bytes than a block are left.
+
 #if defined(__SSE2__)
-  // Hand histories are mostly such bytes: sixteen are widened and stored at
-  // a time. One signed comparison finds both the high and the control bytes
-  // (as signed bytes, both are below 0x0E); when the only ones are line ends,
-  // which are stored as they are, the lines are cut without leaving the loop.
+size_t CopyPlainBlocks16(const unsigned char* s, size_t n, size_t i, wchar_t*& out,
+                         LineCutter* cutter, const MarkedBytes& marked) {
   const __m128i zero = _mm_setzero_si128();
   const __m128i firstPlain = _mm_set1_epi8(0x0E);
   const __m128i lineFeed = _mm_set1_epi8('\n');
@@ -216,40 +253,84 @@ size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out,
       _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpacklo_epi16(high, zero));
       _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 12), _mm_unpackhi_epi16(high, zero));
     }
-    const int stops = _mm_movemask_epi8(_mm_cmplt_epi8(bytes, firstPlain));
-    const int marks =
-        marking ? _mm_movemask_epi8(_mm_or_si128(
-                      _mm_or_si128(_mm_cmpeq_epi8(bytes, mark0), _mm_cmpeq_epi8(bytes, mark1)),
-                      _mm_cmpeq_epi8(bytes, mark2)))
-                : 0;
-    if (stops == 0) {
-      if (marks != 0) cutter->Mark();
-      i += 16;
-      out += 16;
-      continue;
-    }
-    const int ends = _mm_movemask_epi8(
-        _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn)));
-    // Up to a byte for the caller, if there is one, the block is done here.
-    const int taken = stops == ends ? 16 : std::countr_zero(static_cast<unsigned>(stops & ~ends));
-    const int takenBits = (1 << taken) - 1;
-    if (cutter && marks == 0) {  // the usual block: lines to cut, none to mark
-      for (int m = ends & takenBits; m != 0; m &= m - 1)
-        cutter->Cut(out + std::countr_zero(static_cast<unsigned>(m)));
-    } else if (cutter) {
-      int before = 0;  // the block's bits before the line being written
-      for (int m = ends & takenBits; m != 0; m &= m - 1) {
-        const int end = std::countr_zero(static_cast<unsigned>(m));
-        if ((marks & ~before & ((1 << end) - 1)) != 0) cutter->Mark();
-        cutter->Cut(out + end);
-        before = (1 << (end + 1)) - 1;
-      }
-      if ((marks & ~before & takenBits) != 0) cutter->Mark();
-    }
+    BlockBits bits;
+    bits.stops = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmplt_epi8(bytes, firstPlain)));
+    if (marking)
+      bits.marks = static_cast<uint32_t>(_mm_movemask_epi8(
+          _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, mark0), _mm_cmpeq_epi8(bytes, mark1)),
+                       _mm_cmpeq_epi8(bytes, mark2))));
+    if (bits.stops != 0)
+      bits.ends = static_cast<uint32_t>(_mm_movemask_epi8(
+          _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn))));
+    const int taken = TakeBlock(bits, 16, out, cutter);
     out += taken;
     i += static_cast<size_t>(taken);
     if (taken < 16) return i;
   }
+  return i;
+}
+#endif
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && __SIZEOF_WCHAR_T__ == 4
+#define LUMORA_DECODE_AVX2 1
+/// Twice the block of CopyPlainBlocks16, on processors that have AVX2 (most
+/// made since 2013); the program is built for those that do not.
+__attribute__((target("avx2"))) size_t CopyPlainBlocks32(const unsigned char* s, size_t n, size_t i,
+                                                         wchar_t*& out, LineCutter* cutter,
+                                                         const MarkedBytes& marked) {
+  const __m256i firstPlain = _mm256_set1_epi8(0x0E);
+  const __m256i lineFeed = _mm256_set1_epi8('\n');
+  const __m256i carriageReturn = _mm256_set1_epi8('\r');
+  const bool marking = cutter && marked.any;
+  const __m256i mark0 = _mm256_set1_epi8(marked.byte[0]);
+  const __m256i mark1 = _mm256_set1_epi8(marked.byte[1]);
+  const __m256i mark2 = _mm256_set1_epi8(marked.byte[2]);
+  while (i + 32 <= n) {
+    const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+    for (int k = 0; k < 4; ++k) {
+      const __m128i eight = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + i + 8 * k));
+      _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 8 * k), _mm256_cvtepu8_epi32(eight));
+    }
+    BlockBits bits;
+    bits.stops = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(firstPlain, bytes)));
+    if (marking)
+      bits.marks = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_or_si256(
+          _mm256_or_si256(_mm256_cmpeq_epi8(bytes, mark0), _mm256_cmpeq_epi8(bytes, mark1)),
+          _mm256_cmpeq_epi8(bytes, mark2))));
+    if (bits.stops != 0)
+      bits.ends = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_or_si256(
+          _mm256_cmpeq_epi8(bytes, lineFeed), _mm256_cmpeq_epi8(bytes, carriageReturn))));
+    const int taken = TakeBlock(bits, 32, out, cutter);
+    out += taken;
+    i += static_cast<size_t>(taken);
+    if (taken < 32) return i;
+  }
+  return i;
+}
+
+bool HasAvx2() {
+  static const bool has = __builtin_cpu_supports("avx2");
+  return has;
+}
+#endif
+
+/// Plain ASCII bytes are those the decoder copies as they are: below 0x80,
+/// and not a control byte below 0x0E (a tab, or a line end). Copies the
+/// plain bytes and line ends from s[i] on to `out`, widened, cutting the
+/// lines at the line ends (and marking those that hold a marked byte) when
+/// given a cutter, up to the first other byte or the end; returns where it
+/// stopped, and `out` is moved past what it wrote. Up to a block (32
+/// characters) past that may be written too: the caller's buffer has room,
+/// since no decoded text is longer than its bytes, and overwrites them next.
+size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out, LineCutter* cutter,
+                      const MarkedBytes& marked) {
+  // A loop that stops at a byte for the caller leaves it first in the next
+  // loop's block, which then stops at once.
+#if defined(LUMORA_DECODE_AVX2)
+  if (HasAvx2()) i = CopyPlainBlocks32(s, n, i, out, cutter, marked);
+#endif
+#if defined(__SSE2__)
+  i = CopyPlainBlocks16(s, n, i, out, cutter, marked);
 #endif
   for (; i < n && (s[i] >= 0x0E || s[i] == '\n' || s[i] == '\r') && s[i] < 0x80; ++i) {
     *out = static_cast<wchar_t>(s[i]);

@@ -30,6 +30,10 @@ void RequireSound(const SourceResult& out, size_t lines) {
 void ReadAsFileOf(int32_t room, std::span<const uint8_t> input) {
   const std::wstring text = DecodeHistoryText(BytesOf(input));
   const TextLines lines = SplitLines(text);
+  // A run's readers decode and cut in one pass, which must agree.
+  HistoryText fused;
+  DecodeHistoryInto(BytesOf(input), fused, kChatAndSeatingLeads);
+  Require(fused.text == text && fused.lines == lines && fused.marked.size() == lines.size());
   FileFormatInfo info;
   info.room = room;
   DetectHistoryFormat(lines, info);

@@ -59,6 +59,40 @@ TEST(SplitLines, CutsAtEveryKindOfLineEnd) {
   EXPECT_EQ(SplitLines(L"\n"), Lines{L""});
 }
 
+TEST(DecodeHistoryInto, CutsAndMarksAsTheSeparateStepsDo) {
+  // The decoder cuts and marks lines while it widens blocks of plain bytes:
+  // line ends, marked bytes and other bytes fall at every place in a block
+  // and across blocks, in texts of every length up to a few blocks.
+  const std::string pieces[] = {"a",   "b c",      "Seat 1: Hero ($10 in chips)",
+                                "\n",  "\r",       "\r\n",
+                                ",",   "j",        "w",
+                                "\t",  "\xC3\xA9", "\xE2\x82\xAC",
+                                "\x80"};
+  const size_t plainPieces = 10;  // the ASCII ones
+  uint32_t seed = 12345;
+  const auto next = [&] { return (seed = seed * 1103515245 + 12345) >> 16; };
+  HistoryText file;
+  for (int round = 0; round < 3000; ++round) {
+    std::string bytes;
+    const bool plainOnly = round % 3 == 0;
+    for (size_t length = next() % 200; bytes.size() < length;)
+      bytes += pieces[next() % (plainOnly ? plainPieces : std::size(pieces))];
+    DecodeHistoryInto(bytes, file, ",jw");
+    const std::wstring text = DecodeHistoryText(bytes);
+    ASSERT_EQ(file.text, text) << round;
+    ASSERT_EQ(file.lines, SplitLines(text)) << round;
+    ASSERT_EQ(file.marked.size(), file.lines.size()) << round;
+    // A line that holds a marked byte is marked; in a text of plain bytes
+    // only those are (a file that is no UTF-8 has every line marked).
+    for (size_t k = 0; k < file.lines.size(); ++k) {
+      const bool holds = file.lines[k].find_first_of(L",jw") != std::wstring_view::npos;
+      if (holds || plainOnly) {
+        ASSERT_EQ(file.marked[k] != 0, holds) << round << " line " << k;
+      }
+    }
+  }
+}
+
 TEST(ReadHistoryFileEx, ReadsAFileIntoLines) {
   testing::TempDir dir;
   const auto path = dir.Write("h.txt", "\xEF\xBB\xBFPokerStars Hand #1\r\nSeat 1: Hero\r\n");
