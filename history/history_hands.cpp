@@ -342,10 +342,12 @@ std::wstring HandIdOf(std::wstring_view line) {
   size_t at = line.find(L'#');
   if (at == std::wstring_view::npos) at = FindText(line, L"Game "sv);
   if (at == std::wstring_view::npos) return {};
-  const size_t begin = line.find_first_of(L"0123456789", at);
-  if (begin == std::wstring_view::npos) return {};
+  const auto digit = [&](size_t k) { return line[k] >= L'0' && line[k] <= L'9'; };
+  size_t begin = at;
+  while (begin < line.size() && !digit(begin)) ++begin;
+  if (begin == line.size()) return {};
   size_t end = begin;
-  while (end < line.size() && line[end] >= L'0' && line[end] <= L'9') ++end;
+  while (end < line.size() && digit(end)) ++end;
   return std::wstring(line.substr(begin, end - begin));
 }
 
