@@ -8,10 +8,6 @@
 
 #include "history/xml_history.h"
 
-#include <wx/log.h>
-#include <wx/mstream.h>
-#include <wx/xml/xml.h>
-
 #include <algorithm>
 #include <optional>
 #include <utility>
@@ -28,6 +24,7 @@
 #include "history/pattern.h"
 #include "history/source_reading.h"
 #include "history/xml_bounds.h"
+#include "history/xml_stream.h"
 
 namespace lumora {
 
@@ -46,15 +43,10 @@ enum ActionType : int {
   kRaise = 23,  ///< the street total it raises to
 };
 
-std::wstring Text(const wxString& text) {
-  return text.ToStdWstring();
-}
-
 /// The amount of an attribute written with its currency sign ("$2.50",
 /// "€1,247.80").
-std::optional<int64_t> AmountIn(const wxString& text, HandAmounts& amounts) {
-  const std::wstring value = Text(text);
-  if (value.find_first_of(L"0123456789") == std::wstring::npos) return std::nullopt;
+std::optional<int64_t> AmountIn(std::wstring_view value, HandAmounts& amounts) {
+  if (value.find_first_of(L"0123456789") == std::wstring_view::npos) return std::nullopt;
   return amounts.Cents(value);
 }
 
@@ -75,54 +67,52 @@ class SessionReader {
   SessionReader(const SourceReading& reading, int linesBefore)
       : m_reading(reading), m_linesBefore(linesBefore) {}
 
-  /// Reads one <session>; false when the file is refused or the run must end.
-  bool Read(const wxXmlNode& session);
+  /// Reads one child element of the <session>, in document order; false when
+  /// the file is refused or the run must end.
+  bool ReadChild(const XmlElement& child);
 
  private:
-  SessionGeneral ReadGeneral(const wxXmlNode& general) const;
+  SessionGeneral ReadGeneral(const XmlElement& general) const;
   /// Reads one game; false when the run must end (a date out of range).
-  bool ReadGame(const wxXmlNode& game);
-  void ReadHeroResult(const wxXmlNode& game, const wxXmlNode& players, HandResult hand);
+  bool ReadGame(const XmlElement& game);
+  void ReadHeroResult(const XmlElement& game, const XmlElement& players, HandResult hand);
 
   const SourceReading& m_reading;
   int m_linesBefore;
   SessionGeneral m_general;
 };
 
-SessionGeneral SessionReader::ReadGeneral(const wxXmlNode& general) const {
+SessionGeneral SessionReader::ReadGeneral(const XmlElement& general) const {
   static const boost::wregex kGameType(WithAmounts(LR"re(.*/[\$€£]?{A}.*)re"));
   SessionGeneral read;
   read.bigBlind = m_reading.fileBigBlind;
-  for (const wxXmlNode* child = general.GetChildren(); child; child = child->GetNext()) {
-    if (child->GetType() != wxXML_ELEMENT_NODE) continue;
-    const wxString& name = child->GetName();
-    if (name == "mode" && child->GetNodeContent() != "real") read.realMoney = false;
-    if (name == "nickname" && Text(child->GetNodeContent()) != m_reading.filter.nick)
-      read.othersFile = true;
-    if (name == "uncalled_bet_enabled")
-      read.winLeavesOutReturns = child->GetNodeContent() == "true";
+  for (const XmlElement child : general.Children()) {
+    const std::string_view name = child.Name();
+    if (name == "mode" && child.Text() != L"real") read.realMoney = false;
+    if (name == "nickname" && child.Text() != m_reading.filter.nick) read.othersFile = true;
+    if (name == "uncalled_bet_enabled") read.winLeavesOutReturns = child.Text() == L"true";
     if (name == "gametype") {
-      const std::wstring type = Text(child->GetNodeContent());
+      const std::wstring_view type = child.Text();
       LineMatch match;
       if (MatchLine(type, kGameType, match))
         read.bigBlind = ReadAmountCents(CaptureView(match, 1)).value_or(0);
-      read.hiLo =
-          type.find(L"Hi-Lo") != std::wstring::npos || type.find(L"Hi/Lo") != std::wstring::npos;
+      read.hiLo = type.find(L"Hi-Lo") != std::wstring_view::npos ||
+                  type.find(L"Hi/Lo") != std::wstring_view::npos;
     }
   }
   return read;
 }
 
-bool SessionReader::ReadGame(const wxXmlNode& game) {
+bool SessionReader::ReadGame(const XmlElement& game) {
   static const boost::wregex kDate(
       LR"re(([0-9]{4})-([0-9]{1,2})-([0-9]{1,2}) ([0-9]{2}):([0-9]{1,2}):([0-9]{1,2}))re");
-  HandResult hand{Text(game.GetAttribute("gamecode")), 0, m_general.bigBlind, 0.0, std::nullopt};
-  for (const wxXmlNode* general = game.GetChildren(); general; general = general->GetNext()) {
-    if (general->GetType() != wxXML_ELEMENT_NODE || general->GetName() != "general") continue;
-    for (const wxXmlNode* child = general->GetChildren(); child; child = child->GetNext()) {
-      if (child->GetType() != wxXML_ELEMENT_NODE) continue;
-      if (child->GetName() == "startdate") {
-        const std::wstring content = Text(child->GetNodeContent());
+  HandResult hand{std::wstring(game.Attribute("gamecode")), 0, m_general.bigBlind, 0.0,
+                  std::nullopt};
+  for (const XmlElement general : game.Children()) {
+    if (general.Name() != "general") continue;
+    for (const XmlElement child : general.Children()) {
+      if (child.Name() == "startdate") {
+        const std::wstring content(child.Text());
         LineMatch match;
         if (!SearchLine(content, kDate, match)) continue;
         const auto field = [&](int i) { return CaptureInt(match, i); };
@@ -133,7 +123,7 @@ bool SessionReader::ReadGame(const wxXmlNode& game) {
           m_reading.out.logNotes.push_back(
               Format(L"%s, line %d: the start date of this game is out of range, the game is not "
                      L"counted: %s",
-                     m_reading.path, m_linesBefore + child->GetLineNumber(), content));
+                     m_reading.path, m_linesBefore + child.Line(), content));
           m_reading.out.LeaveOut(HandLeftOut::kRefused);
           return true;
         }
@@ -143,15 +133,14 @@ bool SessionReader::ReadGame(const wxXmlNode& game) {
           return true;
         }
         hand.startTime = *time;
-      } else if (child->GetName() == "players") {
+      } else if (child.Name() == "players") {
         int players = 0;
-        for (const wxXmlNode* p = child->GetChildren(); p; p = p->GetNext())
-          players += p->GetType() == wxXML_ELEMENT_NODE;
+        for ([[maybe_unused]] const XmlElement p : child.Children()) ++players;
         if (players < m_reading.filter.minPl || players > m_reading.filter.maxPl) {
           m_reading.out.LeaveOut(HandLeftOut::kPlayersSeated);
           return true;
         }
-        ReadHeroResult(game, *child, hand);
+        ReadHeroResult(game, child, hand);
       }
     }
   }
@@ -165,61 +154,36 @@ struct GameActions {
   std::vector<std::wstring> folded;
   /// The players' pocket cards and the board's (flop, turn, river as dealt),
   /// read as cards only for a game shown down after an all-in.
-  std::vector<std::pair<std::wstring, const wxXmlNode*>> pockets;
-  std::vector<const wxXmlNode*> board;
+  std::vector<std::pair<std::wstring, XmlElement>> pockets;
+  std::vector<XmlElement> board;
   int lastActionRound = 0;
   bool heroActed = false;
 };
 
-/// An <action> or <cards> element's attributes, read in one walk: each
-/// attribute asked for by name would be copied.
-struct ItemAttributes {
-  std::wstring_view player;
-  std::wstring_view type;
-  std::wstring_view sum;
-};
-
-ItemAttributes AttributesOf(const wxXmlNode& item) {
-  ItemAttributes read;
-  for (const wxXmlAttribute* a = item.GetAttributes(); a; a = a->GetNext()) {
-    const wxString& name = a->GetName();
-    const std::wstring_view value(a->GetValue().wc_str(), a->GetValue().length());
-    if (name == L"player")
-      read.player = value;
-    else if (name == L"type")
-      read.type = value;
-    else if (name == L"sum")
-      read.sum = value;
-  }
-  return read;
-}
-
-GameActions ReadActions(const wxXmlNode& game, const std::wstring& nick, int64_t bigBlind,
+GameActions ReadActions(const XmlElement& game, const std::wstring& nick, int64_t bigBlind,
                         HandAmounts& amounts) {
   GameActions actions;
-  for (const wxXmlNode* round = game.GetChildren(); round; round = round->GetNext()) {
-    if (round->GetType() != wxXML_ELEMENT_NODE || round->GetName() != L"round") continue;
-    const int number = ParseInt(Text(round->GetAttribute("no")));
+  for (const XmlElement round : game.Children()) {
+    if (round.Name() != "round") continue;
+    const int number = ParseInt(round.Attribute("no"));
     // The blinds (round 0) and the betting before the flop (round 1) are one street.
     if (number >= 2) actions.ledger.NextStreet();
-    for (const wxXmlNode* item = round->GetChildren(); item; item = item->GetNext()) {
-      if (item->GetType() != wxXML_ELEMENT_NODE) continue;
-      const ItemAttributes attributes = AttributesOf(*item);
-      const std::wstring_view player = attributes.player;
-      if (item->GetName() == L"cards") {
-        if (attributes.type == L"Pocket")
+    for (const XmlElement item : round.Children()) {
+      const std::wstring_view player = item.Attribute("player");
+      if (item.Name() == "cards") {
+        if (item.Attribute("type") == L"Pocket")
           actions.pockets.emplace_back(player, item);
         else
           actions.board.push_back(item);
         continue;
       }
-      if (item->GetName() != L"action") continue;
+      if (item.Name() != "action") continue;
       if (number >= 1) actions.lastActionRound = number;
       if (player == nick) actions.heroActed = true;
-      const int type = ParseInt(attributes.type);
-      const int64_t cents = attributes.sum.find_first_of(L"0123456789") != std::wstring_view::npos
-                                ? amounts.Cents(attributes.sum)
-                                : 0;
+      const int type = ParseInt(item.Attribute("type"));
+      const std::wstring_view sum = item.Attribute("sum");
+      const int64_t cents =
+          sum.find_first_of(L"0123456789") != std::wstring_view::npos ? amounts.Cents(sum) : 0;
       PlayerMoney& money = actions.ledger[player];
       switch (type) {
         case kFold:
@@ -254,15 +218,13 @@ GameActions ReadActions(const wxXmlNode& game, const std::wstring& nick, int64_t
   return actions;
 }
 
-void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& players,
+void SessionReader::ReadHeroResult(const XmlElement& game, const XmlElement& players,
                                    HandResult hand) {
-  const wxXmlNode* hero = nullptr;
-  for (const wxXmlNode* p = players.GetChildren(); p; p = p->GetNext())
-    if (p->GetType() == wxXML_ELEMENT_NODE &&
-        Text(p->GetAttribute("name")) == m_reading.filter.nick)
-      hero = p;
+  std::optional<XmlElement> hero;
+  for (const XmlElement p : players.Children())
+    if (p.Attribute("name") == m_reading.filter.nick) hero = p;
   // Players sitting out are not listed: a game without the hero is not his.
-  if (hero == nullptr) {
+  if (!hero) {
     m_reading.out.LeaveOut(HandLeftOut::kHeroNotSeated);
     return;
   }
@@ -271,8 +233,8 @@ void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& playe
     return;
   }
   HandAmounts amounts;
-  const auto win = AmountIn(hero->GetAttribute("win"), amounts);
-  const auto bet = AmountIn(hero->GetAttribute("bet"), amounts);
+  const auto win = AmountIn(hero->Attribute("win"), amounts);
+  const auto bet = AmountIn(hero->Attribute("bet"), amounts);
   if (!win || !bet) return;
   GameActions actions = ReadActions(game, m_reading.filter.nick, hand.bigBlindCents, amounts);
   HandReading reading;
@@ -298,7 +260,7 @@ void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& playe
     for (const auto& [name, node] : actions.pockets) {
       if (std::find(actions.folded.begin(), actions.folded.end(), name) != actions.folded.end())
         continue;
-      std::wstring cards = IPokerCardText(Text(node->GetNodeContent()));
+      std::wstring cards = IPokerCardText(node.Text());
       if (cards.empty()) continue;  // not shown
       if (name == m_reading.filter.nick) allIn.heroCards = cards;
       allIn.showdown.push_back({name, std::move(cards)});
@@ -308,7 +270,7 @@ void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& playe
     allIn.allInStreet = actions.lastActionRound;
     for (int s = 0; s + 1 < allIn.allInStreet; ++s) {
       if (s > 0) allIn.board += L' ';
-      allIn.board += IPokerCardText(Text(actions.board[static_cast<size_t>(s)]->GetNodeContent()));
+      allIn.board += IPokerCardText(actions.board[static_cast<size_t>(s)].Text());
     }
     allIn.netResult = static_cast<double>(result);
     allIn.putIn = actions.ledger.Totals();
@@ -318,9 +280,8 @@ void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& playe
     for (const auto& [name, cents] : allIn.putIn)
       matched += static_cast<int64_t>(cents) -
                  (m_general.winLeavesOutReturns ? actions.ledger.Unmatched(name) : 0);
-    for (const wxXmlNode* p = players.GetChildren(); p; p = p->GetNext())
-      if (p->GetType() == wxXML_ELEMENT_NODE)
-        won += AmountIn(p->GetAttribute("win"), amounts).value_or(0);
+    for (const XmlElement p : players.Children())
+      won += AmountIn(p.Attribute("win"), amounts).value_or(0);
     allIn.rake = static_cast<double>(std::max<int64_t>(matched - won, 0)) * 0.01;
     reading.allIn = EvaluateAllInOf(
         allIn,
@@ -330,19 +291,54 @@ void SessionReader::ReadHeroResult(const wxXmlNode& game, const wxXmlNode& playe
   AppendReading(std::move(reading), std::move(hand), m_reading.out);
 }
 
-bool SessionReader::Read(const wxXmlNode& session) {
-  for (const wxXmlNode* child = session.GetChildren(); child; child = child->GetNext()) {
-    if (child->GetType() != wxXML_ELEMENT_NODE) continue;
-    if (child->GetName() == "general") {
-      m_general = ReadGeneral(*child);
-      if (!m_general.realMoney) m_reading.out.skip = FileSkip::kPlayMoney;
-      if (m_general.othersFile) m_reading.out.skip = FileSkip::kOtherPlayer;
-      if (m_reading.out.skip) return false;
-    }
-    if (child->GetName() == "game" && !ReadGame(*child)) return false;
+bool SessionReader::ReadChild(const XmlElement& child) {
+  if (child.Name() == "general") {
+    m_general = ReadGeneral(child);
+    if (!m_general.realMoney) m_reading.out.skip = FileSkip::kPlayMoney;
+    if (m_general.othersFile) m_reading.out.skip = FileSkip::kOtherPlayer;
+    if (m_reading.out.skip) return false;
   }
-  return true;
+  return child.Name() != "game" || ReadGame(child);
 }
+
+/// What a source's result held before a session: its games are read as the
+/// parser reaches them, and a session whose XML turns out broken further on
+/// is taken back out whole, as if never read.
+class ResultMark {
+ public:
+  explicit ResultMark(const SourceResult& out)
+      : m_hands(out.hands.size()),
+        m_allInValues(out.allInValues.size()),
+        m_allInReports(out.allInReports.size()),
+        m_paneNotes(out.paneNotes.size()),
+        m_logNotes(out.logNotes.size()),
+        m_leftOut(out.leftOut),
+        m_skip(out.skip) {}
+
+  void Restore(SourceResult& out) const {
+    CutTo(out.hands, m_hands);
+    CutTo(out.allInValues, m_allInValues);
+    CutTo(out.allInReports, m_allInReports);
+    CutTo(out.paneNotes, m_paneNotes);
+    CutTo(out.logNotes, m_logNotes);
+    out.leftOut = m_leftOut;
+    out.skip = m_skip;
+  }
+
+ private:
+  template <typename Items>
+  static void CutTo(Items& items, size_t size) {
+    items.erase(items.begin() + static_cast<std::ptrdiff_t>(size), items.end());
+  }
+
+  size_t m_hands;
+  size_t m_allInValues;
+  size_t m_allInReports;
+  size_t m_paneNotes;
+  size_t m_logNotes;
+  HandLeftOutCounts m_leftOut;
+  std::optional<FileSkip> m_skip;
+};
 
 /// The line breaks in `text`.
 int LineBreaksIn(std::wstring_view text) {
@@ -353,7 +349,7 @@ int LineBreaksIn(std::wstring_view text) {
   return breaks;
 }
 
-/// One <session> document of a file, as UTF-8 text to load on its own.
+/// One <session> document of a file, as UTF-8 text to parse on its own.
 struct SessionDocument {
   std::string utf8;
   int linesBefore = 0;  ///< the file's lines before it
@@ -401,9 +397,8 @@ bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const 
     out.skip = beyond;
     return false;
   }
-  wxLogNull quiet;  // a file that will not load is refused, not shouted about
   const SourceReading reading{path, filter, fileBigBlind, engine, out};
-  // Each session is loaded from the text that was checked above, never from
+  // Each session is parsed from the text that was checked above, never from
   // the file again.
   bool any = false;
   bool loaded = false;
@@ -414,13 +409,16 @@ bool ReadXmlHistoryFile(const std::wstring& path, std::wstring_view text, const 
       out.LeaveOut(HandLeftOut::kCutOff);
       out.logNotes.push_back(path + L": the file ends inside a game, which is not counted");
     }
-    wxXmlDocument document;
-    wxMemoryInputStream stream(session.utf8.data(), session.utf8.size());
-    if (!document.Load(stream, "UTF-8")) return true;
-    const wxXmlNode* root = document.GetRoot();
-    if (root == nullptr || root->GetName() != "session") return true;
+    const ResultMark mark(out);
+    SessionReader reader(reading, session.linesBefore);
+    bool read = true;  // false once the file is refused
+    const XmlDocumentRead parsed =
+        ReadRootChildren(session.utf8, "session",
+                         [&](const XmlElement& child) { return read = reader.ReadChild(child); });
+    if (parsed == XmlDocumentRead::kBroken) mark.Restore(out);
+    if (parsed != XmlDocumentRead::kRead) return true;
     loaded = true;
-    refused = !SessionReader(reading, session.linesBefore).Read(*root);
+    refused = !read;
     return !refused;
   });
   if (refused) return false;

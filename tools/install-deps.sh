@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   clang libclang-rt-14-dev
-  libboost-regex-dev libfmt-dev libcli11-dev
+  libboost-regex-dev libfmt-dev libcli11-dev libexpat1-dev
   libwxgtk3.2-dev
   unixodbc unixodbc-dev odbc-postgresql
   postgresql

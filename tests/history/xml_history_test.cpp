@@ -104,5 +104,34 @@ TEST_F(XmlSession, AStartDateOutOfRangeSkipsItsGameAloneNamingTheLine) {
   EXPECT_THAT(reading.out.logNotes[0], HasSubstr(L"2024-13-05"));
 }
 
+TEST_F(XmlSession, TextsAreReadThroughEntitiesCdataAndComments) {
+  const std::string general =
+      "<mode><![CDATA[real]]></mode><gametype>Holdem NL &#36;0.25/&#36;0.50</gametype>"
+      "<nickname>B&#111;b</nickname>";
+  const XmlReading reading = Read(Session(
+      general,
+      "<game gamecode=\"7\"><general><startdate><!-- local -->2024-03-05 10:00:00"
+      "</startdate><players>" +
+          Player("Bob", "$2", "$1") + Player("Ann", "$0", "$1") + "</players></general></game>"));
+  EXPECT_TRUE(reading.completed);
+  ASSERT_EQ(reading.out.hands.size(), 1u);
+  EXPECT_EQ(reading.out.hands[0].bigBlindCents, 50);
+  EXPECT_EQ(reading.out.hands[0].startTime, k5March2024 + 10 * 3600);
+}
+
+TEST_F(XmlSession, ASessionThatIsNotWellFormedCountsNothingNotEvenItsRefusal) {
+  const std::string bob = Player("Bob", "$2", "$1") + Player("Ann", "$0", "$1");
+  const std::string broken = "<game gamecode=\"x\"><general></game>";
+  const XmlReading reading = Read(Session(kBobs, Game("1", "2024-03-05 10:00:00", bob)) +
+                                  Session(kBobs, Game("2", "2024-03-05 11:00:00", bob) + broken) +
+                                  Session("<mode>play</mode><nickname>Bob</nickname>", broken) +
+                                  Session(kBobs, Game("3", "2024-03-05 12:00:00", bob)));
+  EXPECT_TRUE(reading.completed);
+  EXPECT_FALSE(reading.out.skip);
+  ASSERT_EQ(reading.out.hands.size(), 2u);
+  EXPECT_EQ(reading.out.hands[0].handId, L"1");
+  EXPECT_EQ(reading.out.hands[1].handId, L"3");
+}
+
 }  // namespace
 }  // namespace lumora
