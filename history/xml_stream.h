@@ -4,8 +4,9 @@
 // then dropped. Memory follows the largest such element, not the document: a
 // session file of thousands of games holds one game at a time.
 //
-// The trees keep what the readers look at, and keep it the way the sessions
-// have always been read, so that every file reads as before:
+// The trees keep what the readers look at the way wxWidgets' XML documents,
+// which the readers were first written on, keep it, so that a file reads the
+// same as it did with them:
 //  - an element's text is its first text node: a run of character data, or a
 //    CDATA section, up to the next child element, comment, processing
 //    instruction or CDATA edge;
@@ -110,7 +111,7 @@ class XmlChildren {
 /// How a document read by ReadRootChildren turned out.
 enum class XmlDocumentRead {
   kBroken,     ///< not well-formed: disregard what was handed over
-  kOtherRoot,  ///< well-formed or not, its root is not the one asked for: nothing handed over
+  kOtherRoot,  ///< well-formed, its root not the one asked for: nothing handed over
   kRead,       ///< well-formed, every child of the root handed over (or declined)
 };
 
