@@ -21,6 +21,7 @@
 #include "history/card_text.h"
 #include "history/chip_ledger.h"
 #include "history/hand_reading.h"
+#include "history/header_date.h"
 #include "history/pattern.h"
 #include "history/source_reading.h"
 #include "history/xml_bounds.h"
@@ -80,6 +81,7 @@ class SessionReader {
   const SourceReading& m_reading;
   int m_linesBefore;
   SessionGeneral m_general;
+  LocalTimeMemo m_clock;  // the games' local times, an hour at a time
 };
 
 SessionGeneral SessionReader::ReadGeneral(const XmlElement& general) const {
@@ -117,7 +119,7 @@ bool SessionReader::ReadGame(const XmlElement& game) {
         if (!SearchLine(content, kDate, match)) continue;
         const auto field = [&](int i) { return CaptureInt(match, i); };
         const CalendarFields fields{field(1), field(2), field(3), field(4), field(5), field(6)};
-        const auto time = FieldsInRange(fields) ? MakeLocalTime(fields) : std::nullopt;
+        const auto time = HeaderLocalTime(fields, &m_clock);
         if (!time) {
           // A date that cannot be leaves this game out, not the session.
           m_reading.out.logNotes.push_back(
