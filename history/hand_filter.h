@@ -22,6 +22,9 @@ struct HandFilter {
   int32_t zoom = 0;     ///< take fast-fold hands
   int32_t nonZoom = 1;  ///< take ordinary hands
   GameFlags games = AllGamesSelected();
+  /// Whether a counted hand keeps its number: only a list of the hands shows
+  /// it, and writing it out costs an allocation a hand.
+  bool handIds = true;
 };
 
 }  // namespace lumora

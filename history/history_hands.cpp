@@ -67,7 +67,9 @@ struct HandHeaderValues {
   int64_t startTime = 0;
   int64_t bigBlindCents = 0;
   int32_t currency = 0;
-  std::wstring handId;
+  /// The line that opened the hand, whose number names it; written out only
+  /// where the number is shown (see ProcessHand).
+  std::wstring_view opening;
   /// Why the hand is not counted, from its header; none when it may be.
   std::optional<HandLeftOut> leftOut = HandLeftOut::kRefused;
 };
@@ -92,9 +94,15 @@ class HandSplitter {
     return Step::kAbandon;
   }
   void ProcessHand();
+  /// The hand's number, written out only where it is shown: in a list of the
+  /// hands, or in the log's note on a hand left out.
+  std::wstring HandNumber(const HandReading& reading) const {
+    const bool shown = m_reading.filter.handIds || (!reading.accepted && !reading.logNote.empty());
+    return shown ? HandIdOf(m_header.opening) : std::wstring();
+  }
   /// The header of a hand whose stakes and date line comes later.
   void OpenWithoutHeader(std::wstring_view line) {
-    m_header = {0, 0, 0, HandIdOf(line), HandLeftOut::kRefused};
+    m_header = {0, 0, 0, line, HandLeftOut::kRefused};
     m_bannerSeen = false;
     Start(line);
   }
@@ -150,7 +158,7 @@ HandSplitter::Step HandSplitter::Read888HeaderLine(std::wstring_view line, size_
   const HandHeader header = Read888Header(line, &m_clock);
   // A hand outside the range, or with a date that cannot be, is skipped
   // alone: abandoning the file would lose the hands of the session inside it.
-  m_header = {header.startTime, header.bigBlindCents, header.currency, m_header.handId,
+  m_header = {header.startTime, header.bigBlindCents, header.currency, m_header.opening,
               header.badDate ? BadDate(lineNumber, line) : DateLeftOut(header)};
   m_buffer.emplace_back(line);
   m_stage = 2;
@@ -212,8 +220,7 @@ HandSplitter::Step HandSplitter::OpenTigerHand(std::wstring_view line, size_t li
     m_reading.out.LeaveOut(*leftOut);
     return Step::kGoOn;
   }
-  m_header = {header.startTime, header.bigBlindCents, header.currency, HandIdOf(line),
-              std::nullopt};
+  m_header = {header.startTime, header.bigBlindCents, header.currency, line, std::nullopt};
   Start(line);
   return Step::kGoOn;
 }
@@ -250,8 +257,7 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
       m_reading.out.LeaveOut(*leftOut);
       return Step::kGoOn;
     }
-    m_header = {header.startTime, header.bigBlindCents, header.currency, HandIdOf(line),
-                std::nullopt};
+    m_header = {header.startTime, header.bigBlindCents, header.currency, line, std::nullopt};
     Start(line);
     return Step::kGoOn;
   }
@@ -311,8 +317,9 @@ void HandSplitter::ProcessHand() {
   }
   m_buffer.clear();
   // The next hand's opening line sets a header of its own.
+  std::wstring number = HandNumber(reading);
   AppendReading(std::move(reading),
-                {std::move(m_header.handId), m_header.startTime, bigBlind, 0.0, std::nullopt},
+                {std::move(number), m_header.startTime, bigBlind, 0.0, std::nullopt},
                 m_reading.out);
 }
 

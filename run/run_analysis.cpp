@@ -73,7 +73,8 @@ bool RunAnalysis(CLumoraApp& app, UserInterface& ui, RunHands* runHands) {
   BusyScope busy(ui);
   RunReport report(app.m_log, ui);
   const RunSettings& settings = app.m_settings;
-  const HandFilter filter = MakeHandFilter(settings, app.m_nBC, app.m_dateRange);
+  HandFilter filter = MakeHandFilter(settings, app.m_nBC, app.m_dateRange);
+  filter.handIds = runHands && runHands->kept == RunHands::Kept::kWhole;
   int64_t runBigBlind = settings.CashLimit;
   std::vector<double> resultsCents;  // every counted hand's, in run order
   FileSkipCounts skipped{};

@@ -142,6 +142,17 @@ TEST(Splitter, ReadsEveryHandAndTheLastLineBelongsToTheLastHand) {
   EXPECT_DOUBLE_EQ(hands[0].resultCents, -10);
   EXPECT_EQ(hands[0].bigBlindCents, 10);
   EXPECT_EQ(hands[0].startTime, 1709632800);  // 6:00 ET = 10:00 UTC
+
+  // Without a list of the hands, a counted hand carries no number; the note
+  // on a hand cut off before its summary still names it.
+  HandFilter unlisted = BobsFilter();
+  unlisted.handIds = false;
+  std::wstring cutOff = StarsHand(4);
+  cutOff.resize(cutOff.rfind(L"*** SUMMARY ***"));
+  SourceResult out;
+  EXPECT_THAT(Ids(Read(StarsHand(1) + cutOff, unlisted, completed, &out)), ElementsAre(L""));
+  ASSERT_EQ(out.logNotes.size(), 1u);
+  EXPECT_THAT(out.logNotes[0], HasSubstr(L"hand #4 "));
 }
 
 TEST(Splitter, ChatAndSeatingLinesAreSkippedWhetherOrNotDecodingMarkedThem) {
