@@ -15,6 +15,7 @@
 #include "db/piece_queue.h"
 #include "db/tracker_db.h"
 #include "db/tracker_filters.h"
+#include "history/hand_reading.h"
 #include "history/history_hands.h"
 #include "history/poker888.h"
 #include "history/pokerstars_hand.h"
@@ -227,9 +228,10 @@ SourceResult ReadStoredHands(const FetchedHands& hands, int32_t siteIndex, const
             ? Read888Hand(kDatabaseLabel, filter, lines, siteIndex, bigBlind, headerSeen, engine)
             : ReadPokerStarsHand(kDatabaseLabel, filter, lines, siteIndex, bigBlind, headerSeen,
                                  engine);
+    std::wstring number = ShownHandNumber(
+        reading, lines.empty() ? std::wstring_view() : lines.front(), filter.handIds);
     AppendReading(std::move(reading),
-                  {lines.empty() ? std::wstring() : HandIdOf(lines.front()),
-                   stamps.TimeOf(hands.stamps[i]), bigBlind, 0.0, std::nullopt},
+                  {std::move(number), stamps.TimeOf(hands.stamps[i]), bigBlind, 0.0, std::nullopt},
                   piece);
   }
   return piece;

@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "history/amount.h"
 #include "history/hero_name.h"
+#include "history/history_hands.h"
 
 namespace lumora {
 
@@ -23,6 +24,11 @@ void AppendReading(HandReading&& reading, HandResult hand, SourceResult& out) {
     out.allInReports.push_back(std::move(*reading.allIn));
   }
   out.hands.push_back(std::move(hand));
+}
+
+std::wstring ShownHandNumber(const HandReading& reading, std::wstring_view opening, bool listed) {
+  const bool shown = listed || (!reading.accepted && !reading.logNote.empty());
+  return shown ? HandIdOf(opening) : std::wstring();
 }
 
 HandLeftOut NotDealtInReason(const HandLines& lines, std::wstring_view nick) {

@@ -46,6 +46,11 @@ struct HandReading {
 /// A refused reading adds its notes and its reason to the source's counts.
 void AppendReading(HandReading&& reading, HandResult hand, SourceResult& out);
 
+/// The number of the hand that `opening` opened (see HandIdOf), written out
+/// only where it is shown: in a list of the hands (`listed`), or in the log's
+/// note on a hand left out. Empty otherwise: most runs list no hands.
+std::wstring ShownHandNumber(const HandReading& reading, std::wstring_view opening, bool listed);
+
 /// The reason a hand the hero took no part in is left out: he sat at the
 /// table and was not dealt in, or his nick is on none of its seats.
 HandLeftOut NotDealtInReason(const HandLines& lines, std::wstring_view nick);

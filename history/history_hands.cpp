@@ -7,6 +7,7 @@
 #include "app/run_settings.h"
 #include "base/text.h"
 #include "history/banners.h"
+#include "history/hand_reading.h"
 #include "history/party_header.h"
 #include "history/pattern.h"
 #include "history/poker888.h"
@@ -94,12 +95,6 @@ class HandSplitter {
     return Step::kAbandon;
   }
   void ProcessHand();
-  /// The hand's number, written out only where it is shown: in a list of the
-  /// hands, or in the log's note on a hand left out.
-  std::wstring HandNumber(const HandReading& reading) const {
-    const bool shown = m_reading.filter.handIds || (!reading.accepted && !reading.logNote.empty());
-    return shown ? HandIdOf(m_header.opening) : std::wstring();
-  }
   /// The header of a hand whose stakes and date line comes later.
   void OpenWithoutHeader(std::wstring_view line) {
     m_header = {0, 0, 0, line, HandLeftOut::kRefused};
@@ -317,7 +312,7 @@ void HandSplitter::ProcessHand() {
   }
   m_buffer.clear();
   // The next hand's opening line sets a header of its own.
-  std::wstring number = HandNumber(reading);
+  std::wstring number = ShownHandNumber(reading, m_header.opening, m_reading.filter.handIds);
   AppendReading(std::move(reading),
                 {std::move(number), m_header.startTime, bigBlind, 0.0, std::nullopt},
                 m_reading.out);
