@@ -69,7 +69,7 @@ struct HandHeaderValues {
   int64_t bigBlindCents = 0;
   int32_t currency = 0;
   /// The line that opened the hand, whose number names it; written out only
-  /// where the number is shown (see ProcessHand).
+  /// where the number is shown (see ShownHandNumber).
   std::wstring_view opening;
   /// Why the hand is not counted, from its header; none when it may be.
   std::optional<HandLeftOut> leftOut = HandLeftOut::kRefused;

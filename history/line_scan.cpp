@@ -243,7 +243,7 @@ bool ScanStarsPot(std::wstring_view line, ScanCaptures& captures) {
   std::wstring_view pot;
   std::wstring_view rake;
   if (!cursor.Literal(L"Total pot "sv) || !cursor.Amount(&pot) || !cursor.Literal(L" | Rake "sv) ||
-      !cursor.Amount(&rake) || !cursor.AtEnd())
+      !cursor.AmountThenEnd({}, &rake))
     return false;
   captures.Set(0, line);
   captures.Set(1, pot);
