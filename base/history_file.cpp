@@ -164,6 +164,13 @@ class LineCutter {
     m_start = end + 1;
     m_afterCr = *end == L'\r' ? end + 1 : nullptr;
   }
+  /// `end` points at the CR of a CRLF, after the last line end cut: one cut
+  /// for both, the LF then no longer asked about.
+  void CutPair(const wchar_t* end) {
+    AddLine(end);
+    m_start = end + 2;
+    m_afterCr = nullptr;
+  }
   /// The text ends at `end`: what follows the last line end is a line.
   void Finish(const wchar_t* end) {
     if (end != m_start) AddLine(end);
@@ -185,11 +192,12 @@ class LineCutter {
 
 /// A block of bytes as the decoder sees it, a bit per byte from the first:
 /// the bytes it does not copy as they are (the high and control bytes, line
-/// ends among them), the line ends (sought only in a block with stops), and
-/// the marked bytes.
+/// ends among them), the line feeds and carriage returns (sought only in a
+/// block with stops), and the marked bytes.
 struct BlockBits {
   uint32_t stops = 0;
-  uint32_t ends = 0;
+  uint32_t lineFeeds = 0;
+  uint32_t returns = 0;
   uint32_t marks = 0;
 };
 
@@ -202,20 +210,30 @@ inline int TakeBlock(BlockBits bits, int width, wchar_t* out, LineCutter* cutter
     if (bits.marks != 0) cutter->Mark();
     return width;
   }
-  const uint32_t endBits = bits.ends;
+  const uint32_t endBits = bits.lineFeeds | bits.returns;
   const int taken = bits.stops == endBits ? width : std::countr_zero(bits.stops & ~endBits);
   if (!cutter) return taken;
   const uint64_t takenBits = (uint64_t{1} << taken) - 1;
+  // Windows ends its lines with CRLF: a CR whose LF follows in the block is
+  // cut once, for both. One whose LF opens the next block is cut alone, and
+  // the cutter knows that LF when it comes.
+  const uint32_t pairs = bits.returns & (bits.lineFeeds >> 1);
+  const uint64_t cuts = endBits & ~(pairs << 1) & takenBits;
+  const auto cut = [&](int end) {
+    if ((pairs >> end) & 1)
+      cutter->CutPair(out + end);
+    else
+      cutter->Cut(out + end);
+  };
   if (bits.marks == 0) {  // the usual block: lines to cut, none to mark
-    for (uint64_t m = endBits & takenBits; m != 0; m &= m - 1)
-      cutter->Cut(out + std::countr_zero(m));
+    for (uint64_t m = cuts; m != 0; m &= m - 1) cut(std::countr_zero(m));
     return taken;
   }
   uint64_t before = 0;  // the block's bits before the line being written
-  for (uint64_t m = endBits & takenBits; m != 0; m &= m - 1) {
+  for (uint64_t m = cuts; m != 0; m &= m - 1) {
     const int end = std::countr_zero(m);
     if ((bits.marks & ~before & ((uint64_t{1} << end) - 1)) != 0) cutter->Mark();
-    cutter->Cut(out + end);
+    cut(end);
     before = (uint64_t{2} << end) - 1;
   }
   if ((bits.marks & ~before & takenBits) != 0) cutter->Mark();
@@ -259,9 +277,11 @@ size_t CopyPlainBlocks16(const unsigned char* s, size_t n, size_t i, wchar_t*& o
       bits.marks = static_cast<uint32_t>(_mm_movemask_epi8(
           _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, mark0), _mm_cmpeq_epi8(bytes, mark1)),
                        _mm_cmpeq_epi8(bytes, mark2))));
-    if (bits.stops != 0)
-      bits.ends = static_cast<uint32_t>(_mm_movemask_epi8(
-          _mm_or_si128(_mm_cmpeq_epi8(bytes, lineFeed), _mm_cmpeq_epi8(bytes, carriageReturn))));
+    if (bits.stops != 0) {
+      bits.lineFeeds = static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lineFeed)));
+      bits.returns =
+          static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, carriageReturn)));
+    }
     const int taken = TakeBlock(bits, 16, out, cutter);
     out += taken;
     i += static_cast<size_t>(taken);
@@ -297,9 +317,12 @@ __attribute__((target("avx2"))) size_t CopyPlainBlocks32(const unsigned char* s,
       bits.marks = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_or_si256(
           _mm256_or_si256(_mm256_cmpeq_epi8(bytes, mark0), _mm256_cmpeq_epi8(bytes, mark1)),
           _mm256_cmpeq_epi8(bytes, mark2))));
-    if (bits.stops != 0)
-      bits.ends = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_or_si256(
-          _mm256_cmpeq_epi8(bytes, lineFeed), _mm256_cmpeq_epi8(bytes, carriageReturn))));
+    if (bits.stops != 0) {
+      bits.lineFeeds =
+          static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(bytes, lineFeed)));
+      bits.returns =
+          static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(bytes, carriageReturn)));
+    }
     const int taken = TakeBlock(bits, 32, out, cutter);
     out += taken;
     i += static_cast<size_t>(taken);
