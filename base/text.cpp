@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <cstdint>
 #include <cwctype>
 
 namespace lumora {
@@ -134,9 +135,19 @@ std::wstring Utf8ToWide(std::string_view utf8) {
 }
 
 std::string WideToUtf8(std::wstring_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (size_t i = 0; i < text.size(); ++i) {
+  // The log and the reports are mostly ASCII: runs of it are copied eight
+  // characters at a time, and only what follows the first other character
+  // is encoded one by one.
+  std::string out(text.size(), '\0');
+  size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    uint32_t any = 0;
+    for (size_t k = 0; k < 8; ++k) any |= static_cast<uint32_t>(text[i + k]);
+    if (any >= 0x80) break;
+    for (size_t k = 0; k < 8; ++k) out[i + k] = static_cast<char>(text[i + k]);
+  }
+  out.resize(i);
+  for (; i < text.size(); ++i) {
     char32_t cp = static_cast<char32_t>(text[i]);
     if constexpr (sizeof(wchar_t) == 2) {
       if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&

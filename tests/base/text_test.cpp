@@ -75,6 +75,15 @@ TEST(Utf8, RoundTripsEveryPlane) {
   const std::wstring text = L"Ren\u00E9 \u20AC \u00A3 \U0001F0A1 ok";
   EXPECT_EQ(Utf8ToWide(WideToUtf8(text)), text);
   EXPECT_EQ(WideToUtf8(L"\u20AC"), "\xE2\x82\xAC");
+  // Plain runs are copied in blocks: a character of another kind anywhere in
+  // or after a block, even one no code point, is encoded where it stands.
+  for (size_t at = 0; at < 20; ++at) {
+    const std::wstring plain(at, L'a');
+    EXPECT_EQ(WideToUtf8(plain + L"\u20AC" + plain),
+              std::string(at, 'a') + "\xE2\x82\xAC" + std::string(at, 'a'));
+    EXPECT_EQ(WideToUtf8(plain + static_cast<wchar_t>(0xD800) + L"z"),
+              std::string(at, 'a') + "\xEF\xBF\xBDz");
+  }
 }
 
 TEST(Utf8, InvalidBytesBecomeReplacementCharacters) {
