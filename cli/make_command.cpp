@@ -15,11 +15,11 @@
 #include "cli/cli_options.h"
 #include "cli/console_ui.h"
 #include "cli/csv_output.h"
+#include "cli/picture_module.h"
 #include "cli/profile_session.h"
 #include "db/tracker_db.h"
 #include "run/run_analysis.h"
 #include "ui/plot_figures.h"
-#include "ui/plot_render.h"
 
 namespace lumora {
 namespace {
@@ -27,7 +27,8 @@ namespace {
 constexpr std::wstring_view kCommand = L"make";
 
 /// The pictures of --results-png and --ror-png, in pixels.
-const wxSize kPictureSize(1000, 600);
+constexpr int kPictureWidth = 1000;
+constexpr int kPictureHeight = 600;
 
 /// The run's date range from --range, or --from/--to over the profile's.
 bool ApplyDateOptions(const MakeOptions& options, int64_t now, DateRange& range, std::FILE* err) {
@@ -139,9 +140,18 @@ bool SaveToProfile(Profile& profile, CLumoraApp& app, std::FILE* err) {
   return false;
 }
 
-bool ReportWrite(bool written, const std::string& path, std::FILE* err) {
-  if (!written) WriteUtf8(err, L"lumora-cli make: cannot write " + Utf8ToWide(path) + L"\n");
+bool ReportWrite(bool written, const std::string& path, std::FILE* err,
+                 const std::wstring& why = {}) {
+  if (!written)
+    WriteUtf8(err, L"lumora-cli make: cannot write " + Utf8ToWide(path) +
+                       (why.empty() ? L"" : L" (" + why + L")") + L"\n");
   return written;
+}
+
+bool WritePicture(PlotModel& plot, const std::string& path, std::FILE* err) {
+  std::wstring why;
+  const bool written = SavePlotPicture(plot, kPictureWidth, kPictureHeight, path, why);
+  return ReportWrite(written, path, err, why);
 }
 
 }  // namespace
@@ -229,14 +239,11 @@ int RunMakeCommand(const MakeOptions& options, std::FILE* out, std::FILE* err) {
   if (options.resultsPng && hands.count > 0) {
     if (hands.kept == RunHands::Kept::kWhole) hands.graph = GraphHandsOf(hands.hands);
     PlotModel plot = MakeResultsPlot(MakeResultsSeries(hands.graph), title);
-    written = ReportWrite(SavePlotPng(plot, kPictureSize, *options.resultsPng), *options.resultsPng,
-                          err) &&
-              written;
+    written = WritePicture(plot, *options.resultsPng, err) && written;
   }
   if (options.rorPng && finished) {
     PlotModel plot = MakeRorPlot(app.m_rorCurve, title);
-    written = ReportWrite(SavePlotPng(plot, kPictureSize, *options.rorPng), *options.rorPng, err) &&
-              written;
+    written = WritePicture(plot, *options.rorPng, err) && written;
   }
   if (options.curveCsv && finished)
     written =
