@@ -48,10 +48,13 @@ void LogFile::WriteLogLines(const std::vector<std::wstring_view>& lines) {
   if (lines.empty()) return;
   const std::string stamp = WideToUtf8(
       FormatLocalTime(NowSeconds(), L"%d.%m.%Y  %H:%M:%S  ").value_or(L"00.00.0000  00:00:00  "));
+  size_t size = 0;
+  for (const std::wstring_view text : lines) size += stamp.size() + text.size() + 1;
   std::string block;
+  block.reserve(size);  // exact when the text is ASCII, as it mostly is
   for (const std::wstring_view text : lines) {
     block += stamp;
-    block += WideToUtf8(text);
+    AppendUtf8(block, text);
     block += '\n';
   }
   std::lock_guard lock(m_mutex);

@@ -134,19 +134,21 @@ std::wstring Utf8ToWide(std::string_view utf8) {
   return out;
 }
 
-std::string WideToUtf8(std::wstring_view text) {
+void AppendUtf8(std::string& out, std::wstring_view text) {
   // The log and the reports are mostly ASCII: runs of it are copied eight
   // characters at a time, and only what follows the first other character
   // is encoded one by one.
-  std::string out(text.size(), '\0');
+  const size_t start = out.size();
+  out.resize(start + text.size());
+  char* const plain = out.data() + start;
   size_t i = 0;
   for (; i + 8 <= text.size(); i += 8) {
     uint32_t any = 0;
     for (size_t k = 0; k < 8; ++k) any |= static_cast<uint32_t>(text[i + k]);
     if (any >= 0x80) break;
-    for (size_t k = 0; k < 8; ++k) out[i + k] = static_cast<char>(text[i + k]);
+    for (size_t k = 0; k < 8; ++k) plain[i + k] = static_cast<char>(text[i + k]);
   }
-  out.resize(i);
+  out.resize(start + i);
   for (; i < text.size(); ++i) {
     char32_t cp = static_cast<char32_t>(text[i]);
     if constexpr (sizeof(wchar_t) == 2) {
@@ -172,6 +174,11 @@ std::string WideToUtf8(std::wstring_view text) {
       out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
     }
   }
+}
+
+std::string WideToUtf8(std::wstring_view text) {
+  std::string out;
+  AppendUtf8(out, text);
   return out;
 }
 

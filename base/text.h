@@ -168,6 +168,8 @@ int ParseInt(std::wstring_view text);
 std::wstring Utf8ToWide(std::string_view utf8);
 /// Wide text to UTF-8; a lone surrogate becomes U+FFFD.
 std::string WideToUtf8(std::wstring_view text);
+/// WideToUtf8 onto the end of `out`.
+void AppendUtf8(std::string& out, std::wstring_view text);
 
 /// A path as text for reports and logs, and back. File names are taken as
 /// UTF-8 where the system stores bytes.
