@@ -1,5 +1,6 @@
 #include "equity/hand_value.h"
 
+#include <algorithm>
 #include <bit>
 
 #include "equity/bit_count.h"
@@ -48,48 +49,44 @@ int StraightTop(uint16_t mask) {
   return (mask & kWheel) == kWheel ? 3 : -1;
 }
 
-HandValue BestRankHand(const RankCounts& counts) {
-  uint16_t present = 0;
-  int quads = -1;
-  int trips[2] = {-1, -1};
-  int pairs[3] = {-1, -1, -1};
-  int nTrips = 0;
-  int nPairs = 0;
-  for (int rank = kAce; rank >= 0; --rank) {
-    const int count = counts[rank];
-    if (count == 0) continue;
-    present |= static_cast<uint16_t>(1u << rank);
-    if (count >= 4) {
-      if (quads < 0) quads = rank;
-    } else if (count == 3) {
-      if (nTrips < 2) trips[nTrips++] = rank;
-    } else if (count == 2) {
-      if (nPairs < 3) pairs[nPairs++] = rank;
-    }
-  }
+RankLayers LayersOf(const RankCounts& counts) {
+  RankLayers layers;
+  for (int rank = 0; rank <= kAce; ++rank)
+    for (int k = 0; k < counts[rank] && k < 4; ++k)
+      layers.held[k] |= static_cast<uint16_t>(1u << rank);
+  return layers;
+}
+
+HandValue BestRankHand(const RankLayers& layers) {
+  // Of seven cards at most two ranks are held three times, and no rank
+  // five times: each category is a question of the layers' bits.
   const auto bit = [](int rank) { return static_cast<uint16_t>(1u << rank); };
-  if (quads >= 0) {
-    const uint16_t others = present & static_cast<uint16_t>(~bit(quads));
-    return Make(HandCategory::kFourOfAKind, quads * 13 + (std::bit_width(others) - 1));
+  const auto top = [](uint16_t mask) { return std::bit_width(mask) - 1; };  // -1 for none
+  const uint16_t present = layers.held[0];
+  if (const uint16_t quads = layers.held[3]) {
+    const int rank = top(quads);
+    return Make(HandCategory::kFourOfAKind,
+                rank * 13 + top(present & static_cast<uint16_t>(~bit(rank))));
   }
-  if (nTrips > 0 && (nTrips > 1 || nPairs > 0)) {
-    const int pair = nTrips > 1 && trips[1] > pairs[0] ? trips[1] : pairs[0];
-    return Make(HandCategory::kFullHouse, trips[0] * 13 + pair);
+  const uint16_t trips = layers.held[2];
+  const uint16_t pairs = layers.held[1] & static_cast<uint16_t>(~trips);  // held exactly twice
+  const int trip = top(trips);
+  if (trip >= 0) {
+    // A second set plays as the pair when it beats the best pair.
+    const int pair = std::max(top(trips & static_cast<uint16_t>(~bit(trip))), top(pairs));
+    if (pair >= 0) return Make(HandCategory::kFullHouse, trip * 13 + pair);
   }
-  if (const int top = StraightTop(present); top >= 0) return Make(HandCategory::kStraight, top);
-  if (nTrips > 0)
+  if (const int high = StraightTop(present); high >= 0) return Make(HandCategory::kStraight, high);
+  if (trip >= 0)
     return Make(HandCategory::kThreeOfAKind,
-                trips[0] * Choose(12, 2) + KickerIndex(present, bit(trips[0]), 2));
-  if (nPairs >= 2) {
-    const int high = pairs[0];
-    const int low = pairs[1];
+                trip * Choose(12, 2) + KickerIndex(present, bit(trip), 2));
+  const int high = top(pairs);
+  if (high < 0) return Make(HandCategory::kHighCard, KickerIndex(present, 0, 5));
+  const int low = top(pairs & static_cast<uint16_t>(~bit(high)));
+  if (low >= 0)
     return Make(HandCategory::kTwoPair,
                 (Choose(high, 2) + low) * 11 + KickerIndex(present, bit(high) | bit(low), 1));
-  }
-  if (nPairs == 1)
-    return Make(HandCategory::kPair,
-                pairs[0] * Choose(12, 3) + KickerIndex(present, bit(pairs[0]), 3));
-  return Make(HandCategory::kHighCard, KickerIndex(present, 0, 5));
+  return Make(HandCategory::kPair, high * Choose(12, 3) + KickerIndex(present, bit(high), 3));
 }
 
 HandValue BestFlushHand(uint16_t mask) {

@@ -31,9 +31,28 @@ constexpr HandCategory CategoryOf(HandValue value) {
 /// Count of each rank 0-12 among some cards.
 using RankCounts = std::array<uint8_t, 13>;
 
+/// The ranks among some cards as layers: bit r of held[k] is set when more
+/// than k cards of rank r are held.
+struct RankLayers {
+  std::array<uint16_t, 4> held{};
+
+  /// Holds one more card of `rank`; false, and nothing changed, when four
+  /// are held already.
+  constexpr bool Add(int rank) {
+    const auto bit = static_cast<uint16_t>(1u << rank);
+    if ((held[3] & bit) != 0) return false;
+    for (int k = 3; k > 0; --k) held[k] |= held[k - 1] & bit;
+    held[0] |= bit;
+    return true;
+  }
+};
+
+/// The layers of `counts` (each at most 4).
+RankLayers LayersOf(const RankCounts& counts);
+
 /// The best five-card hand that the ranks allow when suits are ignored (no
-/// flush): `counts` describes 5 to 7 cards, each count at most 4.
-HandValue BestRankHand(const RankCounts& counts);
+/// flush): `layers` hold 5 to 7 cards.
+HandValue BestRankHand(const RankLayers& layers);
 
 /// The best flush or straight flush among suited cards: `mask` has bit r set
 /// for each rank r held in one suit. 0 when fewer than five bits are set.

@@ -60,17 +60,16 @@ RankTables::RankTables() {
     m_flush[mask] = BestFlushHand(static_cast<uint16_t>(mask));
 
   m_rowValues.resize(kRows);
-  for (int row = 0; row < kRows; ++row) m_rowValues[row] = BestRankHand(m_rowRanks[row]);
-
   m_holdem.assign(kPairs * kRows, 0);
-  for (int high = 0; high < 13; ++high) {
-    for (int low = 0; low <= high; ++low) {
-      const int pair = PairIndex(high, low);
-      for (int row = 0; row < kRows; ++row) {
-        RankCounts seven = m_rowRanks[row];
-        ++seven[high];
-        ++seven[low];
-        if (seven[high] <= 4 && seven[low] <= 4) m_holdem[pair * kRows + row] = BestRankHand(seven);
+  for (int row = 0; row < kRows; ++row) {
+    const RankLayers five = LayersOf(m_rowRanks[row]);
+    m_rowValues[row] = BestRankHand(five);
+    for (int high = 0; high < 13; ++high) {
+      for (int low = 0; low <= high; ++low) {
+        RankLayers seven = five;
+        // Left 0 where the pair would make a fifth card of one rank.
+        if (seven.Add(high) && seven.Add(low))
+          m_holdem[PairIndex(high, low) * kRows + row] = BestRankHand(seven);
       }
     }
   }

@@ -58,6 +58,9 @@ TEST(HoldemHigh, HandlesTheCornerCases) {
   // Of three pairs the third gives the kicker.
   EXPECT_EQ(Holdem(L"Kh Kd", L"Qc Qh 7s 7d 2c"), Holdem(L"Kh Kd", L"Qc Qh 7s 7d 6c"));
   EXPECT_LT(Holdem(L"Kh Kd", L"Qc Qh 7s 7d 2c"), Holdem(L"Kh Kd", L"Qc Qh 7s 7d Ac"));
+  // Quads on the board play with the best fifth card, wherever it is.
+  EXPECT_GT(Holdem(L"Ah 2d", L"7c 7h 7s 7d Kc"), Holdem(L"Qh Qd", L"7c 7h 7s 7d Kc"));
+  EXPECT_EQ(Holdem(L"Qh Qd", L"7c 7h 7s 7d Kc"), Holdem(L"3h 2d", L"7c 7h 7s 7d Kc"));
   // A board straight is shared.
   EXPECT_EQ(Holdem(L"2h 3d", L"6c 7h 8s 9d Tc"), Holdem(L"Ah Kd", L"6c 7h 8s 9d Tc"));
 }
