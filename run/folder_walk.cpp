@@ -83,8 +83,7 @@ class Walker {
     if (!m_visited.insert(identity).second) return;
     // A link up the tree ("up -> ..") would walk out of the history folder.
     if (identity != m_root && Holds(identity, m_root)) {
-      m_log.WriteLog(
-          Format(L"Skipped folder: %s (a link to a folder that holds the history folder)",
+      Log(Format(L"Skipped folder: %s (a link to a folder that holds the history folder)",
                  PathToText(folder)));
       return;
     }
@@ -106,7 +105,20 @@ class Walker {
     }
   }
 
+  /// Writes the lines the walk has not written yet.
+  void FlushLog() {
+    m_log.WriteLogLines(std::vector<std::wstring_view>(m_pending.begin(), m_pending.end()));
+    m_pending.clear();
+  }
+
  private:
+  /// The walk writes two lines for each file: they go to the log a batch
+  /// at a time, as each write of the log is a call to the system.
+  void Log(std::wstring line) {
+    m_pending.push_back(std::move(line));
+    if (m_pending.size() >= 256) FlushLog();
+  }
+
   static bool Holds(const fs::path& folder, const fs::path& inner) {
     return std::mismatch(folder.begin(), folder.end(), inner.begin(), inner.end()).first ==
            folder.end();
@@ -121,12 +133,12 @@ class Walker {
     if (name.size() < 5 || !name.ends_with(m_extension)) return;
     const auto written = LastWriteSeconds(entry);
     if (!written) return;
-    m_log.WriteLog(Format(L"DirWalkHistory 1: file = %s", name));
+    Log(Format(L"DirWalkHistory 1: file = %s", name));
     if (*written < m_lower || *written > m_upper) {
       PassOver(HandLeftOut::kOutsideDates);
       return;
     }
-    m_log.WriteLog(Format(L"DirWalkHistory 2: file = %s", name));
+    Log(Format(L"DirWalkHistory 2: file = %s", name));
     const std::optional<HandLeftOut> refused = NameRuleRefusal(name, m_filter);
     if (!refused)
       m_list.push_back(entry.path());
@@ -148,6 +160,7 @@ class Walker {
   int64_t m_upper = 0;
   std::wstring m_extension;
   std::set<fs::path> m_visited;
+  std::vector<std::wstring> m_pending;  ///< log lines not yet written
 };
 
 }  // namespace
@@ -155,7 +168,9 @@ class Walker {
 void WalkHistoryFolder(const fs::path& folder, const WalkFilter& filter, LogFile& log,
                        std::vector<fs::path>& list, std::vector<fs::path>* unreadableFolders,
                        HandLeftOutCounts* passedOver) {
-  Walker(filter, log, list, unreadableFolders, passedOver).Walk(folder);
+  Walker walker(filter, log, list, unreadableFolders, passedOver);
+  walker.Walk(folder);
+  walker.FlushLog();
 }
 
 }  // namespace lumora
