@@ -4,6 +4,7 @@
 #include <wx/graphics.h>
 #include <wx/image.h>
 #include <wx/imagpng.h>
+#include <wx/wfstream.h>
 
 #include <memory>
 #include <numbers>
@@ -221,8 +222,14 @@ wxImage RenderPlotImage(PlotModel& plot, const wxSize& size) {
 }
 
 bool SavePlotPng(PlotModel& plot, const wxSize& size, const std::filesystem::path& path) {
-  if (wxImage::FindHandler(wxBITMAP_TYPE_PNG) == nullptr) wxImage::AddHandler(new wxPNGHandler);
-  return RenderPlotImage(plot, size).SaveFile(path.string(), wxBITMAP_TYPE_PNG);
+  // A handler of its own, not one added to wxImage's list: that list is
+  // emptied by a module of wx's core library, which lumora-cli's picture
+  // module, loaded after wx started, never runs.
+  wxPNGHandler png;
+  wxFileOutputStream file(path.string());
+  if (!file.IsOk()) return false;
+  wxImage image = RenderPlotImage(plot, size);
+  return png.SaveFile(&image, file, false) && file.Close();
 }
 
 }  // namespace lumora
