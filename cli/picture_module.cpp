@@ -29,12 +29,13 @@ std::vector<std::filesystem::path> ModulePlaces() {
   return {folder / LUMORA_PICTURE_MODULE, folder / ".." / "lib" / "lumora" / LUMORA_PICTURE_MODULE};
 }
 
+/// Loads the first module found. It is never unloaded: the GUI library it
+/// brings registers what runs at exit.
 LoadedEntry LoadEntry() {
   LoadedEntry loaded;
   for (const std::filesystem::path& place : ModulePlaces()) {
     std::error_code error;
     if (!std::filesystem::exists(place, error)) continue;
-      // Never unloaded: the GUI library it brings registers what runs at exit.
 #if defined(_WIN32)
     HMODULE module = LoadLibraryW(place.c_str());
     if (!module) {
@@ -46,7 +47,8 @@ LoadedEntry LoadEntry() {
 #else
     void* module = dlopen(place.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module) {
-      loaded.failure = PathToText(place) + L" cannot be loaded: " + Utf8ToWide(dlerror());
+      const char* why = dlerror();
+      loaded.failure = PathToText(place) + L" cannot be loaded: " + Utf8ToWide(why ? why : "");
       return loaded;
     }
     loaded.entry = reinterpret_cast<PictureModuleEntry*>(dlsym(module, kPictureModuleEntry));
