@@ -195,10 +195,10 @@ class LineCutter {
 /// ends among them), the line feeds and carriage returns (sought only in a
 /// block with stops), and the marked bytes.
 struct BlockBits {
-  uint32_t stops = 0;
-  uint32_t lineFeeds = 0;
-  uint32_t returns = 0;
-  uint32_t marks = 0;
+  uint64_t stops = 0;
+  uint64_t lineFeeds = 0;
+  uint64_t returns = 0;
+  uint64_t marks = 0;
 };
 
 /// Cuts the lines that end in a block of `width` bytes, already stored
@@ -210,14 +210,14 @@ inline int TakeBlock(BlockBits bits, int width, wchar_t* out, LineCutter* cutter
     if (bits.marks != 0) cutter->Mark();
     return width;
   }
-  const uint32_t endBits = bits.lineFeeds | bits.returns;
+  const uint64_t endBits = bits.lineFeeds | bits.returns;
   const int taken = bits.stops == endBits ? width : std::countr_zero(bits.stops & ~endBits);
   if (!cutter) return taken;
-  const uint64_t takenBits = (uint64_t{1} << taken) - 1;
+  const uint64_t takenBits = taken == 64 ? ~uint64_t{0} : (uint64_t{1} << taken) - 1;
   // Windows ends its lines with CRLF: a CR whose LF follows in the block is
   // cut once, for both. One whose LF opens the next block is cut alone, and
   // the cutter knows that LF when it comes.
-  const uint32_t pairs = bits.returns & (bits.lineFeeds >> 1);
+  const uint64_t pairs = bits.returns & (bits.lineFeeds >> 1);
   const uint64_t cuts = endBits & ~(pairs << 1) & takenBits;
   const auto cut = [&](int end) {
     if ((pairs >> end) & 1)
@@ -293,9 +293,9 @@ size_t CopyPlainBlocks16(const unsigned char* s, size_t n, size_t i, wchar_t*& o
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && __SIZEOF_WCHAR_T__ == 4
 #define LUMORA_DECODE_AVX2 1
-/// Twice the block of CopyPlainBlocks16, on processors that have AVX2 (most
-/// made since 2013); the program is built for those that do not.
-__attribute__((target("avx2"))) size_t CopyPlainBlocks32(const unsigned char* s, size_t n, size_t i,
+/// Four times the block of CopyPlainBlocks16, on processors that have AVX2
+/// (most made since 2013); the program is built for those that do not.
+__attribute__((target("avx2"))) size_t CopyPlainBlocks64(const unsigned char* s, size_t n, size_t i,
                                                          wchar_t*& out, LineCutter* cutter,
                                                          const MarkedBytes& marked) {
   const __m256i firstPlain = _mm256_set1_epi8(0x0E);
@@ -305,28 +305,35 @@ __attribute__((target("avx2"))) size_t CopyPlainBlocks32(const unsigned char* s,
   const __m256i mark0 = _mm256_set1_epi8(marked.byte[0]);
   const __m256i mark1 = _mm256_set1_epi8(marked.byte[1]);
   const __m256i mark2 = _mm256_set1_epi8(marked.byte[2]);
-  while (i + 32 <= n) {
-    const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
-    for (int k = 0; k < 4; ++k) {
+  // The bits of a comparison over both halves of the block, the first half low.
+  const auto bitsOf = [](__m256i low, __m256i high) __attribute__((target("avx2"))) {
+    return static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(low))) |
+           static_cast<uint64_t>(static_cast<uint32_t>(_mm256_movemask_epi8(high))) << 32;
+  };
+  while (i + 64 <= n) {
+    const __m256i low = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i));
+    const __m256i high = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(s + i + 32));
+    for (int k = 0; k < 8; ++k) {
       const __m128i eight = _mm_loadl_epi64(reinterpret_cast<const __m128i*>(s + i + 8 * k));
       _mm256_storeu_si256(reinterpret_cast<__m256i*>(out + 8 * k), _mm256_cvtepu8_epi32(eight));
     }
     BlockBits bits;
-    bits.stops = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpgt_epi8(firstPlain, bytes)));
-    if (marking)
-      bits.marks = static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_or_si256(
+    bits.stops = bitsOf(_mm256_cmpgt_epi8(firstPlain, low), _mm256_cmpgt_epi8(firstPlain, high));
+    const auto marks = [&](__m256i bytes) __attribute__((target("avx2"))) {
+      return _mm256_or_si256(
           _mm256_or_si256(_mm256_cmpeq_epi8(bytes, mark0), _mm256_cmpeq_epi8(bytes, mark1)),
-          _mm256_cmpeq_epi8(bytes, mark2))));
+          _mm256_cmpeq_epi8(bytes, mark2));
+    };
+    if (marking) bits.marks = bitsOf(marks(low), marks(high));
     if (bits.stops != 0) {
-      bits.lineFeeds =
-          static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(bytes, lineFeed)));
+      bits.lineFeeds = bitsOf(_mm256_cmpeq_epi8(low, lineFeed), _mm256_cmpeq_epi8(high, lineFeed));
       bits.returns =
-          static_cast<uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(bytes, carriageReturn)));
+          bitsOf(_mm256_cmpeq_epi8(low, carriageReturn), _mm256_cmpeq_epi8(high, carriageReturn));
     }
-    const int taken = TakeBlock(bits, 32, out, cutter);
+    const int taken = TakeBlock(bits, 64, out, cutter);
     out += taken;
     i += static_cast<size_t>(taken);
-    if (taken < 32) return i;
+    if (taken < 64) return i;
   }
   return i;
 }
@@ -342,7 +349,7 @@ bool HasAvx2() {
 /// plain bytes and line ends from s[i] on to `out`, widened, cutting the
 /// lines at the line ends (and marking those that hold a marked byte) when
 /// given a cutter, up to the first other byte or the end; returns where it
-/// stopped, and `out` is moved past what it wrote. Up to a block (32
+/// stopped, and `out` is moved past what it wrote. Up to a block (64
 /// characters) past that may be written too: the caller's buffer has room,
 /// since no decoded text is longer than its bytes, and overwrites them next.
 size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out, LineCutter* cutter,
@@ -350,7 +357,7 @@ size_t CopyPlainLines(const unsigned char* s, size_t n, size_t i, wchar_t*& out,
   // A loop that stops at a byte for the caller leaves it first in the next
   // loop's block, which then stops at once.
 #if defined(LUMORA_DECODE_AVX2)
-  if (HasAvx2()) i = CopyPlainBlocks32(s, n, i, out, cutter, marked);
+  if (HasAvx2()) i = CopyPlainBlocks64(s, n, i, out, cutter, marked);
 #endif
 #if defined(__SSE2__)
   i = CopyPlainBlocks16(s, n, i, out, cutter, marked);

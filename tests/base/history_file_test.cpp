@@ -75,7 +75,7 @@ TEST(DecodeHistoryInto, CutsAndMarksAsTheSeparateStepsDo) {
   for (int round = 0; round < 3000; ++round) {
     std::string bytes;
     const bool plainOnly = round % 3 == 0;
-    for (size_t length = next() % 200; bytes.size() < length;)
+    for (size_t length = next() % 300; bytes.size() < length;)
       bytes += pieces[next() % (plainOnly ? plainPieces : std::size(pieces))];
     DecodeHistoryInto(bytes, file, ",jw");
     const std::wstring text = DecodeHistoryText(bytes);
