@@ -91,10 +91,10 @@ void FileMerge::Add(const FileOutcome& outcome) {
 }
 
 int64_t FileMerge::Finish(int64_t runBigBlind, FileSkipCounts& skipped) {
-  // A line for each file: they go to the log in one write, and those of the
-  // files that gave hands then to the pane, each logged before it shows.
+  // A line for each file, in the order of m_lines: they go to the log in one
+  // write, and those of the files that gave hands then to the pane, each
+  // logged before it shows.
   std::vector<std::wstring> logLines;
-  std::vector<size_t> shown;  // the lines of the files that gave hands
   logLines.reserve(m_lines.size());
   for (const FileLine& line : m_lines) {
     if (line.skip) {
@@ -106,12 +106,12 @@ int64_t FileMerge::Finish(int64_t runBigBlind, FileSkipCounts& skipped) {
     // Hands are only counted at the run's limit, so the big blind of a file
     // that gave hands is the unit the win rate is measured in.
     runBigBlind = line.bigBlind;
-    shown.push_back(logLines.size());
     logLines.push_back(
         Format(L"File: %s nHands = %d Result = %.2lf\n", line.path, line.hands, line.sumCents));
   }
   m_report.LogOnly(std::vector<std::wstring_view>(logLines.begin(), logLines.end()));
-  for (const size_t k : shown) m_report.OutputOnly(logLines[k]);
+  for (size_t k = 0; k < m_lines.size(); ++k)
+    if (!m_lines[k].skip) m_report.OutputOnly(logLines[k]);
   m_lines.clear();
   return runBigBlind;
 }
