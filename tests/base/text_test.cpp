@@ -46,6 +46,26 @@ TEST(Trim, RemovesEveryKindOfBlankAtBothEnds) {
   EXPECT_EQ(Trim(L"a b"), L"a b");
 }
 
+TEST(Trim, TheQuickTrimAgreesWithTheFullOne) {
+  // Every text of up to four characters from an alphabet of printable,
+  // blank and other characters: the shortcuts for the usual line must give
+  // what the full trim gives.
+  const std::wstring alphabet = L"a~ \t\u00A0\u007F";
+  for (size_t length = 0; length <= 4; ++length) {
+    size_t count = 1;
+    for (size_t k = 0; k < length; ++k) count *= alphabet.size();
+    for (size_t code = 0; code < count; ++code) {
+      std::wstring text;
+      for (size_t rest = code, k = 0; k < length; ++k, rest /= alphabet.size())
+        text += alphabet[rest % alphabet.size()];
+      const std::wstring_view quick = TrimView(text);
+      const std::wstring_view full = TrimBlanks(text);
+      ASSERT_EQ(quick, full) << WideToUtf8(text);
+      ASSERT_EQ(quick.data(), full.data()) << WideToUtf8(text);
+    }
+  }
+}
+
 TEST(ContainsAfterStart, IgnoresAHitAtTheVeryStart) {
   EXPECT_TRUE(ContainsAfterStart(L"Bob: posts big blind $2", L"posts big blind"));
   EXPECT_FALSE(ContainsAfterStart(L"posts big blind $2", L"posts big blind"));
