@@ -441,11 +441,34 @@ void CutLines(const wchar_t* begin, const wchar_t* end, LineCutter& cutter) {
   cutter.Finish(end);
 }
 
-/// Decodes the bytes into `out` (see DecodeHistoryText) and, given `lines`,
-/// cuts the text into them; given `marks` too, marks the lines that hold one
-/// of `marked` (every line, when the text is no UTF-8). Returns the end of
-/// the text written.
-wchar_t* Decode(std::string_view bytes, wchar_t* out, TextLines* lines,
+/// The encoding of a file's bytes, as DecodeHistoryText decides it.
+enum class Encoding { kUtf8Marked, kUtf8, kUtf16Le, kUtf16Be, kCp1252 };
+
+/// The encoding and the length of the byte-order mark that told it, if any.
+struct TextEncoding {
+  Encoding encoding;
+  size_t markLength = 0;
+};
+
+TextEncoding EncodingOf(std::string_view bytes) {
+  if (bytes.starts_with("\xEF\xBB\xBF")) return {Encoding::kUtf8Marked, 3};
+  if (bytes.starts_with("\xFF\xFE")) return {Encoding::kUtf16Le, 2};
+  if (bytes.starts_with("\xFE\xFF")) return {Encoding::kUtf16Be, 2};
+  if (const std::optional<bool> bigEndian = Utf16ByZeroBytes(bytes))
+    return {*bigEndian ? Encoding::kUtf16Be : Encoding::kUtf16Le};
+  // UTF-8 when its sequences outnumber the bytes that fit none: one stray
+  // byte does not make a UTF-8 file a Windows-1252 one, and Windows-1252
+  // text almost never forms a UTF-8 sequence.
+  const Utf8Evidence evidence = WeighUtf8(bytes);
+  return {evidence.invalid == 0 || evidence.valid > evidence.invalid ? Encoding::kUtf8
+                                                                     : Encoding::kCp1252};
+}
+
+/// Decodes `bytes`, which are text in `encoding` without its mark, into
+/// `out` and, given `lines`, cuts the text into them; given `marks` too,
+/// marks the lines that hold one of `marked` (every line, when the text is
+/// no UTF-8). Returns the end of the text written.
+wchar_t* Decode(std::string_view bytes, Encoding encoding, wchar_t* out, TextLines* lines,
                 std::vector<uint8_t>* marks = nullptr,
                 const MarkedBytes& marked = MarkedBytes({})) {
   const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
@@ -458,33 +481,37 @@ wchar_t* Decode(std::string_view bytes, wchar_t* out, TextLines* lines,
   }
   LineCutter* const cutWhileDecoding = cutter ? &*cutter : nullptr;
   wchar_t* const begin = out;
-  wchar_t* end;
-  bool cutAlready = false;  // the UTF-8 decoder cuts as it writes
-  if (bytes.starts_with("\xEF\xBB\xBF")) {
-    end = DecodeUtf8(s + 3, n - 3, StrayBytes::kReplaced, out, cutWhileDecoding, marked);
-    cutAlready = true;
-  } else if (bytes.starts_with("\xFF\xFE")) {
-    end = DecodeUtf16(s + 2, n - 2, false, out);
-  } else if (bytes.starts_with("\xFE\xFF")) {
-    end = DecodeUtf16(s + 2, n - 2, true, out);
-  } else if (const std::optional<bool> bigEndian = Utf16ByZeroBytes(bytes)) {
-    end = DecodeUtf16(s, n, *bigEndian, out);
-  } else if (const Utf8Evidence evidence = WeighUtf8(bytes);
-             evidence.invalid == 0 || evidence.valid > evidence.invalid) {
-    // UTF-8 when its sequences outnumber the bytes that fit none: one stray
-    // byte does not make a UTF-8 file a Windows-1252 one, and Windows-1252
-    // text almost never forms a UTF-8 sequence.
-    end = DecodeUtf8(s, n, StrayBytes::kCp1252, out, cutWhileDecoding, marked);
-    cutAlready = true;
-  } else {
-    end = DecodeCp1252(s, n, out);
+  wchar_t* end = out;
+  switch (encoding) {
+    case Encoding::kUtf8Marked:
+    case Encoding::kUtf8: {
+      // The UTF-8 decoder cuts as it writes.
+      const StrayBytes stray =
+          encoding == Encoding::kUtf8Marked ? StrayBytes::kReplaced : StrayBytes::kCp1252;
+      end = DecodeUtf8(s, n, stray, out, cutWhileDecoding, marked);
+      if (cutter) cutter->Finish(end);
+      return end;
+    }
+    case Encoding::kUtf16Le:
+    case Encoding::kUtf16Be:
+      end = DecodeUtf16(s, n, encoding == Encoding::kUtf16Be, out);
+      break;
+    case Encoding::kCp1252:
+      end = DecodeCp1252(s, n, out);
+      break;
   }
-  if (cutter && cutAlready) cutter->Finish(end);
-  if (cutter && !cutAlready) {
+  if (cutter) {
     CutLines(begin, end, *cutter);  // which finishes
     if (marks) marks->assign(lines->size(), 1);
   }
   return end;
+}
+
+wchar_t* Decode(std::string_view bytes, wchar_t* out, TextLines* lines,
+                std::vector<uint8_t>* marks = nullptr,
+                const MarkedBytes& marked = MarkedBytes({})) {
+  const TextEncoding found = EncodingOf(bytes);
+  return Decode(bytes.substr(found.markLength), found.encoding, out, lines, marks, marked);
 }
 
 }  // namespace
@@ -524,8 +551,8 @@ TextLines SplitLines(std::wstring_view text) {
   return lines;
 }
 
-int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out,
-                      std::string_view markedBytes) {
+int ReadHistoryBytes(const std::filesystem::path& path, HistoryText& out) {
+  out.raw = {};
   out.text = {};
   out.lines.clear();
   out.marked.clear();
@@ -541,8 +568,49 @@ int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out,
   // Fewer bytes than the file holds is a failed read too: half a file would
   // count half its hands.
   if (file.bad() || static_cast<size_t>(file.gcount()) != n) return kReadFailed;
-  DecodeHistoryInto(std::string_view(bytes, n), out, markedBytes);
+  out.raw = std::string_view(bytes, n);
   return kReadOk;
+}
+
+int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out,
+                      std::string_view markedBytes) {
+  const int status = ReadHistoryBytes(path, out);
+  if (status == kReadOk) DecodeHistoryInto(out.raw, out, markedBytes);
+  return status;
+}
+
+HistoryPieces::HistoryPieces(std::string_view bytes, size_t pieceBytes) : m_pieceBytes(pieceBytes) {
+  const TextEncoding found = EncodingOf(bytes);
+  m_utf8 = found.encoding == Encoding::kUtf8Marked || found.encoding == Encoding::kUtf8;
+  m_marked = found.encoding == Encoding::kUtf8Marked;
+  m_text = m_rest = bytes.substr(found.markLength);
+}
+
+void HistoryPieces::Restart() {
+  m_rest = m_text;
+  m_started = false;
+}
+
+bool HistoryPieces::Next(HistoryText& out, std::string_view markedBytes, size_t atLeast) {
+  if (AtEnd()) return false;
+  // Cut after a line feed: no UTF-8 sequence holds one, and a CR before it
+  // stays with it, so every piece ends on a line end the whole text has too.
+  const size_t least = std::max({m_pieceBytes, atLeast, size_t{1}});
+  size_t end = m_rest.size();
+  if (m_rest.size() > least) {
+    const size_t feed = m_rest.find('\n', least - 1);
+    if (feed != std::string_view::npos) end = feed + 1;
+  }
+  const std::string_view piece = m_rest.substr(0, end);
+  m_rest.remove_prefix(end);
+  wchar_t* const wide = out.wide.Reserve(piece.size() + 1);
+  out.marked.clear();
+  wchar_t* const textEnd =
+      Decode(piece, m_marked ? Encoding::kUtf8Marked : Encoding::kUtf8, wide, &out.lines,
+             markedBytes.empty() ? nullptr : &out.marked, MarkedBytes(markedBytes));
+  out.text = std::wstring_view(wide, static_cast<size_t>(textEnd - wide));
+  m_started = true;
+  return true;
 }
 
 }  // namespace lumora

@@ -63,6 +63,7 @@ struct HistoryText {
   HistoryText(const HistoryText&) = delete;
   HistoryText& operator=(const HistoryText&) = delete;
 
+  std::string_view raw;  ///< the file's bytes as read (in `bytes`)
   std::wstring_view text;
   TextLines lines;  ///< without line ends
   /// When marked bytes were asked for: 1 for each line that holds one of
@@ -79,6 +80,41 @@ struct HistoryText {
 /// whole; `out` is then empty.
 int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out,
                       std::string_view markedBytes = {});
+
+/// Reads the bytes of the file at `path` into `out.raw`, reusing its buffer,
+/// and empties its text and lines. The status is ReadHistoryFileEx's.
+int ReadHistoryBytes(const std::filesystem::path& path, HistoryText& out);
+
+/// A UTF-8 history file decoded a piece at a time into a HistoryText's
+/// reused buffer, each piece cut into lines and marked as DecodeHistoryInto
+/// does the whole: a reader right behind the decoder finds the text still in
+/// the processor's cache, where a whole file's text of four bytes a
+/// character would not fit. The pieces' lines, one after another, are the
+/// whole text's lines.
+class HistoryPieces {
+ public:
+  /// The file's `bytes` (which must outlive this), in pieces of about
+  /// `pieceBytes`: each runs on to the end of the line it reaches.
+  HistoryPieces(std::string_view bytes, size_t pieceBytes);
+
+  /// Whether the file is UTF-8 text; DecodeHistoryInto reads any other whole.
+  bool Utf8() const { return m_utf8; }
+  /// Decodes the next piece, of `atLeast` bytes if that is more, into `out`
+  /// (its text, lines and marks), over the last one; false when none is left.
+  bool Next(HistoryText& out, std::string_view markedBytes = {}, size_t atLeast = 0);
+  /// Whether the piece decoded last ends the file.
+  bool AtEnd() const { return m_started && m_rest.empty(); }
+  /// Starts again from the first piece.
+  void Restart();
+
+ private:
+  std::string_view m_text;  ///< the bytes after the byte-order mark
+  std::string_view m_rest;  ///< the bytes not decoded yet
+  size_t m_pieceBytes;
+  bool m_utf8 = false;
+  bool m_marked = false;  ///< UTF-8 by its byte-order mark
+  bool m_started = false;
+};
 
 /// Decodes the raw bytes of a history file. A byte-order mark decides; without
 /// one, zero bytes in most high (or low) halves of the first 64 KB make UTF-16,

@@ -25,6 +25,28 @@ void RequireSound(const SourceResult& out, size_t lines) {
   for (const double value : out.allInValues) Require(std::isfinite(value));
 }
 
+/// A run reads a UTF-8 file a piece at a time: pieces of a few lines must
+/// give what its whole text gave, `whole` and `completed`.
+void RequireSameInPieces(std::span<const uint8_t> input, const HandFilter& filter, int64_t bigBlind,
+                         const SourceResult& whole, bool completed) {
+  HistoryPieces pieces(BytesOf(input), 100);
+  if (!pieces.Utf8()) return;
+  HistoryText piece;
+  SourceResult out;
+  HistoryHandsReader reader(L"fuzz.txt", filter, bigBlind, FuzzEngine(), out);
+  bool read = true;
+  while (read && pieces.Next(piece, kChatAndSeatingLeads)) {
+    read = reader.Read(piece.lines, piece.marked, pieces.AtEnd());
+    reader.KeepOpenHand();
+  }
+  Require(read == completed && out.hands.size() == whole.hands.size() &&
+          out.leftOut == whole.leftOut && out.logNotes == whole.logNotes &&
+          out.paneNotes == whole.paneNotes && out.allInValues == whole.allInValues);
+  for (size_t k = 0; k < out.hands.size(); ++k)
+    Require(out.hands[k].handId == whole.hands[k].handId &&
+            out.hands[k].resultCents == whole.hands[k].resultCents);
+}
+
 /// Reads the input as a file of `room`: whatever detection finds, the room's
 /// reader gets it, so that no input is refused before the readers see it.
 void ReadAsFileOf(int32_t room, std::span<const uint8_t> input) {
@@ -40,10 +62,13 @@ void ReadAsFileOf(int32_t room, std::span<const uint8_t> input) {
   HandFilter filter = FuzzFilter(room);
   if (info.currency >= kUsd && info.currency <= kGbp) filter.currency = info.currency;
   SourceResult out;
-  if (room == kIPoker)
+  if (room == kIPoker) {
     ReadXmlHistoryFile(L"fuzz.xml", text, filter, info.bigBlind, FuzzEngine(), out);
-  else
-    ReadHistoryHands(L"fuzz.txt", filter, lines, info.bigBlind, FuzzEngine(), out);
+  } else {
+    const bool completed =
+        ReadHistoryHands(L"fuzz.txt", filter, lines, info.bigBlind, FuzzEngine(), out);
+    RequireSameInPieces(input, filter, info.bigBlind, out, completed);
+  }
   RequireSound(out, lines.size() + 1);
 }
 

@@ -211,9 +211,9 @@ bool DetectHistoryFormat(const TextLines& lines, FileFormatInfo& info) {
         done = DetectIPoker(line, info);
         break;
     }
-    if (done) break;
+    if (done) return true;
   }
-  return true;
+  return false;
 }
 
 }  // namespace lumora

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/run_settings.h"
@@ -75,12 +77,16 @@ struct HandHeaderValues {
   std::optional<HandLeftOut> leftOut = HandLeftOut::kRefused;
 };
 
+}  // namespace
+
 class HandSplitter {
  public:
-  HandSplitter(const SourceReading& reading, std::span<const uint8_t> mayBeChat)
-      : m_reading(reading), m_mayBeChat(mayBeChat) {}
+  explicit HandSplitter(const SourceReading& reading) : m_reading(reading) {}
 
-  bool Read(const TextLines& lines);
+  /// Reads the next lines of the file, `last` when they end it (its last
+  /// line belongs to the hand being collected, whatever it is).
+  bool Read(const TextLines& lines, std::span<const uint8_t> mayBeChat, bool last);
+  void KeepOpenHand();
 
  private:
   enum class Step { kGoOn, kAbandon };
@@ -118,10 +124,11 @@ class HandSplitter {
     m_buffer.emplace_back(line);
   }
 
-  const SourceReading& m_reading;
-  std::span<const uint8_t> m_mayBeChat;  // empty: any line may be
+  const SourceReading m_reading;
+  size_t m_linesBefore = 0;  // the file's lines read before these
 
-  HandLines m_buffer;  // views into the file's lines
+  HandLines m_buffer;   // views into the file's lines, or into m_kept
+  std::wstring m_kept;  // the open hand's lines from earlier text (see KeepOpenHand)
   bool m_inHand = false;
   HandHeaderValues m_header;
   LocalTimeMemo m_clock;      // the hands' local times, an hour at a time
@@ -318,13 +325,15 @@ void HandSplitter::ProcessHand() {
                 m_reading.out);
 }
 
-bool HandSplitter::Read(const TextLines& lines) {
-  if (m_mayBeChat.size() != lines.size()) m_mayBeChat = {};  // marks of other lines
+bool HandSplitter::Read(const TextLines& lines, std::span<const uint8_t> mayBeChat, bool last) {
+  if (mayBeChat.size() != lines.size()) mayBeChat = {};  // marks of other lines: any may be
+  const size_t before = m_linesBefore;
+  m_linesBefore += lines.size();
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::wstring_view line = TrimView(lines[i]);
-    if ((m_mayBeChat.empty() || m_mayBeChat[i] != 0) && IsNoise(line)) continue;
-    const size_t lineNumber = i + 1;
-    if (m_inHand && i + 1 == lines.size()) {
+    if ((mayBeChat.empty() || mayBeChat[i] != 0) && IsNoise(line)) continue;
+    const size_t lineNumber = before + i + 1;
+    if (last && m_inHand && i + 1 == lines.size()) {
       // The last line belongs to the hand being collected, whatever it is.
       m_buffer.emplace_back(line);
       ProcessHand();
@@ -334,11 +343,56 @@ bool HandSplitter::Read(const TextLines& lines) {
     if (step == Step::kAbandon) return false;
   }
   // A file that ends on a chat line still has its last hand to count.
-  if (m_inHand) ProcessHand();
+  if (last && m_inHand) ProcessHand();
   return true;
 }
 
-}  // namespace
+void HandSplitter::KeepOpenHand() {
+  if (!m_inHand) return;
+  // The opening line's view, a part of one of the lines, moves with it.
+  const std::less_equal<const wchar_t*> notAfter;
+  const std::wstring_view opening = m_header.opening;
+  size_t openingLine = m_buffer.size();
+  for (size_t k = 0; k < m_buffer.size() && !opening.empty(); ++k) {
+    const std::wstring_view line = m_buffer[k];
+    if (notAfter(line.data(), opening.data()) &&
+        notAfter(opening.data() + opening.size(), line.data() + line.size())) {
+      openingLine = k;
+      break;
+    }
+  }
+  const size_t openingAt = openingLine < m_buffer.size()
+                               ? static_cast<size_t>(opening.data() - m_buffer[openingLine].data())
+                               : 0;
+  // Copied aside first: some of the lines may view the text kept before.
+  std::wstring kept;
+  for (const std::wstring_view line : m_buffer) kept += line;
+  m_kept = std::move(kept);
+  size_t at = 0;
+  for (size_t k = 0; k < m_buffer.size(); ++k) {
+    m_buffer[k] = std::wstring_view(m_kept.data() + at, m_buffer[k].size());
+    at += m_buffer[k].size();
+    if (k == openingLine) m_header.opening = m_buffer[k].substr(openingAt, opening.size());
+  }
+}
+
+HistoryHandsReader::HistoryHandsReader(const std::wstring& path, const HandFilter& filter,
+                                       int64_t fileBigBlind, const PokerLogic& engine,
+                                       SourceResult& out)
+    : m_path(path),
+      m_splitter(std::make_unique<HandSplitter>(
+          SourceReading{m_path, filter, fileBigBlind, engine, out})) {}
+
+HistoryHandsReader::~HistoryHandsReader() = default;
+
+bool HistoryHandsReader::Read(const TextLines& lines, std::span<const uint8_t> mayBeChat,
+                              bool last) {
+  return m_splitter->Read(lines, mayBeChat, last);
+}
+
+void HistoryHandsReader::KeepOpenHand() {
+  m_splitter->KeepOpenHand();
+}
 
 std::wstring HandIdOf(std::wstring_view line) {
   size_t at = line.find(L'#');
@@ -379,7 +433,7 @@ int32_t CountHands(const TextLines& lines) {
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
                       int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out,
                       std::span<const uint8_t> mayBeChat) {
-  return HandSplitter({path, filter, fileBigBlind, engine, out}, mayBeChat).Read(lines);
+  return HandSplitter({path, filter, fileBigBlind, engine, out}).Read(lines, mayBeChat, true);
 }
 
 }  // namespace lumora

@@ -3,6 +3,7 @@
 // header and handing it to its room's reader.
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,6 +32,32 @@ inline constexpr std::string_view kChatAndSeatingLeads = ",jw";
 bool ReadHistoryHands(const std::wstring& path, const HandFilter& filter, const TextLines& lines,
                       int64_t fileBigBlind, const PokerLogic& engine, SourceResult& out,
                       std::span<const uint8_t> mayBeChat = {});
+
+class HandSplitter;
+
+/// ReadHistoryHands for a file decoded a piece at a time (see
+/// HistoryPieces): the same hands, notes and results its whole text gives.
+/// The filter, engine and `out` must outlive the reader.
+class HistoryHandsReader {
+ public:
+  HistoryHandsReader(const std::wstring& path, const HandFilter& filter, int64_t fileBigBlind,
+                     const PokerLogic& engine, SourceResult& out);
+  ~HistoryHandsReader();
+  HistoryHandsReader(const HistoryHandsReader&) = delete;
+  HistoryHandsReader& operator=(const HistoryHandsReader&) = delete;
+
+  /// Reads the next piece's lines and marks, as ReadHistoryHands reads a
+  /// file's; `last` when they end the file. False when the file was
+  /// abandoned.
+  bool Read(const TextLines& lines, std::span<const uint8_t> mayBeChat, bool last);
+  /// Copies the lines of the hand still being collected: the next piece is
+  /// decoded over the text they view.
+  void KeepOpenHand();
+
+ private:
+  std::wstring m_path;
+  std::unique_ptr<HandSplitter> m_splitter;
+};
 
 /// How many hands a text history file holds, whichever room wrote it: the
 /// opening lines of each room's hands, the lines that open one hand (a

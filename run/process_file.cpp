@@ -1,5 +1,6 @@
 #include "run/process_file.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,10 +53,10 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
 }
 
 FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
-                               const PokerLogic& engine, HistoryText& file) {
+                               const PokerLogic& engine, HistoryText& file, size_t pieceBytes) {
   FileOutcome outcome;
   outcome.source.path = PathToText(path);
-  switch (ReadHistoryFileEx(path, file, kChatAndSeatingLeads)) {
+  switch (ReadHistoryBytes(path, file)) {
     case kReadOk:
       break;
     case kReadTooLarge:
@@ -68,25 +69,59 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
       outcome.source.skip = FileSkip::kCannotOpen;
       return outcome;
   }
-  const TextLines& lines = file.lines;
-
+  // A UTF-8 file is decoded and read a piece at a time, the first long
+  // enough for detection; any other is decoded whole.
+  HistoryPieces pieces(file.raw, pieceBytes);
+  bool wholeText = !pieces.Utf8();
   FileFormatInfo info;
   info.room = filter.room;
-  DetectHistoryFormat(lines, info);
+  if (wholeText) {
+    DecodeHistoryInto(file.raw, file, kChatAndSeatingLeads);
+    DetectHistoryFormat(file.lines, info);
+  } else {
+    pieces.Next(file, kChatAndSeatingLeads);
+    size_t first = pieceBytes;
+    // Detection that wants more lines than the first piece holds gets a
+    // first piece twice as long, until it has what it needs or the file.
+    while (!DetectHistoryFormat(file.lines, info) && !pieces.AtEnd()) {
+      first = first > SIZE_MAX / 2 ? SIZE_MAX : 2 * first;
+      info = {};
+      info.room = filter.room;
+      pieces.Restart();
+      pieces.Next(file, kChatAndSeatingLeads, first);
+    }
+    wholeText = pieces.AtEnd();
+  }
+  // Counting the hands of a file refused or abandoned takes its whole text.
+  const auto leaveOutWholeFile = [&] {
+    if (!outcome.source.skip) return;
+    if (!wholeText) DecodeHistoryInto(file.raw, file, kChatAndSeatingLeads);
+    LeaveOutWholeFile(file, info.room, outcome.source);
+  };
   if (const std::optional<FileSkip> skip = FileCheck(info, filter)) {
     outcome.source.skip = skip;
-    LeaveOutWholeFile(file, info.room, outcome.source);
+    leaveOutWholeFile();
     return outcome;
   }
   outcome.passedChecks = true;
   outcome.detectedBigBlind = info.bigBlind;
 
-  outcome.source.completed =
-      info.room == kIPoker ? ReadXmlHistoryFile(outcome.source.path, file.text, filter,
-                                                info.bigBlind, engine, outcome.source)
-                           : ReadHistoryHands(outcome.source.path, filter, lines, info.bigBlind,
-                                              engine, outcome.source, file.marked);
-  LeaveOutWholeFile(file, info.room, outcome.source);
+  if (info.room == kIPoker) {
+    if (!wholeText) DecodeHistoryInto(file.raw, file, kChatAndSeatingLeads);
+    outcome.source.completed = ReadXmlHistoryFile(outcome.source.path, file.text, filter,
+                                                  info.bigBlind, engine, outcome.source);
+  } else if (wholeText) {
+    outcome.source.completed = ReadHistoryHands(outcome.source.path, filter, file.lines,
+                                                info.bigBlind, engine, outcome.source, file.marked);
+  } else {
+    HistoryHandsReader reader(outcome.source.path, filter, info.bigBlind, engine, outcome.source);
+    while ((outcome.source.completed = reader.Read(file.lines, file.marked, pieces.AtEnd())) &&
+           !pieces.AtEnd()) {
+      reader.KeepOpenHand();
+      pieces.Next(file, kChatAndSeatingLeads);
+    }
+  }
+  leaveOutWholeFile();
   return outcome;
 }
 

@@ -2,6 +2,7 @@
 // Reading one listed history file: decode it, recognise its room, accept or
 // refuse it as a whole, and read its hands with the room's reader.
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 
@@ -26,9 +27,14 @@ struct FileOutcome {
 FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
                                const PokerLogic& engine);
 
+/// Pieces of a UTF-8 file decoded and read in turn (see HistoryPieces): its
+/// text, four bytes a character, then stays in the processor's cache.
+inline constexpr size_t kHistoryPieceBytes = 64 * 1024;
+
 /// The same, reading the file into `file`, whose buffers the caller keeps
-/// for the next file (one per reading thread).
+/// for the next file (one per reading thread). `pieceBytes` is for tests.
 FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
-                               const PokerLogic& engine, HistoryText& file);
+                               const PokerLogic& engine, HistoryText& file,
+                               size_t pieceBytes = kHistoryPieceBytes);
 
 }  // namespace lumora

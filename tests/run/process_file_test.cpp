@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <limits>
+#include <sstream>
+
+#include "app/run_settings.h"
 #include "base/text.h"
 #include "equity/poker_logic.h"
 #include "tests/support/temp_dir.h"
@@ -104,6 +109,60 @@ TEST(ProcessHistoryFile, TakesAnXmlSessionOnOneLineOnlyAtTheRunsLimit) {
   EXPECT_FALSE(ProcessHistoryFile(path, filter, Engine()).passedChecks);
   filter.cashLimit = 0;  // every limit
   EXPECT_TRUE(ProcessHistoryFile(path, filter, Engine()).passedChecks);
+}
+
+/// All a file's reading yields, as text to compare.
+std::string Digest(const FileOutcome& outcome) {
+  const SourceResult& source = outcome.source;
+  std::wostringstream out;
+  out << outcome.passedChecks << ' ' << outcome.detectedBigBlind << ' ' << source.completed << ' '
+      << (source.skip ? static_cast<int>(*source.skip) : -1) << ' ' << source.fatalError << '\n';
+  for (const int count : source.leftOut) out << count << ' ';
+  for (const HandResult& hand : source.hands)
+    out << '\n'
+        << hand.handId << ' ' << hand.startTime << ' ' << hand.bigBlindCents << ' '
+        << hand.resultCents << ' ' << hand.allInEv.value_or(-1e300);
+  for (const double value : source.allInValues) out << '\n' << value;
+  for (const std::wstring& note : source.paneNotes) out << "\npane " << note;
+  for (const std::wstring& note : source.logNotes) out << "\nlog " << note;
+  return WideToUtf8(out.str());
+}
+
+TEST(ProcessHistoryFile, ReadsAFileInPiecesAsItReadsItWhole) {
+  // Every fixture of every room, read a line at a time and in small pieces,
+  // must give what it gives read whole: hands open across the cuts, the
+  // last line's hand, line numbers in the notes, files abandoned midway.
+  const std::pair<const char*, int32_t> rooms[] = {{"pokerstars", kPokerStars},
+                                                   {"partypoker", kPartyPoker},
+                                                   {"888poker", k888Poker},
+                                                   {"tigergaming", kTigerGaming},
+                                                   {"ipoker", kIPoker}};
+  HistoryText file;
+  size_t files = 0;
+  for (const auto& [folder, room] : rooms) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(
+             std::filesystem::path(LUMORA_TEST_DATA_DIR) / folder)) {
+      if (!entry.is_regular_file() || entry.path().extension() == ".csv") continue;
+      SCOPED_TRACE(entry.path().string());
+      for (const int32_t currency : {0, 1, 2}) {  // the file's, and others that refuse it
+        HandFilter filter = Filter(currency);
+        filter.nick = L"Hero";
+        filter.room = room;
+        filter.cashLimit = 0;
+        filter.numPl = kAllTableSizes;
+        filter.minPl = 0;
+        filter.maxPl = 10;
+        filter.zoom = filter.nonZoom = 1;
+        const std::string whole = Digest(ProcessHistoryFile(entry.path(), filter, Engine(), file,
+                                                            std::numeric_limits<size_t>::max()));
+        for (const size_t piece : {size_t{1}, size_t{200}})
+          ASSERT_EQ(Digest(ProcessHistoryFile(entry.path(), filter, Engine(), file, piece)), whole)
+              << "pieces of " << piece << ", currency " << currency;
+      }
+      ++files;
+    }
+  }
+  EXPECT_GT(files, 20u);
 }
 
 }  // namespace
