@@ -44,6 +44,42 @@ void LeaveOutWholeFile(const HistoryText& file, int32_t room, SourceResult& sour
       room == kIPoker ? CountXmlGames(file.text) : CountHands(file.lines);
 }
 
+void DecodeWhole(HistoryText& file) {
+  DecodeHistoryInto(file.raw, file, kChatAndSeatingLeads);
+}
+
+/// Decodes the text of the file read into `file`, or the first piece of a
+/// UTF-8 one (which is then read a piece at a time), and detects its format
+/// into `info`. Returns whether `file` holds the whole text.
+bool DecodeAndDetect(HistoryPieces& pieces, size_t pieceBytes, HistoryText& file, int32_t room,
+                     FileFormatInfo& info) {
+  const auto detect = [&] {
+    info = {};
+    info.room = room;
+    return DetectHistoryFormat(file.lines, info);
+  };
+  if (!pieces.Utf8()) {
+    DecodeWhole(file);
+    detect();
+    return true;
+  }
+  // Detection that wants more lines than the first piece holds gets a first
+  // piece twice as long, until it has what it needs or the whole file. An
+  // XML session is read whole, and its detection reads all of it.
+  pieces.Next(file, kChatAndSeatingLeads);
+  for (size_t first = pieceBytes; !detect() && !pieces.AtEnd();) {
+    if (info.roomFound && info.room == kIPoker) {
+      DecodeWhole(file);
+      detect();
+      return true;
+    }
+    first = first > SIZE_MAX / 2 ? SIZE_MAX : 2 * first;
+    pieces.Restart();
+    pieces.Next(file, kChatAndSeatingLeads, first);
+  }
+  return pieces.AtEnd();
+}
+
 }  // namespace
 
 FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilter& filter,
@@ -69,33 +105,13 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
       outcome.source.skip = FileSkip::kCannotOpen;
       return outcome;
   }
-  // A UTF-8 file is decoded and read a piece at a time, the first long
-  // enough for detection; any other is decoded whole.
   HistoryPieces pieces(file.raw, pieceBytes);
-  bool wholeText = !pieces.Utf8();
   FileFormatInfo info;
-  info.room = filter.room;
-  if (wholeText) {
-    DecodeHistoryInto(file.raw, file, kChatAndSeatingLeads);
-    DetectHistoryFormat(file.lines, info);
-  } else {
-    pieces.Next(file, kChatAndSeatingLeads);
-    size_t first = pieceBytes;
-    // Detection that wants more lines than the first piece holds gets a
-    // first piece twice as long, until it has what it needs or the file.
-    while (!DetectHistoryFormat(file.lines, info) && !pieces.AtEnd()) {
-      first = first > SIZE_MAX / 2 ? SIZE_MAX : 2 * first;
-      info = {};
-      info.room = filter.room;
-      pieces.Restart();
-      pieces.Next(file, kChatAndSeatingLeads, first);
-    }
-    wholeText = pieces.AtEnd();
-  }
+  const bool wholeText = DecodeAndDetect(pieces, pieceBytes, file, filter.room, info);
   // Counting the hands of a file refused or abandoned takes its whole text.
   const auto leaveOutWholeFile = [&] {
     if (!outcome.source.skip) return;
-    if (!wholeText) DecodeHistoryInto(file.raw, file, kChatAndSeatingLeads);
+    if (!wholeText) DecodeWhole(file);
     LeaveOutWholeFile(file, info.room, outcome.source);
   };
   if (const std::optional<FileSkip> skip = FileCheck(info, filter)) {
@@ -107,7 +123,7 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
   outcome.detectedBigBlind = info.bigBlind;
 
   if (info.room == kIPoker) {
-    if (!wholeText) DecodeHistoryInto(file.raw, file, kChatAndSeatingLeads);
+    if (!wholeText) DecodeWhole(file);
     outcome.source.completed = ReadXmlHistoryFile(outcome.source.path, file.text, filter,
                                                   info.bigBlind, engine, outcome.source);
   } else if (wholeText) {
