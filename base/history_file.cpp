@@ -507,25 +507,28 @@ wchar_t* Decode(std::string_view bytes, Encoding encoding, wchar_t* out, TextLin
   return end;
 }
 
-wchar_t* Decode(std::string_view bytes, wchar_t* out, TextLines* lines,
-                std::vector<uint8_t>* marks = nullptr,
-                const MarkedBytes& marked = MarkedBytes({})) {
-  const TextEncoding found = EncodingOf(bytes);
-  return Decode(bytes.substr(found.markLength), found.encoding, out, lines, marks, marked);
+/// Decode into `out`: its reused buffer, its lines and, given marked bytes,
+/// its marks.
+void DecodeInto(std::string_view bytes, Encoding encoding, HistoryText& out,
+                std::string_view markedBytes) {
+  wchar_t* const wide = out.wide.Reserve(bytes.size() + 1);
+  out.marked.clear();
+  wchar_t* const end =
+      Decode(bytes, encoding, wide, &out.lines, markedBytes.empty() ? nullptr : &out.marked,
+             MarkedBytes(markedBytes));
+  out.text = std::wstring_view(wide, static_cast<size_t>(end - wide));
 }
 
 }  // namespace
 
 wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out) {
-  return Decode(bytes, out, nullptr);
+  const TextEncoding found = EncodingOf(bytes);
+  return Decode(bytes.substr(found.markLength), found.encoding, out, nullptr);
 }
 
 void DecodeHistoryInto(std::string_view bytes, HistoryText& out, std::string_view markedBytes) {
-  wchar_t* const wide = out.wide.Reserve(bytes.size() + 1);
-  out.marked.clear();
-  wchar_t* const end = Decode(bytes, wide, &out.lines, markedBytes.empty() ? nullptr : &out.marked,
-                              MarkedBytes(markedBytes));
-  out.text = std::wstring_view(wide, static_cast<size_t>(end - wide));
+  const TextEncoding found = EncodingOf(bytes);
+  DecodeInto(bytes.substr(found.markLength), found.encoding, out, markedBytes);
 }
 
 wchar_t* DecodeUtf8Text(std::string_view bytes, wchar_t* out) {
@@ -601,14 +604,9 @@ bool HistoryPieces::Next(HistoryText& out, std::string_view markedBytes, size_t 
     const size_t feed = m_rest.find('\n', least - 1);
     if (feed != std::string_view::npos) end = feed + 1;
   }
-  const std::string_view piece = m_rest.substr(0, end);
+  DecodeInto(m_rest.substr(0, end), m_marked ? Encoding::kUtf8Marked : Encoding::kUtf8, out,
+             markedBytes);
   m_rest.remove_prefix(end);
-  wchar_t* const wide = out.wide.Reserve(piece.size() + 1);
-  out.marked.clear();
-  wchar_t* const textEnd =
-      Decode(piece, m_marked ? Encoding::kUtf8Marked : Encoding::kUtf8, wide, &out.lines,
-             markedBytes.empty() ? nullptr : &out.marked, MarkedBytes(markedBytes));
-  out.text = std::wstring_view(wide, static_cast<size_t>(textEnd - wide));
   m_started = true;
   return true;
 }
