@@ -441,16 +441,14 @@ void CutLines(const wchar_t* begin, const wchar_t* end, LineCutter& cutter) {
   cutter.Finish(end);
 }
 
-/// The encoding of a file's bytes, as DecodeHistoryText decides it.
-enum class Encoding { kUtf8Marked, kUtf8, kUtf16Le, kUtf16Be, kCp1252 };
-
 /// The encoding and the length of the byte-order mark that told it, if any.
-struct TextEncoding {
-  Encoding encoding;
+struct FoundEncoding {
+  TextEncoding encoding;
   size_t markLength = 0;
 };
 
-TextEncoding EncodingOf(std::string_view bytes) {
+FoundEncoding EncodingOf(std::string_view bytes) {
+  using Encoding = TextEncoding;
   if (bytes.starts_with("\xEF\xBB\xBF")) return {Encoding::kUtf8Marked, 3};
   if (bytes.starts_with("\xFF\xFE")) return {Encoding::kUtf16Le, 2};
   if (bytes.starts_with("\xFE\xFF")) return {Encoding::kUtf16Be, 2};
@@ -468,9 +466,10 @@ TextEncoding EncodingOf(std::string_view bytes) {
 /// `out` and, given `lines`, cuts the text into them; given `marks` too,
 /// marks the lines that hold one of `marked` (every line, when the text is
 /// no UTF-8). Returns the end of the text written.
-wchar_t* Decode(std::string_view bytes, Encoding encoding, wchar_t* out, TextLines* lines,
+wchar_t* Decode(std::string_view bytes, TextEncoding encoding, wchar_t* out, TextLines* lines,
                 std::vector<uint8_t>* marks = nullptr,
                 const MarkedBytes& marked = MarkedBytes({})) {
+  using Encoding = TextEncoding;
   const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t n = bytes.size();
   std::optional<LineCutter> cutter;
@@ -509,7 +508,7 @@ wchar_t* Decode(std::string_view bytes, Encoding encoding, wchar_t* out, TextLin
 
 /// Decode into `out`: its reused buffer, its lines and, given marked bytes,
 /// its marks.
-void DecodeInto(std::string_view bytes, Encoding encoding, HistoryText& out,
+void DecodeInto(std::string_view bytes, TextEncoding encoding, HistoryText& out,
                 std::string_view markedBytes) {
   wchar_t* const wide = out.wide.Reserve(bytes.size() + 1);
   out.marked.clear();
@@ -522,12 +521,12 @@ void DecodeInto(std::string_view bytes, Encoding encoding, HistoryText& out,
 }  // namespace
 
 wchar_t* DecodeHistoryText(std::string_view bytes, wchar_t* out) {
-  const TextEncoding found = EncodingOf(bytes);
+  const FoundEncoding found = EncodingOf(bytes);
   return Decode(bytes.substr(found.markLength), found.encoding, out, nullptr);
 }
 
 void DecodeHistoryInto(std::string_view bytes, HistoryText& out, std::string_view markedBytes) {
-  const TextEncoding found = EncodingOf(bytes);
+  const FoundEncoding found = EncodingOf(bytes);
   DecodeInto(bytes.substr(found.markLength), found.encoding, out, markedBytes);
 }
 
@@ -583,19 +582,17 @@ int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out,
 }
 
 HistoryPieces::HistoryPieces(std::string_view bytes, size_t pieceBytes) : m_pieceBytes(pieceBytes) {
-  const TextEncoding found = EncodingOf(bytes);
-  m_utf8 = found.encoding == Encoding::kUtf8Marked || found.encoding == Encoding::kUtf8;
-  m_marked = found.encoding == Encoding::kUtf8Marked;
+  const FoundEncoding found = EncodingOf(bytes);
+  m_encoding = found.encoding;
   m_text = m_rest = bytes.substr(found.markLength);
 }
 
-void HistoryPieces::Restart() {
-  m_rest = m_text;
-  m_started = false;
+bool HistoryPieces::Utf8() const {
+  return m_encoding == TextEncoding::kUtf8Marked || m_encoding == TextEncoding::kUtf8;
 }
 
 bool HistoryPieces::Next(HistoryText& out, std::string_view markedBytes, size_t atLeast) {
-  if (AtEnd()) return false;
+  if (AtEnd() || !Utf8()) return false;
   // Cut after a line feed: no UTF-8 sequence holds one, and a CR before it
   // stays with it, so every piece ends on a line end the whole text has too.
   const size_t least = std::max({m_pieceBytes, atLeast, size_t{1}});
@@ -604,11 +601,16 @@ bool HistoryPieces::Next(HistoryText& out, std::string_view markedBytes, size_t 
     const size_t feed = m_rest.find('\n', least - 1);
     if (feed != std::string_view::npos) end = feed + 1;
   }
-  DecodeInto(m_rest.substr(0, end), m_marked ? Encoding::kUtf8Marked : Encoding::kUtf8, out,
-             markedBytes);
+  DecodeInto(m_rest.substr(0, end), m_encoding, out, markedBytes);
   m_rest.remove_prefix(end);
   m_started = true;
   return true;
+}
+
+void HistoryPieces::Whole(HistoryText& out, std::string_view markedBytes) {
+  DecodeInto(m_text, m_encoding, out, markedBytes);
+  m_rest = {};
+  m_started = true;
 }
 
 }  // namespace lumora

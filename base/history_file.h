@@ -85,6 +85,9 @@ int ReadHistoryFileEx(const std::filesystem::path& path, HistoryText& out,
 /// and empties its text and lines. The status is ReadHistoryFileEx's.
 int ReadHistoryBytes(const std::filesystem::path& path, HistoryText& out);
 
+/// How a history file's bytes are decoded (see DecodeHistoryText).
+enum class TextEncoding : uint8_t { kUtf8Marked, kUtf8, kUtf16Le, kUtf16Be, kCp1252 };
+
 /// A UTF-8 history file decoded a piece at a time into a HistoryText's
 /// reused buffer, each piece cut into lines and marked as DecodeHistoryInto
 /// does the whole: a reader right behind the decoder finds the text still in
@@ -97,22 +100,22 @@ class HistoryPieces {
   /// `pieceBytes`: each runs on to the end of the line it reaches.
   HistoryPieces(std::string_view bytes, size_t pieceBytes);
 
-  /// Whether the file is UTF-8 text; DecodeHistoryInto reads any other whole.
-  bool Utf8() const { return m_utf8; }
+  /// Whether the file is UTF-8 text, which comes in pieces; any other comes
+  /// whole.
+  bool Utf8() const;
   /// Decodes the next piece, of `atLeast` bytes if that is more, into `out`
   /// (its text, lines and marks), over the last one; false when none is left.
   bool Next(HistoryText& out, std::string_view markedBytes = {}, size_t atLeast = 0);
-  /// Whether the piece decoded last ends the file.
+  /// Decodes the whole text into `out` instead, as DecodeHistoryInto does.
+  void Whole(HistoryText& out, std::string_view markedBytes = {});
+  /// Whether the text decoded last ends the file.
   bool AtEnd() const { return m_started && m_rest.empty(); }
-  /// Starts again from the first piece.
-  void Restart();
 
  private:
   std::string_view m_text;  ///< the bytes after the byte-order mark
   std::string_view m_rest;  ///< the bytes not decoded yet
   size_t m_pieceBytes;
-  bool m_utf8 = false;
-  bool m_marked = false;  ///< UTF-8 by its byte-order mark
+  TextEncoding m_encoding;
   bool m_started = false;
 };
 

@@ -21,8 +21,8 @@ struct FileFormatInfo {
   bool tournament = false;  ///< tournament hands were seen (and skipped)
 };
 
-/// Looks at the file's lines once and fills `info`. Returns whether it had
-/// what it needs before the last line: the lines after would change nothing.
+/// Looks at the file's lines once and fills `info`. Returns whether it found
+/// all it needs: lines after these would change nothing.
 bool DetectHistoryFormat(const TextLines& lines, FileFormatInfo& info);
 
 }  // namespace lumora

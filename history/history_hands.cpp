@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -349,31 +348,16 @@ bool HandSplitter::Read(const TextLines& lines, std::span<const uint8_t> mayBeCh
 
 void HandSplitter::KeepOpenHand() {
   if (!m_inHand) return;
-  // The opening line's view, a part of one of the lines, moves with it.
-  const std::less_equal<const wchar_t*> notAfter;
-  const std::wstring_view opening = m_header.opening;
-  size_t openingLine = m_buffer.size();
-  for (size_t k = 0; k < m_buffer.size() && !opening.empty(); ++k) {
-    const std::wstring_view line = m_buffer[k];
-    if (notAfter(line.data(), opening.data()) &&
-        notAfter(opening.data() + opening.size(), line.data() + line.size())) {
-      openingLine = k;
-      break;
-    }
-  }
-  const size_t openingAt = openingLine < m_buffer.size()
-                               ? static_cast<size_t>(opening.data() - m_buffer[openingLine].data())
-                               : 0;
   // Copied aside first: some of the lines may view the text kept before.
   std::wstring kept;
   for (const std::wstring_view line : m_buffer) kept += line;
   m_kept = std::move(kept);
   size_t at = 0;
-  for (size_t k = 0; k < m_buffer.size(); ++k) {
-    m_buffer[k] = std::wstring_view(m_kept.data() + at, m_buffer[k].size());
-    at += m_buffer[k].size();
-    if (k == openingLine) m_header.opening = m_buffer[k].substr(openingAt, opening.size());
+  for (std::wstring_view& line : m_buffer) {
+    line = std::wstring_view(m_kept.data() + at, line.size());
+    at += line.size();
   }
+  m_header.opening = m_buffer.front();  // the hand's first line, as Start made it
 }
 
 HistoryHandsReader::HistoryHandsReader(const std::wstring& path, const HandFilter& filter,

@@ -1,6 +1,5 @@
 #include "run/process_file.h"
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,50 +33,38 @@ std::optional<FileSkip> FileCheck(const FileFormatInfo& info, const HandFilter& 
 }
 
 /// A file refused whole by one of the run's filters leaves every hand in it
-/// out for that filter, so that the report counts them with the rest.
-void LeaveOutWholeFile(const HistoryText& file, int32_t room, SourceResult& source) {
+/// out for that filter, so that the report counts them with the rest. The
+/// count takes the whole text, which `pieces` then decodes into `file` unless
+/// `wholeText` says it is there.
+void LeaveOutWholeFile(HistoryPieces& pieces, bool wholeText, HistoryText& file, int32_t room,
+                       SourceResult& source) {
   if (!source.skip) return;
   const std::optional<HandLeftOut> reason = HandLeftOutOfFile(*source.skip);
   if (!reason) return;
+  if (!wholeText) pieces.Whole(file, kChatAndSeatingLeads);
   source.leftOut = {};
   source.leftOut[static_cast<size_t>(*reason)] =
       room == kIPoker ? CountXmlGames(file.text) : CountHands(file.lines);
 }
 
-void DecodeWhole(HistoryText& file) {
-  DecodeHistoryInto(file.raw, file, kChatAndSeatingLeads);
-}
-
 /// Decodes the text of the file read into `file`, or the first piece of a
-/// UTF-8 one (which is then read a piece at a time), and detects its format
-/// into `info`. Returns whether `file` holds the whole text.
-bool DecodeAndDetect(HistoryPieces& pieces, size_t pieceBytes, HistoryText& file, int32_t room,
-                     FileFormatInfo& info) {
-  const auto detect = [&] {
-    info = {};
-    info.room = room;
-    return DetectHistoryFormat(file.lines, info);
-  };
-  if (!pieces.Utf8()) {
-    DecodeWhole(file);
-    detect();
-    return true;
-  }
-  // Detection that wants more lines than the first piece holds gets a first
-  // piece twice as long, until it has what it needs or the whole file. An
-  // XML session is read whole, and its detection reads all of it.
-  pieces.Next(file, kChatAndSeatingLeads);
-  for (size_t first = pieceBytes; !detect() && !pieces.AtEnd();) {
-    if (info.roomFound && info.room == kIPoker) {
-      DecodeWhole(file);
-      detect();
-      return true;
-    }
-    first = first > SIZE_MAX / 2 ? SIZE_MAX : 2 * first;
-    pieces.Restart();
-    pieces.Next(file, kChatAndSeatingLeads, first);
-  }
-  return pieces.AtEnd();
+/// UTF-8 one (read a piece at a time after), and detects its format into
+/// `info`, for a run of `room`. A file whose detection wants more than its
+/// first piece is decoded and detected whole. Returns whether `file` holds
+/// the whole text.
+bool DecodeAndDetect(HistoryPieces& pieces, HistoryText& file, int32_t room, FileFormatInfo& info) {
+  info.room = room;
+  // 888poker and iPoker files are known by their last stakes: detection reads
+  // all of their text, and a first piece would be decoded in vain.
+  const bool detectedWhole = room == k888Poker || room == kIPoker;
+  if (!detectedWhole && pieces.Next(file, kChatAndSeatingLeads, kFirstPieceBytes) &&
+      (DetectHistoryFormat(file.lines, info) || pieces.AtEnd()))
+    return pieces.AtEnd();
+  pieces.Whole(file, kChatAndSeatingLeads);
+  info = {};
+  info.room = room;
+  DetectHistoryFormat(file.lines, info);
+  return true;
 }
 
 }  // namespace
@@ -107,37 +94,29 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
   }
   HistoryPieces pieces(file.raw, pieceBytes);
   FileFormatInfo info;
-  const bool wholeText = DecodeAndDetect(pieces, pieceBytes, file, filter.room, info);
-  // Counting the hands of a file refused or abandoned takes its whole text.
-  const auto leaveOutWholeFile = [&] {
-    if (!outcome.source.skip) return;
-    if (!wholeText) DecodeWhole(file);
-    LeaveOutWholeFile(file, info.room, outcome.source);
-  };
+  const bool wholeText = DecodeAndDetect(pieces, file, filter.room, info);
   if (const std::optional<FileSkip> skip = FileCheck(info, filter)) {
     outcome.source.skip = skip;
-    leaveOutWholeFile();
+    LeaveOutWholeFile(pieces, wholeText, file, info.room, outcome.source);
     return outcome;
   }
   outcome.passedChecks = true;
   outcome.detectedBigBlind = info.bigBlind;
 
   if (info.room == kIPoker) {
-    if (!wholeText) DecodeWhole(file);
+    if (!wholeText) pieces.Whole(file, kChatAndSeatingLeads);
     outcome.source.completed = ReadXmlHistoryFile(outcome.source.path, file.text, filter,
                                                   info.bigBlind, engine, outcome.source);
-  } else if (wholeText) {
-    outcome.source.completed = ReadHistoryHands(outcome.source.path, filter, file.lines,
-                                                info.bigBlind, engine, outcome.source, file.marked);
   } else {
     HistoryHandsReader reader(outcome.source.path, filter, info.bigBlind, engine, outcome.source);
-    while ((outcome.source.completed = reader.Read(file.lines, file.marked, pieces.AtEnd())) &&
-           !pieces.AtEnd()) {
+    bool last = wholeText;
+    while ((outcome.source.completed = reader.Read(file.lines, file.marked, last)) && !last) {
       reader.KeepOpenHand();
       pieces.Next(file, kChatAndSeatingLeads);
+      last = pieces.AtEnd();
     }
   }
-  leaveOutWholeFile();
+  LeaveOutWholeFile(pieces, wholeText, file, info.room, outcome.source);
   return outcome;
 }
 

@@ -30,6 +30,9 @@ FileOutcome ProcessHistoryFile(const std::filesystem::path& path, const HandFilt
 /// Pieces of a UTF-8 file decoded and read in turn (see HistoryPieces): its
 /// text, four bytes a character, then stays in the processor's cache.
 inline constexpr size_t kHistoryPieceBytes = 64 * 1024;
+/// The least first piece, on which the file's format is detected: a few
+/// hands, what detection needs in most rooms.
+inline constexpr size_t kFirstPieceBytes = 4 * 1024;
 
 /// The same, reading the file into `file`, whose buffers the caller keeps
 /// for the next file (one per reading thread). `pieceBytes` is for tests.
