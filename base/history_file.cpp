@@ -448,18 +448,17 @@ struct FoundEncoding {
 };
 
 FoundEncoding EncodingOf(std::string_view bytes) {
-  using Encoding = TextEncoding;
-  if (bytes.starts_with("\xEF\xBB\xBF")) return {Encoding::kUtf8Marked, 3};
-  if (bytes.starts_with("\xFF\xFE")) return {Encoding::kUtf16Le, 2};
-  if (bytes.starts_with("\xFE\xFF")) return {Encoding::kUtf16Be, 2};
+  if (bytes.starts_with("\xEF\xBB\xBF")) return {TextEncoding::kUtf8Marked, 3};
+  if (bytes.starts_with("\xFF\xFE")) return {TextEncoding::kUtf16Le, 2};
+  if (bytes.starts_with("\xFE\xFF")) return {TextEncoding::kUtf16Be, 2};
   if (const std::optional<bool> bigEndian = Utf16ByZeroBytes(bytes))
-    return {*bigEndian ? Encoding::kUtf16Be : Encoding::kUtf16Le};
+    return {*bigEndian ? TextEncoding::kUtf16Be : TextEncoding::kUtf16Le};
   // UTF-8 when its sequences outnumber the bytes that fit none: one stray
   // byte does not make a UTF-8 file a Windows-1252 one, and Windows-1252
   // text almost never forms a UTF-8 sequence.
   const Utf8Evidence evidence = WeighUtf8(bytes);
-  return {evidence.invalid == 0 || evidence.valid > evidence.invalid ? Encoding::kUtf8
-                                                                     : Encoding::kCp1252};
+  return {evidence.invalid == 0 || evidence.valid > evidence.invalid ? TextEncoding::kUtf8
+                                                                     : TextEncoding::kCp1252};
 }
 
 /// Decodes `bytes`, which are text in `encoding` without its mark, into
@@ -469,7 +468,6 @@ FoundEncoding EncodingOf(std::string_view bytes) {
 wchar_t* Decode(std::string_view bytes, TextEncoding encoding, wchar_t* out, TextLines* lines,
                 std::vector<uint8_t>* marks = nullptr,
                 const MarkedBytes& marked = MarkedBytes({})) {
-  using Encoding = TextEncoding;
   const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t n = bytes.size();
   std::optional<LineCutter> cutter;
@@ -482,20 +480,20 @@ wchar_t* Decode(std::string_view bytes, TextEncoding encoding, wchar_t* out, Tex
   wchar_t* const begin = out;
   wchar_t* end = out;
   switch (encoding) {
-    case Encoding::kUtf8Marked:
-    case Encoding::kUtf8: {
+    case TextEncoding::kUtf8Marked:
+    case TextEncoding::kUtf8: {
       // The UTF-8 decoder cuts as it writes.
       const StrayBytes stray =
-          encoding == Encoding::kUtf8Marked ? StrayBytes::kReplaced : StrayBytes::kCp1252;
+          encoding == TextEncoding::kUtf8Marked ? StrayBytes::kReplaced : StrayBytes::kCp1252;
       end = DecodeUtf8(s, n, stray, out, cutWhileDecoding, marked);
       if (cutter) cutter->Finish(end);
       return end;
     }
-    case Encoding::kUtf16Le:
-    case Encoding::kUtf16Be:
-      end = DecodeUtf16(s, n, encoding == Encoding::kUtf16Be, out);
+    case TextEncoding::kUtf16Le:
+    case TextEncoding::kUtf16Be:
+      end = DecodeUtf16(s, n, encoding == TextEncoding::kUtf16Be, out);
       break;
-    case Encoding::kCp1252:
+    case TextEncoding::kCp1252:
       end = DecodeCp1252(s, n, out);
       break;
   }

@@ -88,11 +88,11 @@ int ReadHistoryBytes(const std::filesystem::path& path, HistoryText& out);
 /// How a history file's bytes are decoded (see DecodeHistoryText).
 enum class TextEncoding : uint8_t { kUtf8Marked, kUtf8, kUtf16Le, kUtf16Be, kCp1252 };
 
-/// A UTF-8 history file decoded a piece at a time into a HistoryText's
-/// reused buffer, each piece cut into lines and marked as DecodeHistoryInto
-/// does the whole: a reader right behind the decoder finds the text still in
-/// the processor's cache, where a whole file's text of four bytes a
-/// character would not fit. The pieces' lines, one after another, are the
+/// A history file decoded into a HistoryText's reused buffer, its lines cut
+/// and marked as DecodeHistoryInto does: UTF-8 text a piece at a time, so
+/// that a reader right behind the decoder finds the text still in the
+/// processor's cache (a whole file's text, four bytes a character, would not
+/// fit), or any text whole. The pieces' lines, one after another, are the
 /// whole text's lines.
 class HistoryPieces {
  public:
