@@ -64,15 +64,7 @@ double ParseAmount(std::wstring_view text) {
   return value;
 }
 
-int ParseInt(std::wstring_view text) {
-  // A few digits alone, as the fields of a date are, need none of the checks.
-  if (!text.empty() && text.size() <= 9) {
-    int value = 0;
-    size_t k = 0;
-    for (; k < text.size() && text[k] >= L'0' && text[k] <= L'9'; ++k)
-      value = value * 10 + (text[k] - L'0');
-    if (k == text.size()) return value;
-  }
+int ParseIntChecked(std::wstring_view text) {
   size_t i = 0;
   while (i < text.size() && IsBlank(text[i])) ++i;
   bool negative = false;

@@ -162,9 +162,22 @@ bool ContainsAfterStart(std::wstring_view text, std::wstring_view needle);
 /// cannot continue the number ("0,50" gives 0). No number gives 0.0.
 double ParseAmount(std::wstring_view text);
 
+/// ParseInt for any text but a few digits alone.
+int ParseIntChecked(std::wstring_view text);
+
 /// Reads a whole number at the start of `text` as _wtoi does; values beyond
 /// the int range are clamped. No number gives 0.
-int ParseInt(std::wstring_view text);
+inline int ParseInt(std::wstring_view text) {
+  // A few digits alone, as the fields of a date are, need none of the checks.
+  if (!text.empty() && text.size() <= 9) {
+    int value = 0;
+    size_t k = 0;
+    for (; k < text.size() && text[k] >= L'0' && text[k] <= L'9'; ++k)
+      value = value * 10 + (text[k] - L'0');
+    if (k == text.size()) return value;
+  }
+  return ParseIntChecked(text);
+}
 
 /// UTF-8 to wide text; an invalid byte becomes U+FFFD, never an error.
 std::wstring Utf8ToWide(std::string_view utf8);

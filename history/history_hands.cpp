@@ -9,6 +9,7 @@
 #include "base/text.h"
 #include "history/banners.h"
 #include "history/hand_reading.h"
+#include "history/line_scan.h"
 #include "history/party_header.h"
 #include "history/pattern.h"
 #include "history/poker888.h"
@@ -130,9 +131,10 @@ class HandSplitter {
   std::wstring m_kept;  // the open hand's lines from earlier text (see KeepOpenHand)
   bool m_inHand = false;
   HandHeaderValues m_header;
-  LocalTimeMemo m_clock;      // the hands' local times, an hour at a time
-  bool m_bannerSeen = false;  // PartyPoker and 888: the hand's banner line was read
-  int m_stage = 0;            // 888: 0 after "#Game No :", 1 after the banner, 2 after the header
+  LocalTimeMemo m_clock;              // the hands' local times, an hour at a time
+  StarsHeaderScanner m_starsHeaders;  // PokerStars: the last header read in full
+  bool m_bannerSeen = false;          // PartyPoker and 888: the hand's banner line was read
+  int m_stage = 0;  // 888: 0 after "#Game No :", 1 after the banner, 2 after the header
 };
 
 std::optional<HandLeftOut> HandSplitter::BadDate(size_t lineNumber, std::wstring_view line) {
@@ -240,7 +242,8 @@ HandSplitter::Step HandSplitter::OpenHand(std::wstring_view line, size_t lineNum
     if (FindText(line, L"Tournament"sv) != std::wstring_view::npos) return Step::kGoOn;
     if (room != kPokerStars) return Abandon(FileSkip::kOtherRoom);
     line.remove_prefix(at);
-    const PokerStarsHeader header = ReadPokerStarsHeader(line, m_reading.filter.games);
+    const PokerStarsHeader header =
+        ReadPokerStarsHeader(line, m_reading.filter.games, &m_starsHeaders);
     const bool zoomFits =
         header.zoom == 1 ? m_reading.filter.zoom == 1 : m_reading.filter.nonZoom == 1;
     const bool stakesFit =

@@ -141,6 +141,57 @@ bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures) {
   return true;
 }
 
+namespace {
+
+bool IsAsciiDigit(wchar_t c) {
+  return c >= L'0' && c <= L'9';
+}
+
+/// Whether `a` and `b` are as long and differ only where both hold a digit.
+bool SameButDigits(std::wstring_view a, std::wstring_view b) {
+  if (a.size() != b.size()) return false;
+  size_t k = 0;
+#if defined(__SSE2__)
+  if constexpr (sizeof(wchar_t) == 4) {
+    // Four characters at a time. A character c is a digit when c - '0' is
+    // below 10 unsigned: with the sign bit flipped, a signed comparison.
+    const __m128i zero = _mm_set1_epi32(L'0');
+    const __m128i flip = _mm_set1_epi32(INT32_MIN);
+    const __m128i ten = _mm_set1_epi32(INT32_MIN + 10);
+    const auto digits = [&](__m128i c) {
+      return _mm_cmplt_epi32(_mm_xor_si128(_mm_sub_epi32(c, zero), flip), ten);
+    };
+    for (; k + 4 <= a.size(); k += 4) {
+      const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a.data() + k));
+      const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b.data() + k));
+      const __m128i same = _mm_cmpeq_epi32(x, y);
+      if (_mm_movemask_epi8(same) == 0xFFFF) continue;
+      if (_mm_movemask_epi8(_mm_or_si128(same, _mm_and_si128(digits(x), digits(y)))) != 0xFFFF)
+        return false;
+    }
+  }
+#endif
+  for (; k < a.size(); ++k)
+    if (a[k] != b[k] && !(IsAsciiDigit(a[k]) && IsAsciiDigit(b[k]))) return false;
+  return true;
+}
+
+}  // namespace
+
+bool StarsHeaderScanner::Scan(std::wstring_view line, ScanCaptures& captures) {
+  if (m_scanned && SameButDigits(line, m_line)) {
+    captures = m_captures;
+    captures.Rebase(m_line.data(), line.data());
+    return m_matched;
+  }
+  m_line.assign(line);
+  m_matched = ScanStarsHeader(m_line, m_captures);
+  m_scanned = true;
+  captures = m_captures;
+  captures.Rebase(m_line.data(), line.data());
+  return m_matched;
+}
+
 // In the three lines below, what follows the name cannot hold the text that
 // ends the name, so only its last occurrence can: the greedy ".*" of the
 // pattern would try the others in vain.

@@ -37,6 +37,12 @@ class ScanCaptures {
     m_matched |= 1u << i;
   }
   void Unset(int i) { m_matched &= ~(1u << i); }
+  /// The same captures, at the same places, over `to`: a text as long as
+  /// `from`, the text they view now.
+  void Rebase(const wchar_t* from, const wchar_t* to) {
+    for (int i = 0; i < kCount; ++i)
+      if (Matched(i)) m_text[i].data = to + (m_text[i].data - from);
+  }
 
  private:
   struct Text {
@@ -58,6 +64,23 @@ class ScanCaptures {
 inline constexpr std::wstring_view kStarsHeaderPattern =
     LR"re(.*PokerStars (Zoom )?(?:Hand|Game) #\d+:\s+(.*) \((\D?)\d.*?/(.*?)\) - (\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)(?: \[(\d{4})/(\d{1,2})/(\d{1,2}) (\d+):(\d+):(\d+) (\w+)\])?)re";
 bool ScanStarsHeader(std::wstring_view line, ScanCaptures& captures);
+
+/// ScanStarsHeader for the headers of a file, one after another. Consecutive
+/// headers differ mostly in their digits (the hand number, the times), and
+/// the header pattern cannot tell one digit from another: it holds no digit
+/// of its own, and each of its classes takes all ten digits or none. So a
+/// header that differs from the last one scanned only where both hold a
+/// digit matches as that one did, its captures at the same places.
+class StarsHeaderScanner {
+ public:
+  bool Scan(std::wstring_view line, ScanCaptures& captures);
+
+ private:
+  std::wstring m_line;      // the last header scanned in full
+  ScanCaptures m_captures;  // its captures, viewing m_line
+  bool m_matched = false;
+  bool m_scanned = false;
+};
 
 /// "Table 'Halley' 6-max Seat #3 is the button": capture 1 the seat count.
 inline constexpr std::wstring_view kStarsTablePattern =

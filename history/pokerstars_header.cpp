@@ -45,10 +45,11 @@ bool IsTakenGame(int code, const GameFlags& games) {
   return false;
 }
 
-PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& games) {
+PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& games,
+                                      StarsHeaderScanner* scanner) {
   PokerStarsHeader header;
   ScanCaptures match;
-  if (!ScanStarsHeader(line, match)) return header;
+  if (!(scanner ? scanner->Scan(line, match) : ScanStarsHeader(line, match))) return header;
   header.gameName = TrimView(match[2]);
   const std::wstring_view bigBlind = match[4];
   header.bigBlindCents = ReadAmountCents(bigBlind).value_or(0);

@@ -21,11 +21,16 @@ struct PokerStarsHeader {
   int32_t zoom = 0;            ///< 1 for a Zoom (fast-fold) hand
 };
 
+class StarsHeaderScanner;
+
 /// Reads a header line (anything may stand before the marker). The time
 /// used is the one in Eastern time, taken as four hours behind UTC: the
 /// bracketed one when there are two. A hand of a game the readers do not
-/// take, or one that `games` does not select, is not `taken`.
-PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& games);
+/// take, or one that `games` does not select, is not `taken`. The reader of
+/// a file passes its `scanner`, which spares most of the work on the headers
+/// after the first.
+PokerStarsHeader ReadPokerStarsHeader(std::wstring_view line, const GameFlags& games,
+                                      StarsHeaderScanner* scanner = nullptr);
 
 /// Whether the readers take hands of game `code` under `games`: No Limit
 /// Hold'em, Pot Limit Omaha (and Hi/Lo), Pot Limit 5 Card Omaha (and Hi/Lo)

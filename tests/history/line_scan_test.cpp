@@ -86,6 +86,43 @@ std::vector<std::wstring> Damaged(std::wstring_view line, std::mt19937& random) 
   return copies;
 }
 
+/// The header scanner that remembers the last header it scanned in full
+/// must answer as a fresh scan, with captures that view the line it is given.
+void AgreeWithFreshScan(StarsHeaderScanner& scanner, std::wstring_view line) {
+  ScanCaptures fresh;
+  ScanCaptures remembered;
+  const bool matched = ScanStarsHeader(line, fresh);
+  bool same = scanner.Scan(line, remembered) == matched;
+  for (int i = 0; same && matched && i < ScanCaptures::kCount; ++i)
+    same = fresh.Matched(i) == remembered.Matched(i) && fresh[i].data() == remembered[i].data() &&
+           fresh[i].size() == remembered[i].size();
+  EXPECT_TRUE(same) << "the remembered header scan differs on: " << WideToUtf8(line);
+}
+
+bool IsAsciiDigit(wchar_t c) {
+  return c >= L'0' && c <= L'9';
+}
+
+/// `line` with each digit replaced by another: the same header to the scanner.
+std::wstring OtherDigits(std::wstring_view line) {
+  std::wstring copy(line);
+  for (wchar_t& c : copy)
+    if (IsAsciiDigit(c)) c = static_cast<wchar_t>(L'0' + (c - L'0' + 7) % 10);
+  return copy;
+}
+
+/// A header scanned, then each copy of it with one digit become a letter or
+/// one other character become a digit, right after it: none may pass for it.
+void CheckReshapedHeaders(std::wstring_view header) {
+  StarsHeaderScanner scanner;
+  for (size_t k = 0; k < header.size(); ++k) {
+    std::wstring copy(header);
+    copy[k] = IsAsciiDigit(copy[k]) ? L'x' : L'7';
+    AgreeWithFreshScan(scanner, header);
+    AgreeWithFreshScan(scanner, copy);
+  }
+}
+
 void CheckFolder(const fs::path& folder, std::vector<Matcher>& matchers, std::mt19937& random,
                  int& files) {
   HistoryText file;
@@ -93,12 +130,19 @@ void CheckFolder(const fs::path& folder, std::vector<Matcher>& matchers, std::mt
     if (!entry.is_regular_file()) continue;
     ASSERT_EQ(ReadHistoryFileEx(entry.path(), file), kReadOk) << entry.path();
     ++files;
+    StarsHeaderScanner headers;
     for (const std::wstring_view raw : file.lines) {
       const std::wstring_view line = TrimView(raw);
       for (Matcher& matcher : matchers) {
         if (!Agree(matcher, line)) continue;
-        for (const std::wstring& copy : Damaged(line, random)) Agree(matcher, copy);
+        for (const std::wstring& copy : Damaged(line, random)) {
+          Agree(matcher, copy);
+          if (matcher.scan == ScanStarsHeader) AgreeWithFreshScan(headers, copy);
+        }
+        if (matcher.scan == ScanStarsHeader) CheckReshapedHeaders(line);
       }
+      AgreeWithFreshScan(headers, line);
+      AgreeWithFreshScan(headers, OtherDigits(line));
     }
   }
 }
