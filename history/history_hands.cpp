@@ -331,7 +331,21 @@ bool HandSplitter::Read(const TextLines& lines, std::span<const uint8_t> mayBeCh
   if (mayBeChat.size() != lines.size()) mayBeChat = {};  // marks of other lines: any may be
   const size_t before = m_linesBefore;
   m_linesBefore += lines.size();
+  const bool stars = m_reading.filter.room == kPokerStars;
+  // The last line of the file is the one the loop below must see itself.
+  const size_t plainEnd = last ? lines.size() - std::min<size_t>(lines.size(), 1) : lines.size();
   for (size_t i = 0; i < lines.size(); ++i) {
+    if (stars && m_inHand && !mayBeChat.empty()) {
+      // Most lines of a PokerStars hand only join it: those that hold none
+      // of the chat's marked letters and cannot open the next hand (which
+      // names the room first) are taken here, in a tight loop.
+      for (; i < plainEnd && mayBeChat[i] == 0; ++i) {
+        const std::wstring_view line = TrimView(lines[i]);
+        if (!line.empty() && line[0] == L'P' && OpensStarsHand(line)) break;
+        m_buffer.emplace_back(line);
+      }
+      if (i == lines.size()) break;
+    }
     const std::wstring_view line = TrimView(lines[i]);
     if ((mayBeChat.empty() || mayBeChat[i] != 0) && IsNoise(line)) continue;
     const size_t lineNumber = before + i + 1;
