@@ -142,14 +142,15 @@ void SplitHandTextInto(std::wstring_view text, TextLines& lines) {
 }
 
 /// Decodes a stored hand's UTF-8 text into `wide` and cuts it into `lines`
-/// (emptied first) as SplitHandText cuts. The line feeds are looked for among
+/// (emptied first) as SplitHandText cuts, each line trimmed as the readers
+/// take them. The line feeds are looked for among
 /// the bytes, a quarter of the decoded text's; no UTF-8 sequence holds one.
 void DecodeHandText(std::string_view bytes, ReusedBuffer<wchar_t>& wide, TextLines& lines) {
   lines.clear();
   wchar_t* out = wide.Reserve(bytes.size());
   ForEachHandLine(bytes, [&](std::string_view line) {
     wchar_t* const end = DecodeUtf8Text(line, out);
-    lines.emplace_back(out, static_cast<size_t>(end - out));
+    lines.emplace_back(TrimView(std::wstring_view(out, static_cast<size_t>(end - out))));
     out = end;
   });
 }

@@ -16,7 +16,8 @@ namespace lumora {
 class HandAmounts;
 
 /// The lines of one hand, viewed in the text they were read from (which must
-/// outlive the reading).
+/// outlive the reading), each trimmed as TrimView trims it: the file's
+/// splitter and the database run trim them once, for every reader.
 using HandLines = TextLines;
 
 struct HandReading {

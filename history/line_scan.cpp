@@ -161,14 +161,16 @@ bool SameButDigits(std::wstring_view a, std::wstring_view b) {
     const auto digits = [&](__m128i c) {
       return _mm_cmplt_epi32(_mm_xor_si128(_mm_sub_epi32(c, zero), flip), ten);
     };
+    // Where two headers differ follows the play (the hand number, the
+    // times): the whole line is weighed without a branch on it.
+    __m128i fits = _mm_set1_epi32(-1);
     for (; k + 4 <= a.size(); k += 4) {
       const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(a.data() + k));
       const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b.data() + k));
-      const __m128i same = _mm_cmpeq_epi32(x, y);
-      if (_mm_movemask_epi8(same) == 0xFFFF) continue;
-      if (_mm_movemask_epi8(_mm_or_si128(same, _mm_and_si128(digits(x), digits(y)))) != 0xFFFF)
-        return false;
+      fits = _mm_and_si128(
+          fits, _mm_or_si128(_mm_cmpeq_epi32(x, y), _mm_and_si128(digits(x), digits(y))));
     }
+    if (_mm_movemask_epi8(fits) != 0xFFFF) return false;
   }
 #endif
   for (; k < a.size(); ++k)
@@ -179,16 +181,12 @@ bool SameButDigits(std::wstring_view a, std::wstring_view b) {
 }  // namespace
 
 bool StarsHeaderScanner::Scan(std::wstring_view line, ScanCaptures& captures) {
-  if (m_scanned && SameButDigits(line, m_line)) {
-    captures = m_captures;
-    captures.Rebase(m_line.data(), line.data());
-    return m_matched;
+  if (!m_scanned || !SameButDigits(line, m_line)) {
+    m_line.assign(line);
+    m_matched = ScanStarsHeader(m_line, m_captures);
+    m_scanned = true;
   }
-  m_line.assign(line);
-  m_matched = ScanStarsHeader(m_line, m_captures);
-  m_scanned = true;
-  captures = m_captures;
-  captures.Rebase(m_line.data(), line.data());
+  captures.CopyMoved(m_captures, m_line.data(), line.data());
   return m_matched;
 }
 

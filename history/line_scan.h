@@ -10,6 +10,7 @@
 // fixture line and on generated ones).
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -37,11 +38,15 @@ class ScanCaptures {
     m_matched |= 1u << i;
   }
   void Unset(int i) { m_matched &= ~(1u << i); }
-  /// The same captures, at the same places, over `to`: a text as long as
-  /// `from`, the text they view now.
-  void Rebase(const wchar_t* from, const wchar_t* to) {
-    for (int i = 0; i < kCount; ++i)
-      if (Matched(i)) m_text[i].data = to + (m_text[i].data - from);
+  /// The captures of `other`, which view the text at `from`, at the same
+  /// places in the text at `to`, as long as that one. Only those that took
+  /// part are copied: a copy of all would cost more than the scan it spares.
+  void CopyMoved(const ScanCaptures& other, const wchar_t* from, const wchar_t* to) {
+    m_matched = other.m_matched;
+    for (uint32_t bits = m_matched; bits != 0; bits &= bits - 1) {
+      const int i = std::countr_zero(bits);
+      m_text[i] = {to + (other.m_text[i].data - from), other.m_text[i].size};
+    }
   }
 
  private:

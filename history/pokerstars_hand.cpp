@@ -327,7 +327,7 @@ std::optional<AllInHandReport> StarsHandReader::EvaluateAllIn(const HandLines& l
 HandReading StarsHandReader::Read(const HandLines& lines, bool& headerSeen) {
   HandReading reading;
   for (size_t i = 0; i < lines.size(); ++i) {
-    const std::wstring_view line = TrimView(lines[i]);
+    const std::wstring_view line = lines[i];
     if (!headerSeen) {
       if (ReadHeader(line, headerSeen) == Verdict::kRefuse)
         return reading.LeaveOut(HandLeftOut::kOtherRoom);

@@ -30,9 +30,11 @@ inline std::vector<std::wstring> Lines(std::wstring_view text) {
   return lines;
 }
 
-/// Views of `lines` as the hand readers take them.
+/// Views of `lines` as the hand readers take them, trimmed.
 inline HandLines ViewsOf(const std::vector<std::wstring>& lines) {
-  return HandLines(lines.begin(), lines.end());
+  HandLines views;
+  for (const std::wstring& line : lines) views.push_back(TrimView(line));
+  return views;
 }
 
 /// Hero "Bob" at a USD table, every table size and game, the whole of time.
