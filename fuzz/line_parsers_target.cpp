@@ -1,6 +1,7 @@
 // Every parser of a single line or text, on every line of the input:
 // amounts, dates, cards, hand numbers, game names and the rooms' headers;
-// and every line scanner against the pattern that defines it.
+// every line scanner against the pattern that defines it; and the header
+// scanner that remembers the last header, line after line, against a fresh scan.
 
 #include "app/game_kinds.h"
 #include "base/history_file.h"
@@ -43,6 +44,18 @@ void RequireScannersAgree(std::wstring_view line) {
   }
 }
 
+/// The header scanner that remembers the last header answers as a fresh
+/// scan, with captures that view the line it is given.
+void RequireRememberedHeaderAgrees(StarsHeaderScanner& scanner, std::wstring_view line) {
+  ScanCaptures fresh;
+  ScanCaptures remembered;
+  const bool matched = ScanStarsHeader(line, fresh);
+  Require(scanner.Scan(line, remembered) == matched);
+  for (int i = 0; matched && i < ScanCaptures::kCount; ++i)
+    Require(fresh.Matched(i) == remembered.Matched(i) && fresh[i].data() == remembered[i].data() &&
+            fresh[i].size() == remembered[i].size());
+}
+
 void RequireHeader(const HandHeader& header) {
   Require(header.bigBlindCents >= 0 && header.bigBlindCents <= kMaxAmountCents);
   Require(!header.badDate || header.matched);
@@ -71,7 +84,16 @@ void ReadLine(std::wstring_view line) {
 
 void ReadLines(std::span<const uint8_t> input) {
   const std::wstring text = DecodeHistoryText(BytesOf(input));
-  for (const std::wstring_view line : SplitLines(text)) ReadLine(line);
+  StarsHeaderScanner headers;
+  for (const std::wstring_view line : SplitLines(text)) {
+    ReadLine(line);
+    RequireRememberedHeaderAgrees(headers, line);
+    // The same line with other digits: the scanner's answer from memory.
+    std::wstring digits(line);
+    for (wchar_t& c : digits)
+      if (c >= L'0' && c <= L'9') c = static_cast<wchar_t>(L'0' + (c - L'0' + 3) % 10);
+    RequireRememberedHeaderAgrees(headers, digits);
+  }
 }
 
 }  // namespace lumora
