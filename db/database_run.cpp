@@ -143,8 +143,8 @@ void SplitHandTextInto(std::wstring_view text, TextLines& lines) {
 
 /// Decodes a stored hand's UTF-8 text into `wide` and cuts it into `lines`
 /// (emptied first) as SplitHandText cuts, each line trimmed as the readers
-/// take them. The line feeds are looked for among
-/// the bytes, a quarter of the decoded text's; no UTF-8 sequence holds one.
+/// take them. The line feeds are looked for among the bytes, a quarter of the
+/// decoded text's; no UTF-8 sequence holds one.
 void DecodeHandText(std::string_view bytes, ReusedBuffer<wchar_t>& wide, TextLines& lines) {
   lines.clear();
   wchar_t* out = wide.Reserve(bytes.size());

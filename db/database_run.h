@@ -22,8 +22,9 @@ class PokerLogic;
 inline constexpr const wchar_t* kDatabaseLabel = L"DataBase";
 
 /// Cuts a stored hand text into lines at each line feed (a carriage return
-/// stays with its line; the run trims the lines before a reader sees them). Text after the last
-/// line feed is a line too: a hand stored without a final line feed keeps it.
+/// stays with its line; the run trims the lines before a reader sees them).
+/// Text after the last line feed is a line too: a hand stored without a final
+/// line feed keeps it.
 TextLines SplitHandText(std::wstring_view text);
 
 /// Rows the server sends at a time. A piece of stored hands is a few MB in

@@ -38,6 +38,16 @@ class ScanCaptures {
     m_matched |= 1u << i;
   }
   void Unset(int i) { m_matched &= ~(1u << i); }
+  /// The same captures taking part, each viewing the same characters.
+  friend bool operator==(const ScanCaptures& a, const ScanCaptures& b) {
+    if (a.m_matched != b.m_matched) return false;
+    for (uint32_t bits = a.m_matched; bits != 0; bits &= bits - 1) {
+      const int i = std::countr_zero(bits);
+      if (a.m_text[i].data != b.m_text[i].data || a.m_text[i].size != b.m_text[i].size)
+        return false;
+    }
+    return true;
+  }
   /// The captures of `other`, which view the text at `from`, at the same
   /// places in the text at `to`, as long as that one. Only those that took
   /// part are copied: a copy of all would cost more than the scan it spares.

@@ -92,11 +92,8 @@ void AgreeWithFreshScan(StarsHeaderScanner& scanner, std::wstring_view line) {
   ScanCaptures fresh;
   ScanCaptures remembered;
   const bool matched = ScanStarsHeader(line, fresh);
-  bool same = scanner.Scan(line, remembered) == matched;
-  for (int i = 0; same && matched && i < ScanCaptures::kCount; ++i)
-    same = fresh.Matched(i) == remembered.Matched(i) && fresh[i].data() == remembered[i].data() &&
-           fresh[i].size() == remembered[i].size();
-  EXPECT_TRUE(same) << "the remembered header scan differs on: " << WideToUtf8(line);
+  EXPECT_TRUE(scanner.Scan(line, remembered) == matched && remembered == fresh)
+      << "the remembered header scan differs on: " << WideToUtf8(line);
 }
 
 bool IsAsciiDigit(wchar_t c) {
