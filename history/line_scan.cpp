@@ -181,10 +181,11 @@ bool SameButDigits(std::wstring_view a, std::wstring_view b) {
 }  // namespace
 
 bool StarsHeaderScanner::Scan(std::wstring_view line, ScanCaptures& captures) {
-  if (!m_scanned || !SameButDigits(line, m_line)) {
+  // Before the first header, the empty line kept answers as a scan of one
+  // would: no match.
+  if (!SameButDigits(line, m_line)) {
     m_line.assign(line);
     m_matched = ScanStarsHeader(m_line, m_captures);
-    m_scanned = true;
   }
   captures.CopyMoved(m_captures, m_line.data(), line.data());
   return m_matched;

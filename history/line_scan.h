@@ -94,7 +94,6 @@ class StarsHeaderScanner {
   std::wstring m_line;      // the last header scanned in full
   ScanCaptures m_captures;  // its captures, viewing m_line
   bool m_matched = false;
-  bool m_scanned = false;
 };
 
 /// "Table 'Halley' 6-max Seat #3 is the button": capture 1 the seat count.
